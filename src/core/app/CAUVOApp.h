@@ -1,0 +1,39 @@
+#pragma once
+// The one application object: start-up, shut-down and the values that outlive a run.
+
+#include "core/app/CBaseApp.h"
+#include "core/app/CRecentFileList.h"
+#include "platform/sound/DirectSound.h"
+
+#include <string>
+
+class IAppFramework;
+
+class CAUVOApp : public CBaseApp {
+public:
+    CAUVOApp();
+    ~CAUVOApp() override;
+
+    // The application object of the process (null before one exists).
+    static CAUVOApp* Get();
+
+    // Start-up in its fixed order; false ends the program (ExitInstance still runs).
+    // exePath is the full path of the program file.
+    bool InitInstance(IAppFramework& framework, const std::string& exePath);
+    // Releases the sound objects and writes the settings; returns exitCode.
+    int ExitInstance(int exitCode);
+
+    void LoadSettings();
+    void SaveSettings();
+    bool CreatePrimarySoundBuffer(HWND mainWindow);
+
+    CRecentFileList& GetRecentFileList() { return m_recentFiles; }
+
+    IDirectSound* m_pDirectSound = nullptr;
+    IDirectSoundBuffer* m_pPrimaryBuffer = nullptr;
+    LONG m_lNormalNull = -10000;
+    std::string m_strVergleichsdateiPfad;
+
+private:
+    CRecentFileList m_recentFiles;
+};

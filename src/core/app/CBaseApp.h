@@ -1,0 +1,64 @@
+#pragma once
+// Services every part of the program reaches through the one application object:
+// protocol log, settings store, message boxes, program folder.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+class IMessageBoxService;
+
+struct ReleaseStamp {
+    std::uint16_t major;
+    std::uint16_t minor;
+};
+
+class CBaseApp {
+public:
+    explicit CBaseApp(const ReleaseStamp& stamp);
+    virtual ~CBaseApp();
+    CBaseApp(const CBaseApp&) = delete;
+    CBaseApp& operator=(const CBaseApp&) = delete;
+
+    // The one application object of the process (null before one exists).
+    static CBaseApp* Instance();
+
+    // Protocol line "dd.mm.yy hh:mm text\r\n", written only if level <= m_nDebugLevel.
+    void WriteProtocol(const std::string& text, int level = 0);
+
+    bool ReadIniString(const char* key, std::string& value, std::size_t size);
+    bool ReadIniInt(const char* key, int& value);
+    bool WriteIniString(const char* key, const std::string& text);
+    bool WriteIniInt(const char* key, int value, bool asUnsigned = false);
+
+    void ErrorBox(const std::string& text, unsigned captionId = 57344);
+    void ErrorBoxId(unsigned textId, unsigned captionId = 57344);
+    void InfoBox(const std::string& text, unsigned captionId = 57344);
+    void InfoBoxId(unsigned textId, unsigned captionId = 57344);
+
+    // Text for a file-error cause 1..14; false (and empty) for others or if it does not fit.
+    static bool FileErrorText(int cause, std::string& text, std::size_t size);
+
+    void SetMessageBoxService(IMessageBoxService* service) { m_pMessageBoxes = service; }
+    IMessageBoxService* GetMessageBoxService() const { return m_pMessageBoxes; }
+
+    void SetSectionName(const std::string& name) { m_strSection = name; }
+    const std::string& GetSectionName() const { return m_strSection; }
+    void SetProgramFolder(const std::string& folder);
+    const std::string& GetProgramFolder() const { return m_strProgramFolder; }
+    const std::string& GetProtocolPath() const { return m_strProtocolPath; }
+    // The settings file (the framework's profile name).
+    void SetProfileName(const std::string& path) { m_strProfileName = path; }
+    const std::string& GetProfileName() const { return m_strProfileName; }
+    const ReleaseStamp& GetReleaseStamp() const { return m_stamp; }
+
+    int m_nDebugLevel = 0;
+
+private:
+    std::string m_strSection;
+    std::string m_strProgramFolder;
+    std::string m_strProtocolPath;
+    const ReleaseStamp& m_stamp;
+    std::string m_strProfileName;
+    IMessageBoxService* m_pMessageBoxes = nullptr;
+};

@@ -1,0 +1,15 @@
+#pragma once
+// How the program reaches the user with a message box. The GUI shows real boxes;
+// tests and the command-line modes record or print them, so no test waits for a person.
+
+#include <string>
+
+class IMessageBoxService {
+public:
+    enum class Icon { Stop, Information };
+    virtual ~IMessageBoxService() = default;
+    // Modal box with an OK button; sounds the icon's beep first.
+    virtual void Show(const std::string& text, const std::string& caption, Icon icon) = 0;
+    // System-modal stop box used when the protocol itself cannot be written.
+    virtual void ShowSystemModal(const std::string& text) = 0;
+};
