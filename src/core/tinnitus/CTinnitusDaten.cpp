@@ -1,0 +1,184 @@
+#include "core/tinnitus/CTinnitusDaten.h"
+
+#include "core/sound/CSinusTone.h"
+#include "platform/archive/CArchive.h"
+#include "platform/archive/CArchiveException.h"
+
+#include <algorithm>
+#include <new>
+
+namespace {
+
+constexpr std::int32_t kVersion = 100;
+constexpr std::uint64_t kBytesPerTone = 12; // float64 frequency + int32 level
+constexpr int kSamplesPerSec = 44100;
+constexpr int kBitsPerSample = 16;
+
+LONG PanFor(int side) {
+    return side == 0 ? DSBPAN_LEFT : DSBPAN_RIGHT;
+}
+
+} // namespace
+
+CTinnitusDaten::CTinnitusDaten() = default;
+
+CTinnitusDaten::~CTinnitusDaten() {
+    RemoveAll();
+}
+
+CTinnitusDaten::ToneList* CTinnitusDaten::ListFor(int side) {
+    if (side == 0)
+        return &m_listLinks;
+    if (side == 1)
+        return &m_listRechts;
+    return nullptr;
+}
+
+const CTinnitusDaten::ToneList* CTinnitusDaten::ListFor(int side) const {
+    return const_cast<CTinnitusDaten*>(this)->ListFor(side);
+}
+
+void CTinnitusDaten::Reset(IDirectSound* device) {
+    m_pDirectSound = device;
+    RemoveAll();
+}
+
+void CTinnitusDaten::RemoveAll() {
+    // One at a time, in list order, so each tone stops before the next goes.
+    for (auto& tone : m_listLinks)
+        tone.reset();
+    m_listLinks.clear();
+    for (auto& tone : m_listRechts)
+        tone.reset();
+    m_listRechts.clear();
+    m_nPlayMode = playNone;
+}
+
+CSinusTone* CTinnitusDaten::NewTone(int side, double frequency, LONG deviceAtt, bool start) {
+    std::unique_ptr<CSinusTone> tone;
+    try {
+        tone =
+            std::make_unique<CSinusTone>(m_pDirectSound, frequency, kSamplesPerSec, kBitsPerSample);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+    tone->SetVolume(deviceAtt);
+    CSinusTone* raw = tone.get();
+    if (!AddTone(side, raw))
+        return nullptr; // no list for that side: the tone goes again
+    tone.release();
+    if (start)
+        raw->Play(DSBPLAY_LOOPING);
+    return raw;
+}
+
+bool CTinnitusDaten::AddTone(int side, CSinusTone* tone) {
+    ToneList* list = ListFor(side);
+    if (!list || !tone)
+        return false;
+    auto owns = [tone](const std::unique_ptr<CSinusTone>& p) { return p.get() == tone; };
+    if (std::any_of(list->begin(), list->end(), owns))
+        return true;
+    // One owner only: a tone held by the other side moves over instead of being owned twice.
+    ToneList* other = ListFor(1 - side);
+    auto it = std::find_if(other->begin(), other->end(), owns);
+    std::unique_ptr<CSinusTone> owned;
+    if (it != other->end()) {
+        owned = std::move(*it);
+        other->erase(it);
+    } else {
+        owned.reset(tone);
+    }
+    tone->SetPan(PanFor(side));
+    list->push_back(std::move(owned));
+    return true;
+}
+
+void CTinnitusDaten::RemoveTone(int side, CSinusTone* tone, bool deleteTone) {
+    ToneList& list = side == 0 ? m_listLinks : m_listRechts;
+    auto it = std::find_if(list.begin(), list.end(), [tone](const std::unique_ptr<CSinusTone>& p) {
+        return p.get() == tone;
+    });
+    if (it == list.end())
+        return;
+    std::unique_ptr<CSinusTone> owned = std::move(*it);
+    list.erase(it);
+    if (!deleteTone)
+        owned.release(); // the caller owns it now
+}
+
+void CTinnitusDaten::PlayAll(int mode) {
+    StopAll();
+    if (mode == playLeft || mode == playBoth)
+        for (auto& tone : m_listLinks)
+            tone->Play(DSBPLAY_LOOPING);
+    if (mode == playRight || mode == playBoth)
+        for (auto& tone : m_listRechts)
+            tone->Play(DSBPLAY_LOOPING);
+    m_nPlayMode = mode;
+}
+
+void CTinnitusDaten::StopAll() {
+    for (auto& tone : m_listLinks)
+        tone->Stop();
+    for (auto& tone : m_listRechts)
+        tone->Stop();
+    m_nPlayMode = playNone;
+}
+
+std::int32_t CTinnitusDaten::GetCount(int side) const {
+    const ToneList* list = ListFor(side);
+    return list ? static_cast<std::int32_t>(list->size()) : 0;
+}
+
+CSinusTone* CTinnitusDaten::GetTone(int index, int side) const {
+    const ToneList* list = ListFor(side);
+    if (!list || index < 0 || index >= static_cast<int>(list->size()))
+        return nullptr;
+    return (*list)[static_cast<std::size_t>(index)].get();
+}
+
+CTinnitusDaten::ToneList CTinnitusDaten::ReadSide(CArchive& ar, int side) {
+    std::int32_t count = ar.ReadInt32();
+    ToneList tones;
+    if (count <= 0)
+        return tones;
+    // Each tone holds up to a second of samples: refuse claims no real file makes.
+    if (count > kMaxTonesPerSide)
+        throw CArchiveException(CArchiveException::badSchema);
+    ar.CheckRemaining(static_cast<std::uint64_t>(count) * kBytesPerTone);
+    tones.reserve(static_cast<std::size_t>(count));
+    for (std::int32_t i = 0; i < count; ++i) {
+        double frequency = ar.ReadDouble();
+        LONG level = ar.ReadInt32();
+        auto tone =
+            std::make_unique<CSinusTone>(m_pDirectSound, frequency, kSamplesPerSec, kBitsPerSample);
+        tone->SetVolume(level);
+        tone->SetPan(PanFor(side));
+        tones.push_back(std::move(tone));
+    }
+    return tones;
+}
+
+void CTinnitusDaten::Serialize(CArchive& ar) {
+    if (ar.IsStoring()) {
+        ar << m_nVersion;
+        for (const ToneList* list : {&m_listLinks, &m_listRechts}) {
+            ar << static_cast<std::int32_t>(list->size());
+            for (const auto& tone : *list)
+                ar << tone->GetFrequency() << static_cast<std::int32_t>(tone->GetVolume());
+        }
+        return;
+    }
+
+    RemoveAll();
+    std::int32_t version = ar.ReadInt32();
+    if (version != kVersion)
+        throw CArchiveException(CArchiveException::badSchema);
+    // Built aside: a block that fails half-way leaves no tones behind.
+    ToneList left = ReadSide(ar, 0);
+    ToneList right = ReadSide(ar, 1);
+    m_listLinks = std::move(left);
+    m_listRechts = std::move(right);
+    m_nPlayMode = playNone;
+}

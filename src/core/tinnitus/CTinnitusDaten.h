@@ -1,0 +1,55 @@
+#pragma once
+// The tinnitus tones of one document: an ordered list of owned tones per ear and the play
+// state of them all.
+
+#include "platform/sound/DirectSound.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class CArchive;
+class CSinusTone;
+
+class CTinnitusDaten {
+public:
+    enum PlayMode { playLeft = 0, playRight = 1, playBoth = 2, playNone = 3 };
+    // More tones per ear than any real tinnitus; bounds what a file can make us allocate.
+    static constexpr std::int32_t kMaxTonesPerSide = 1000;
+
+    CTinnitusDaten();
+    virtual ~CTinnitusDaten();
+    CTinnitusDaten(const CTinnitusDaten&) = delete;
+    CTinnitusDaten& operator=(const CTinnitusDaten&) = delete;
+
+    // Reading commits only a complete block: on failure the list stays empty.
+    virtual void Serialize(CArchive& ar);
+
+    void Reset(IDirectSound* device);
+    void RemoveAll();
+    // Null if memory runs out; a refused sound buffer throws with nothing added.
+    CSinusTone* NewTone(int side, double frequency, LONG deviceAtt, bool start);
+    // Side 0 left, 1 right. The list owns the tone afterwards (true), also when it already
+    // held it; a tone on the other side moves over. Any other side: false, caller keeps it.
+    bool AddTone(int side, CSinusTone* tone);
+    // Side 0 left, any other right. Without delete the caller owns the tone afterwards.
+    void RemoveTone(int side, CSinusTone* tone, bool deleteTone);
+    void PlayAll(int mode);
+    void StopAll();
+    std::int32_t GetCount(int side) const;
+    CSinusTone* GetTone(int index, int side) const;
+
+    std::int32_t m_nVersion = 100;
+    IDirectSound* m_pDirectSound = nullptr;
+    // Read by the commands; changed only through the operations above.
+    std::int32_t m_nPlayMode = playNone;
+
+private:
+    using ToneList = std::vector<std::unique_ptr<CSinusTone>>;
+    ToneList* ListFor(int side);
+    const ToneList* ListFor(int side) const;
+    ToneList ReadSide(CArchive& ar, int side);
+
+    ToneList m_listLinks;
+    ToneList m_listRechts;
+};
