@@ -136,9 +136,11 @@ std::int32_t CHoertestDaten::InterpolateValue(std::int32_t frequency, int side) 
         if (fi == frequency)
             return vi;
         if (fi > frequency) {
+            // Tables from files may hold anything: no zero-width step, no out-of-range cast.
+            if (fi == prevFrequency)
+                return 0;
             double slope = (vi - prevValue) / (fi - prevFrequency);
             double result = prevValue - prevFrequency * slope + frequency * slope;
-            // Tables from files may hold anything; never turn a non-number into an integer.
             if (std::isnan(result))
                 return 0;
             if (result >= static_cast<double>(std::numeric_limits<std::int32_t>::max()))
