@@ -1,0 +1,124 @@
+#include "core/sound/CSinusTone.h"
+
+#include "core/sound/CSineGenerator.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+CSinusTone::CSinusTone(IDirectSound* device, double frequency, int samplesPerSec, int bitsPerSample)
+    : m_pDevice(device), m_dFrequency(frequency), m_nSamplesPerSec(samplesPerSec),
+      m_nBitsPerSample(bitsPerSample) {
+    CreateBuffer(static_cast<DWORD>(2 * std::max(samplesPerSec, 0)));
+    SetFrequency(frequency);
+}
+
+CSinusTone::~CSinusTone() {
+    if (m_pBuffer != nullptr) {
+        m_pBuffer->Stop();
+        m_pBuffer->Release();
+        m_pBuffer = nullptr;
+    }
+}
+
+void CSinusTone::CreateBuffer(DWORD bytes) {
+    if (m_pBuffer != nullptr) {
+        m_pBuffer->Stop();
+        m_pBuffer->Release();
+        m_pBuffer = nullptr;
+    }
+    WAVEFORMATEX format;
+    format.wFormatTag = WAVE_FORMAT_PCM;
+    format.nChannels = 1;
+    format.nSamplesPerSec = static_cast<DWORD>(m_nSamplesPerSec);
+    format.wBitsPerSample = static_cast<WORD>(m_nBitsPerSample);
+    format.nBlockAlign = 2;
+    format.nAvgBytesPerSec = static_cast<DWORD>(2 * m_nSamplesPerSec);
+    format.cbSize = 0;
+    DSBUFFERDESC desc;
+    desc.dwSize = sizeof(DSBUFFERDESC);
+    desc.dwFlags = DSBCAPS_CTRLFREQUENCY | DSBCAPS_CTRLPAN | DSBCAPS_CTRLVOLUME;
+    desc.dwBufferBytes = bytes;
+    desc.dwReserved = 0;
+    desc.lpwfxFormat = &format;
+    IDirectSoundBuffer* buffer = nullptr;
+    if (m_pDevice == nullptr || m_pDevice->CreateSoundBuffer(&desc, &buffer, nullptr) != DS_OK ||
+        buffer == nullptr) {
+        throw CSoundBufferException();
+    }
+    m_pBuffer = buffer;
+}
+
+bool CSinusTone::SetFrequency(double frequency) {
+    m_dFrequency = frequency;
+    // Without a buffer (an earlier creation failed) start over from the tone's own format.
+    int rate = m_nSamplesPerSec;
+    DWORD status = 0;
+    LONG pan = 0;
+    if (m_pBuffer != nullptr) {
+        WAVEFORMATEX format;
+        if (m_pBuffer->GetFormat(&format, 18, nullptr) == DS_OK) {
+            rate = static_cast<int>(format.nSamplesPerSec);
+        }
+        m_pBuffer->GetStatus(&status);
+        m_pBuffer->GetPan(&pan);
+    }
+    std::vector<std::int16_t> samples(static_cast<std::size_t>(std::max(rate, 0)));
+    const std::size_t count = CSineGenerator::Generate(frequency, rate, samples.data());
+
+    CreateBuffer(static_cast<DWORD>(2 * count));
+
+    DSBCAPS caps;
+    const DWORD bytes =
+        m_pBuffer->GetCaps(&caps) == DS_OK ? caps.dwBufferBytes : static_cast<DWORD>(2 * count);
+    void* first = nullptr;
+    void* second = nullptr;
+    DWORD firstBytes = 0;
+    DWORD secondBytes = 0;
+    HRESULT locked = m_pBuffer->Lock(0, bytes, &first, &firstBytes, &second, &secondBytes, 0);
+    if (locked == DSERR_BUFFERLOST) {
+        m_pBuffer->Restore();
+        locked = m_pBuffer->Lock(0, bytes, &first, &firstBytes, &second, &secondBytes, 0);
+    }
+    bool stored = false;
+    if (locked == DS_OK) {
+        const std::size_t total = 2 * count;
+        const std::size_t head = std::min<std::size_t>(firstBytes, total);
+        std::memcpy(first, samples.data(), head);
+        if (second != nullptr && secondBytes > 0 && head < total) {
+            std::memcpy(second, reinterpret_cast<const char*>(samples.data()) + head,
+                        std::min<std::size_t>(secondBytes, total - head));
+        }
+        stored = m_pBuffer->Unlock(first, firstBytes, second, secondBytes) == DS_OK;
+    }
+    m_pBuffer->SetPan(pan);
+    if ((status & DSBSTATUS_PLAYING) != 0 && (status & DSBSTATUS_LOOPING) != 0) {
+        m_pBuffer->Play(0, 0, DSBPLAY_LOOPING);
+    }
+    return stored;
+}
+
+HRESULT CSinusTone::Play(DWORD flags) {
+    return m_pBuffer != nullptr ? m_pBuffer->Play(0, 0, flags) : -1;
+}
+
+HRESULT CSinusTone::Stop() {
+    return m_pBuffer != nullptr ? m_pBuffer->Stop() : -1;
+}
+
+HRESULT CSinusTone::SetVolume(LONG volume) {
+    return m_pBuffer != nullptr ? m_pBuffer->SetVolume(volume) : -1;
+}
+
+HRESULT CSinusTone::SetPan(LONG pan) {
+    return m_pBuffer != nullptr ? m_pBuffer->SetPan(pan) : -1;
+}
+
+LONG CSinusTone::GetVolume() {
+    if (m_pBuffer == nullptr) {
+        return -10001;
+    }
+    LONG volume = -10001;
+    m_pBuffer->GetVolume(&volume);
+    return volume;
+}

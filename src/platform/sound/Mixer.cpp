@@ -1,0 +1,340 @@
+#include "platform/sound/Mixer.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+constexpr std::size_t kChunk = 256;
+constexpr std::size_t kQueueSize = 16384;
+constexpr float kSampleScale = 1.0f / 32768.0f;
+} // namespace
+
+struct Mixer::SampleBlock {
+    std::vector<std::int16_t> samples;
+};
+
+struct Mixer::Voice {
+    SampleBlock* block = nullptr;
+    std::uint32_t frames = 0;
+    std::uint32_t position = 0;
+    // Gains the voice has while playing (already scaled to float samples).
+    float levelLeft = 0.0f;
+    float levelRight = 0.0f;
+    // Gains applied right now, and the ramp that moves them.
+    float gainLeft = 0.0f;
+    float gainRight = 0.0f;
+    float targetLeft = 0.0f;
+    float targetRight = 0.0f;
+    float stepLeft = 0.0f;
+    float stepRight = 0.0f;
+    std::uint32_t rampLeft = 0;
+    bool running = false;
+    bool looping = false;
+    bool stopping = false;
+    bool freeWanted = false;
+};
+
+Mixer::Mixer()
+    : m_commands(kQueueSize), m_retired(kQueueSize),
+      m_voices(std::make_unique<Voice[]>(kMaxVoices)), m_left(std::make_unique<float[]>(kChunk)),
+      m_right(std::make_unique<float[]>(kChunk)),
+      m_endCounts(std::make_unique<std::atomic<std::uint32_t>[]>(kMaxVoices)) {
+    m_freeSlots.reserve(kMaxVoices);
+    for (int i = kMaxVoices - 1; i >= 0; --i) {
+        m_freeSlots.push_back(i);
+    }
+    m_active.reserve(kMaxVoices);
+}
+
+Mixer::~Mixer() {
+    Command command{};
+    while (m_commands.TryPop(command)) {
+        if (command.type == Command::SetBlock) {
+            delete command.block;
+        }
+    }
+    for (const Command& pending : m_pending) {
+        if (pending.type == Command::SetBlock) {
+            delete pending.block;
+        }
+    }
+    Retired retired{};
+    while (m_retired.TryPop(retired)) {
+        delete retired.block;
+    }
+    for (int i = 0; i < kMaxVoices; ++i) {
+        delete m_voices[i].block;
+    }
+}
+
+// ---------------------------------------------------------------- UI thread
+
+int Mixer::AddVoice(std::uint32_t frames) {
+    Collect();
+    if (m_freeSlots.empty()) {
+        return -1;
+    }
+    const int voice = m_freeSlots.back();
+    m_freeSlots.pop_back();
+    Command command{};
+    command.type = Command::Add;
+    command.voice = voice;
+    command.frames = frames;
+    Send(command);
+    return voice;
+}
+
+void Mixer::SetSamples(int voice, const std::int16_t* samples, std::uint32_t frames) {
+    Collect();
+    // The audio thread only ever sees a finished copy, never memory still being written.
+    auto* block = new SampleBlock;
+    block->samples.assign(samples, samples + frames);
+    Command command{};
+    command.type = Command::SetBlock;
+    command.voice = voice;
+    command.frames = frames;
+    command.block = block;
+    Send(command);
+}
+
+void Mixer::SetGains(int voice, float left, float right) {
+    Collect();
+    Command command{};
+    command.type = Command::SetGains;
+    command.voice = voice;
+    command.left = left;
+    command.right = right;
+    Send(command);
+}
+
+void Mixer::Play(int voice, bool looping) {
+    Collect();
+    Command command{};
+    command.type = Command::Play;
+    command.voice = voice;
+    command.looping = looping;
+    Send(command);
+}
+
+void Mixer::Stop(int voice) {
+    Collect();
+    Command command{};
+    command.type = Command::Stop;
+    command.voice = voice;
+    Send(command);
+}
+
+void Mixer::RemoveVoice(int voice) {
+    Collect();
+    Command command{};
+    command.type = Command::Remove;
+    command.voice = voice;
+    Send(command);
+}
+
+std::uint32_t Mixer::EndCount(int voice) const {
+    return m_endCounts[voice].load(std::memory_order_acquire);
+}
+
+void Mixer::Collect() {
+    Retired retired{};
+    while (m_retired.TryPop(retired)) {
+        delete retired.block;
+        if (retired.voice >= 0) {
+            m_freeSlots.push_back(retired.voice);
+        }
+    }
+    FlushPending();
+}
+
+void Mixer::Send(const Command& command) {
+    FlushPending();
+    if (!m_pending.empty() || !m_commands.TryPush(command)) {
+        m_pending.push_back(command);
+    }
+}
+
+void Mixer::FlushPending() {
+    while (!m_pending.empty() && m_commands.TryPush(m_pending.front())) {
+        m_pending.pop_front();
+    }
+}
+
+// ------------------------------------------------------------- audio thread
+
+void Mixer::Render(float* out, std::size_t frames) {
+    ProcessCommands();
+    while (frames > 0) {
+        const std::size_t n = std::min(frames, kChunk);
+        std::fill_n(m_left.get(), n, 0.0f);
+        std::fill_n(m_right.get(), n, 0.0f);
+        for (const int index : m_active) {
+            MixVoice(m_voices[index], n);
+        }
+        const float* left = m_left.get();
+        const float* right = m_right.get();
+        for (std::size_t i = 0; i < n; ++i) {
+            out[2 * i] = left[i];
+            out[2 * i + 1] = right[i];
+        }
+        out += 2 * n;
+        frames -= n;
+    }
+    SweepFreedVoices();
+}
+
+void Mixer::ProcessCommands() {
+    while (const Command* command = m_commands.Front()) {
+        // Replacing a block retires the old one; wait for room rather than lose it.
+        if (command->type == Command::SetBlock && m_voices[command->voice].block != nullptr &&
+            m_retired.Full()) {
+            break;
+        }
+        Apply(*command);
+        m_commands.PopFront();
+    }
+}
+
+void Mixer::Apply(const Command& command) {
+    Voice& voice = m_voices[command.voice];
+    switch (command.type) {
+    case Command::Add:
+        voice = Voice{};
+        voice.frames = command.frames;
+        m_active.push_back(command.voice);
+        break;
+    case Command::SetBlock:
+        if (voice.block != nullptr) {
+            m_retired.TryPush(Retired{voice.block, -1});
+        }
+        voice.block = command.block;
+        voice.frames = command.frames;
+        if (voice.position >= voice.frames) {
+            voice.position = 0;
+        }
+        break;
+    case Command::SetGains:
+        voice.levelLeft = command.left * kSampleScale;
+        voice.levelRight = command.right * kSampleScale;
+        if (voice.running && !voice.stopping) {
+            RampTo(voice, voice.levelLeft, voice.levelRight);
+        }
+        break;
+    case Command::Play:
+        if (voice.freeWanted) {
+            break;
+        }
+        voice.looping = command.looping;
+        voice.running = true;
+        voice.stopping = false;
+        RampTo(voice, voice.levelLeft, voice.levelRight);
+        break;
+    case Command::Stop:
+        if (voice.running) {
+            voice.stopping = true;
+            RampTo(voice, 0.0f, 0.0f);
+        }
+        break;
+    case Command::Remove:
+        voice.freeWanted = true;
+        if (voice.running) {
+            voice.stopping = true;
+            RampTo(voice, 0.0f, 0.0f);
+        }
+        break;
+    }
+}
+
+void Mixer::RampTo(Voice& voice, float left, float right) {
+    voice.targetLeft = left;
+    voice.targetRight = right;
+    if (voice.gainLeft == left && voice.gainRight == right) {
+        voice.rampLeft = 0;
+        voice.stepLeft = 0.0f;
+        voice.stepRight = 0.0f;
+        if (voice.stopping && left == 0.0f && right == 0.0f) {
+            voice.running = false;
+            voice.stopping = false;
+        }
+        return;
+    }
+    voice.rampLeft = kRampFrames;
+    voice.stepLeft = (left - voice.gainLeft) / static_cast<float>(kRampFrames);
+    voice.stepRight = (right - voice.gainRight) / static_cast<float>(kRampFrames);
+}
+
+void Mixer::MixVoice(Voice& voice, std::size_t frames) {
+    if (voice.frames == 0) {
+        return;
+    }
+    std::size_t done = 0;
+    while (voice.running && done < frames) {
+        std::size_t count = std::min<std::size_t>(frames - done, voice.frames - voice.position);
+        if (voice.rampLeft > 0) {
+            count = std::min<std::size_t>(count, voice.rampLeft);
+        }
+        float* left = m_left.get() + done;
+        float* right = m_right.get() + done;
+        const std::int16_t* src =
+            voice.block != nullptr ? voice.block->samples.data() + voice.position : nullptr;
+        if (voice.rampLeft > 0) {
+            float gainLeft = voice.gainLeft;
+            float gainRight = voice.gainRight;
+            for (std::size_t i = 0; i < count; ++i) {
+                gainLeft += voice.stepLeft;
+                gainRight += voice.stepRight;
+                if (src != nullptr) {
+                    const float sample = static_cast<float>(src[i]);
+                    left[i] += sample * gainLeft;
+                    right[i] += sample * gainRight;
+                }
+            }
+            voice.gainLeft = gainLeft;
+            voice.gainRight = gainRight;
+            voice.rampLeft -= static_cast<std::uint32_t>(count);
+            if (voice.rampLeft == 0) {
+                voice.gainLeft = voice.targetLeft;
+                voice.gainRight = voice.targetRight;
+            }
+        } else if (src != nullptr && (voice.gainLeft != 0.0f || voice.gainRight != 0.0f)) {
+            const float gainLeft = voice.gainLeft;
+            const float gainRight = voice.gainRight;
+            for (std::size_t i = 0; i < count; ++i) {
+                const float sample = static_cast<float>(src[i]);
+                left[i] += sample * gainLeft;
+                right[i] += sample * gainRight;
+            }
+        }
+        voice.position += static_cast<std::uint32_t>(count);
+        done += count;
+        if (voice.stopping && voice.rampLeft == 0) {
+            voice.running = false;
+            voice.stopping = false;
+        }
+        if (voice.position >= voice.frames) {
+            voice.position = 0;
+            if (!voice.looping && voice.running) {
+                voice.running = false;
+                voice.gainLeft = 0.0f;
+                voice.gainRight = 0.0f;
+                voice.rampLeft = 0;
+                m_endCounts[&voice - m_voices.get()].fetch_add(1, std::memory_order_release);
+            }
+        }
+    }
+}
+
+void Mixer::SweepFreedVoices() {
+    for (std::size_t i = 0; i < m_active.size();) {
+        const int index = m_active[i];
+        Voice& voice = m_voices[index];
+        if (voice.freeWanted && !voice.running && m_retired.TryPush(Retired{voice.block, index})) {
+            voice.block = nullptr;
+            voice.freeWanted = false;
+            m_active[i] = m_active.back();
+            m_active.pop_back();
+        } else {
+            ++i;
+        }
+    }
+}

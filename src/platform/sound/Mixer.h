@@ -1,0 +1,95 @@
+#pragma once
+// Software mixer: mono 16-bit voices summed in float into interleaved stereo frames.
+// The UI thread owns the voices' settings and sends them as commands; the audio thread
+// renders. They meet only in two lock-free queues (commands in, retired blocks out), so
+// Render never blocks, never allocates and never does I/O.
+
+#include "platform/sound/SpscQueue.h"
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <vector>
+
+class Mixer {
+public:
+    static constexpr int kMaxVoices = 4096;
+    static constexpr std::uint32_t kRampFrames = 882; // 20 ms at 44100 Hz
+    static constexpr int kSampleRate = 44100;
+    static constexpr int kChannels = 2;
+
+    Mixer();
+    // Frees every sample block; the output must have stopped rendering before.
+    ~Mixer();
+    Mixer(const Mixer&) = delete;
+    Mixer& operator=(const Mixer&) = delete;
+
+    // --- UI thread ---
+    // New stopped voice of the given length, silent until SetSamples; -1 when all are in use.
+    int AddVoice(std::uint32_t frames);
+    // Publishes a copy of the samples for the voice to play from its current position.
+    void SetSamples(int voice, const std::int16_t* samples, std::uint32_t frames);
+    // Linear gains, 1 = full scale; reaches the output as a ramp.
+    void SetGains(int voice, float left, float right);
+    // Starts (ramping in) from the voice's current position.
+    void Play(int voice, bool looping);
+    // Ramps out, then halts; the position stays.
+    void Stop(int voice);
+    // Ramps out and frees the voice and its samples.
+    void RemoveVoice(int voice);
+    // Counts how often a voice ran off its end without looping.
+    std::uint32_t EndCount(int voice) const;
+    // Frees retired sample blocks and voices, resends commands that found the queue full.
+    // Every UI call above does this first.
+    void Collect();
+    // Voices not yet freed by the audio thread (for tests).
+    int VoicesInUse() const { return kMaxVoices - static_cast<int>(m_freeSlots.size()); }
+
+    // --- audio thread ---
+    // Fills frames interleaved stereo float frames.
+    void Render(float* out, std::size_t frames);
+
+private:
+    struct SampleBlock;
+    struct Voice;
+    struct Command {
+        enum Type : std::uint8_t { Add, SetBlock, SetGains, Play, Stop, Remove };
+        Type type;
+        bool looping;
+        std::int32_t voice;
+        std::uint32_t frames;
+        float left;
+        float right;
+        SampleBlock* block;
+    };
+    struct Retired {
+        SampleBlock* block;
+        std::int32_t voice; // -1: only a block
+    };
+
+    void Send(const Command& command);
+    void FlushPending();
+    void ProcessCommands();
+    void Apply(const Command& command);
+    void RampTo(Voice& voice, float left, float right);
+    void MixVoice(Voice& voice, std::size_t frames);
+    void SweepFreedVoices();
+
+    SpscQueue<Command> m_commands;
+    SpscQueue<Retired> m_retired;
+
+    // UI side.
+    std::deque<Command> m_pending;
+    std::vector<int> m_freeSlots;
+
+    // Audio side.
+    std::unique_ptr<Voice[]> m_voices;
+    std::vector<int> m_active; // reserved for kMaxVoices, never grows
+    std::unique_ptr<float[]> m_left;
+    std::unique_ptr<float[]> m_right;
+
+    // Shared: written by the audio thread, read by the UI thread.
+    std::unique_ptr<std::atomic<std::uint32_t>[]> m_endCounts;
+};

@@ -1,0 +1,186 @@
+#include "platform/sound/SoundBuffer.h"
+
+#include "platform/sound/Mixer.h"
+#include "platform/sound/MixerGain.h"
+#include "platform/sound/SoundDevice.h"
+#include "platform/sound/SoundFaults.h"
+
+#include <algorithm>
+
+namespace {
+constexpr DWORD kFormatSize = 18; // the platform's WAVEFORMATEX without padding
+}
+
+SoundBuffer::SoundBuffer(SoundDevice& device, int voice, DWORD flags, const WAVEFORMATEX& format,
+                         DWORD bytes)
+    : m_device(device), m_mixer(device.GetMixer()), m_voice(voice), m_flags(flags),
+      m_format(format), m_bytes(bytes), m_samples(bytes / 2) {
+    SendGains();
+}
+
+SoundBuffer::~SoundBuffer() = default;
+
+HRESULT SoundBuffer::GetCaps(DSBCAPS* caps) {
+    if (caps == nullptr || caps->dwSize != sizeof(DSBCAPS)) {
+        return DSERR_INVALIDPARAM;
+    }
+    caps->dwFlags = m_flags;
+    caps->dwBufferBytes = m_bytes;
+    caps->dwUnlockTransferRate = 0;
+    caps->dwPlayCpuOverhead = 0;
+    return DS_OK;
+}
+
+HRESULT SoundBuffer::GetFormat(WAVEFORMATEX* format, DWORD sizeAllocated, DWORD* sizeWritten) {
+    if (format == nullptr) {
+        if (sizeWritten == nullptr) {
+            return DSERR_INVALIDPARAM;
+        }
+        *sizeWritten = kFormatSize;
+        return DS_OK;
+    }
+    if (sizeAllocated < kFormatSize) {
+        return DSERR_INVALIDPARAM;
+    }
+    *format = m_format;
+    if (sizeWritten != nullptr) {
+        *sizeWritten = kFormatSize;
+    }
+    return DS_OK;
+}
+
+HRESULT SoundBuffer::GetStatus(DWORD* status) {
+    if (status == nullptr) {
+        return DSERR_INVALIDPARAM;
+    }
+    // A buffer played once stops by itself at its end.
+    if (m_playing && !m_looping && m_mixer.EndCount(m_voice) != m_endsAtPlay) {
+        m_playing = false;
+    }
+    *status = (m_playing ? DSBSTATUS_PLAYING : 0) |
+              (m_playing && m_looping ? DSBSTATUS_LOOPING : 0) |
+              (m_lost ? DSBSTATUS_BUFFERLOST : 0);
+    return DS_OK;
+}
+
+HRESULT SoundBuffer::GetVolume(LONG* volume) {
+    if (volume == nullptr) {
+        return DSERR_INVALIDPARAM;
+    }
+    *volume = m_volume;
+    return DS_OK;
+}
+
+HRESULT SoundBuffer::GetPan(LONG* pan) {
+    if (pan == nullptr) {
+        return DSERR_INVALIDPARAM;
+    }
+    *pan = m_pan;
+    return DS_OK;
+}
+
+HRESULT SoundBuffer::SetFormat(const WAVEFORMATEX* /*format*/) {
+    return DSERR_INVALIDCALL;
+}
+
+HRESULT SoundBuffer::SetVolume(LONG volume) {
+    m_volume = volume;
+    SendGains();
+    return DS_OK;
+}
+
+HRESULT SoundBuffer::SetPan(LONG pan) {
+    m_pan = pan;
+    SendGains();
+    return DS_OK;
+}
+
+void SoundBuffer::SendGains() {
+    const float volume = MixerGain::FromVolume(m_volume);
+    m_mixer.SetGains(m_voice, volume * MixerGain::PanLeft(m_pan),
+                     volume * MixerGain::PanRight(m_pan));
+}
+
+HRESULT SoundBuffer::Play(DWORD /*reserved*/, DWORD /*priority*/, DWORD flags) {
+    if (m_lost) {
+        return DSERR_BUFFERLOST;
+    }
+    m_playing = true;
+    m_looping = (flags & DSBPLAY_LOOPING) != 0;
+    m_endsAtPlay = m_mixer.EndCount(m_voice);
+    m_mixer.Play(m_voice, m_looping);
+    return DS_OK;
+}
+
+HRESULT SoundBuffer::Stop() {
+    m_playing = false;
+    m_looping = false;
+    m_mixer.Stop(m_voice);
+    return DS_OK;
+}
+
+HRESULT SoundBuffer::Lock(DWORD offset, DWORD bytes, void** ptr1, DWORD* bytes1, void** ptr2,
+                          DWORD* bytes2, DWORD flags) {
+    if (ptr1 == nullptr || bytes1 == nullptr) {
+        return DSERR_INVALIDPARAM;
+    }
+    *ptr1 = nullptr;
+    *bytes1 = 0;
+    if (ptr2 != nullptr) {
+        *ptr2 = nullptr;
+    }
+    if (bytes2 != nullptr) {
+        *bytes2 = 0;
+    }
+    m_mixer.Collect();
+    if (!m_lost && SoundFaults::TakeLostLock()) {
+        m_lost = true;
+    }
+    if (m_lost) {
+        return DSERR_BUFFERLOST;
+    }
+    if ((flags & DSBLOCK_ENTIREBUFFER) != 0) {
+        offset = 0;
+        bytes = m_bytes;
+    }
+    if (offset >= m_bytes || bytes == 0 || bytes > m_bytes) {
+        return DSERR_INVALIDPARAM;
+    }
+    auto* base = reinterpret_cast<unsigned char*>(m_samples.data());
+    const DWORD first = std::min(bytes, m_bytes - offset);
+    *ptr1 = base + offset;
+    *bytes1 = first;
+    if (first < bytes && ptr2 != nullptr && bytes2 != nullptr) {
+        *ptr2 = base;
+        *bytes2 = bytes - first;
+    }
+    m_locked = true;
+    return DS_OK;
+}
+
+HRESULT SoundBuffer::Unlock(void* ptr1, DWORD /*bytes1*/, void* /*ptr2*/, DWORD /*bytes2*/) {
+    auto* base = reinterpret_cast<unsigned char*>(m_samples.data());
+    auto* first = static_cast<unsigned char*>(ptr1);
+    if (!m_locked || first < base || first >= base + m_bytes) {
+        return DSERR_INVALIDPARAM;
+    }
+    m_locked = false;
+    m_mixer.SetSamples(m_voice, m_samples.data(), static_cast<std::uint32_t>(m_samples.size()));
+    return DS_OK;
+}
+
+HRESULT SoundBuffer::Restore() {
+    m_lost = false;
+    return DS_OK;
+}
+
+DWORD SoundBuffer::Release() {
+    const DWORD refs = --m_refs;
+    if (refs == 0) {
+        m_mixer.RemoveVoice(m_voice);
+        SoundDevice& device = m_device;
+        delete this;
+        device.Release();
+    }
+    return refs;
+}

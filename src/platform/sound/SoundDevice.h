@@ -1,0 +1,38 @@
+#pragma once
+// The sound device: creates the primary and the secondary buffers and owns the mixer and
+// the output that plays it. Buffers keep the device alive until they are released.
+
+#include "platform/sound/DirectSound.h"
+#include "platform/sound/IAudioOutput.h"
+#include "platform/sound/Mixer.h"
+
+#include <memory>
+
+class SoundDevice : public IDirectSound {
+public:
+    // Creates a device playing on output; DSERR_NODRIVER when the output cannot start.
+    static HRESULT Create(std::unique_ptr<IAudioOutput> output, SoundDevice** device);
+
+    HRESULT CreateSoundBuffer(const DSBUFFERDESC* desc, IDirectSoundBuffer** buffer,
+                              void* outer) override;
+    // Accepted and remembered; the mixer needs no priority.
+    HRESULT SetCooperativeLevel(HWND window, DWORD level) override;
+    DWORD AddRef();
+    DWORD Release() override;
+
+    // The mixer the buffers play on (for tests that render on demand).
+    Mixer& GetMixer() { return *m_mixer; }
+    // The output the device was created on.
+    IAudioOutput& GetOutput() { return *m_output; }
+    DWORD GetCooperativeLevel() const { return m_level; }
+
+private:
+    explicit SoundDevice(std::unique_ptr<IAudioOutput> output);
+    ~SoundDevice() override;
+    HRESULT CreateSecondary(const DSBUFFERDESC& desc, IDirectSoundBuffer** buffer);
+
+    std::unique_ptr<Mixer> m_mixer;
+    std::unique_ptr<IAudioOutput> m_output;
+    DWORD m_refs = 1;
+    DWORD m_level = 0;
+};
