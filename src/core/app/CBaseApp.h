@@ -55,6 +55,9 @@ public:
     int m_nDebugLevel = 0;
 
 private:
+    // The system-modal stop box of the protocol itself (stderr without a message-box service).
+    void ShowSystemModal(const std::string& text);
+
     std::string m_strSection;
     std::string m_strProgramFolder;
     std::string m_strProtocolPath;

@@ -4,6 +4,25 @@
 #include <string>
 
 namespace StringTable {
+// Ids of texts that the framework parts (status bar, documents, file dialogs) need.
+inline constexpr unsigned kAppTitle = 57344;
+inline constexpr unsigned kVersion = 138;
+inline constexpr unsigned kFileErrorFirst = 3000; // cause 1; causes 1..14 up to 3013
+inline constexpr unsigned kIdlePrompt = 61001;    // "Bereit"
+inline constexpr unsigned kIndicatorCaps = 61002;
+inline constexpr unsigned kIndicatorNum = 61003;
+inline constexpr unsigned kIndicatorScroll = 61004;
+inline constexpr unsigned kFilterName = 61005;
+inline constexpr unsigned kRecentFileEmpty = 61006;
+inline constexpr unsigned kBadFileFormat = 61010;
+inline constexpr unsigned kFailedToOpenDoc = 61011;
+inline constexpr unsigned kFailedToSaveDoc = 61012;
+inline constexpr unsigned kAskToSave = 61013;     // %1 = document title
+inline constexpr unsigned kFileNotOpened = 61014; // %1 = path, %2 = cause
+inline constexpr unsigned kFileNotSaved = 61015;  // %1 = path, %2 = cause
+inline constexpr unsigned kUntitled = 61443;      // "Unbenannt"
+inline constexpr unsigned kPrintFailed = 61702;
+
 // The text with this id; empty if there is none.
 std::string Load(unsigned id);
 // "%1", "%2", ... replaced by the arguments (the framework's message formatting).

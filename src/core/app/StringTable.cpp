@@ -1,0 +1,192 @@
+#include "core/app/StringTable.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+struct Entry {
+    unsigned id;
+    const char* text;
+};
+
+// Sorted by id. Ids of our own (not fixed by the resource layout):
+//   3000..3013  file-error causes 1..14 (generic, not found, bad path, too many open files,
+//               access denied, invalid file, remove current folder, folder full, bad seek,
+//               hardware I/O, sharing violation, lock violation, disk full, end of file)
+//   61001       idle prompt of the status bar          61002..61004 indicators caps/num/scroll
+//   61005       file-dialog filter name                 61006        empty recent-file list entry
+//   61010       wrong file format                       61011/61012  open/save of a document failed
+//   61013       question to save changes (%1 = title)   61014/61015  file %1 not opened/saved, %2
+//   cause
+// Framework command prompts use their command ids (57600..57665, 59392, 59393), as the
+// program's own prompts do (32771..32788); the part after the line feed is the tooltip.
+constexpr Entry kEntries[] = {
+    {128, "AUVO\n\nAUVO\nAUVO-Dokumente (*.auvo)\n.auvo\nAUVO.Document\nAUVO Dokument"},
+    {129, "(1000) Auf die Soundkarte konnte nicht zugegriffen werden!\nMöglicherweise hat eine "
+          "andere Anwendung Zugriff auf die Soundkarte oder es ist keine DirectSound-fähige Karte "
+          "installiert."},
+    {130, "(1001) Das Ausgabeformat der Soundkarte konnte nicht gesetzt werden!"},
+    {131, "(1002) Die Klang-Ausgabe konnte nicht gestartet werden! (Eine Soundkarte wurde jedoch "
+          "gefunden.)"},
+    {132, "Bitte Kopfhörer aufsetzen - Sie hören jetz %d Frequenzen zunächst auf dem linken Ohr, "
+          "danach rechts. Klicken Sie auf ERKANNT sobald Sie den Ton hören oder drücken Sie die "
+          "Leertaste! Der Test kann durch Drücken auf <Stop> abgebrochen werden."},
+    {133, "%s: Ton %d von %d"},
+    {134, "Links"},
+    {135, "Rechts"},
+    {137, "Der Hörtest ist beendet - bitte den Kopfhörer abnehmen! Alle Frequenzen wurden erfasst. "
+          "Sie können entweder einen neuen Test starten oder diesen Test durch Drücken von <Ende> "
+          "in das Dokument übernehmen und anzeigen."},
+    {138, "2.10"},
+    {139, "Für eine ausführliche Bedienungsanleitung wählen Sie bitte das Fragezeichen in der "
+          "Menüleiste und dann den Eintrag \"Bedienung\" !\n\nEichen Sie zunächst das Programm mit "
+          "dem Menübefehl \"Datei > Eichen...\".\n\nUm einen Hörtest zu starten wählen Sie bitte "
+          "den Menü-Eintrag \"Hörtest > Hörtest starten\" oder klicken Sie auf das "
+          "Kopfhörer-Symbol.\nUm einen Tinnitus-Ton zu erzeugen wählen Sie \"Tinnitus-Synthesizer "
+          "> Tinnitus-Ton erzeugen\" oder Klicken Sie das \"Spektrum\"-Symbol. Klicken Sie dann in "
+          "das Tinnitus-Diagramm an die Stelle der gewünschten Frequenz und Lautstärke.\nZu jedem "
+          "Hörtest kann ein Kommentar abgespeichert werden, in dem Sie die Umstände des Test "
+          "beschreiben. Wählen Sie hierzu \"Bearbeiten > Kommentar\" oder den Zeichenstift.\n\n"},
+    {140,
+     "Hörtest-Durchführung\n\nHinweis: Vor dem Hörtest muss das Programm einmalig geeicht werden! "
+     "Wählen Sie hierzu \"Datei > Eichen...\"\n\nWählen Sie Testmodus: 8 oder 32 Testfrequenzen. "
+     "Ein Test mit 8 Frequenzen benötigt etwa 5 - 8 Minuten, bei 32 Frequenzen müssen Sie etwa 20 "
+     "- 30 Minuten rechnen.\n\nBestimmen Sie dann die Art: Dauerton oder pulsierend (leichter zu "
+     "erkennen).\n\nDas Programm beginnt normalerweise mit einer Lautstärke etwas unterhalb der "
+     "Eichgrenze (Hörschwelle bei 1 oder 3 kHz). Wenn Sie bereits eine Datei erzeugt haben, können "
+     "Sie diese öffnen und als Referenz für die Startlautstärke benutzen. Bei den schlechter "
+     "gehörten Frequenzen beginnt AUVO dann nicht unnötig leise. \n\nKlicken Sie dann auf "
+     "\"Start\". Sie hören nun Töne verschiedener Frequenzen, die von sehr leise an immer lauter "
+     "werden. Klicken Sie auf \"ERKANNT\" oder drücken Sie die Leertaste, sobald Sie den Ton "
+     "sicher hören. Mit \"Stop\" unterbrechen Sie den Test kurzzeitig; Sie können dann fortfahren "
+     "oder die Messung verwerfen."},
+    {141, "(1003) Kurzanleitungsdialog konnte nicht gelanden werden!"},
+    {142, "Der \"normal Null\" Wert dieses PCs wurde mit %.1f dB festgestellt!"},
+    {143, "Sie hören nun zuerst einen pulsierenden 1 kHz Ton und danach einen 3 kHz, der zunächst "
+          "unhörbar leise ist und ständig lauter wird. Klicken Sie auf ERKANNT sobald Sie den Ton "
+          "hören!"},
+    {144, "Der Hörtest pausiert!\nDrücken Sie OK um den Test fortzuführen oder Abbrechen um den "
+          "Test zu beenden."},
+    {145, "%s Hörtest-Programm  -  Messung: %s\n%s"},
+    {146, "Vergleichsdokument: %s"},
+    {147, "(1004) Der \"normal Null\" Wert muss ein negativer Wert zwischen -1 und -100 sein! "
+          "(entspricht einer Absenkung der maximalen Systemlautstärke)."},
+    {148, "Das \"Eichen\" muss nur einmal für ein System durchgeführt werden, um die Hörschwelle "
+          "für die verwendete Soundkarte und den Kopfhörer festzulegen.\n\nOhne Laborgeräte zur "
+          "Messung der effektiven Schallstärke kann zur Eichung nur die empfundene Hörschwelle "
+          "herangezogen werden. Hierzu hören Sie zwei Töne (1 kHz und 3 kHz). Klicken Sie auf "
+          "ERKANNT sobald Sie den Ton hören.\n\nNehmen Sie sich Zeit und führen Sie mehrere "
+          "Eichtests nacheinander durch. Übernehmen Sie den gefundenen Wert erst mit OK in das "
+          "Programm, wenn Sie das Gefühl haben, die Töne jeweils frühestmöglich erkannt zu haben."},
+    {149, "Symbolleiste"},
+    {150, "Sie können einen Hörtest als Datei abspeichern um ihn später anzuzeigen und mit "
+          "aktuellen Daten zu vergleichen. Zum Öffnen eines früher gespeicherten Hörtests wählen "
+          "Sie \"Datei > Öffnen\". \n\nWenn Sie den angezeigten Hörtest mit einer früheren Messung "
+          "vergleichen wollen, wählen Sie \"Bearbeiten > Vergleichsdatei öffnen\".\n\nLinkes und "
+          "rechtes Ohr können nebeneinander oder zusammen in einer Grafik dargestellt werden. "
+          "Wählen Sie hierzue \"Ansicht > Links und Rechts zusammen\"."},
+    {151, "(1005) Die Frequenz ist nicht gültig!"},
+    {152, "(1006) Die Lautstärke ist nicht gültig!"},
+    {153, "Löschen"},
+    {154, "Eigenschaften..."},
+    {3000, "Allgemeiner Dateifehler"},
+    {3001, "Datei nicht gefunden"},
+    {3002, "Ungültiger Pfad"},
+    {3003, "Zu viele geöffnete Dateien"},
+    {3004, "Zugriff verweigert"},
+    {3005, "Ungültige Datei"},
+    {3006, "Der aktuelle Ordner kann nicht entfernt werden"},
+    {3007, "Der Ordner ist voll"},
+    {3008, "Positionierungsfehler in der Datei"},
+    {3009, "Ein-/Ausgabefehler des Datenträgers"},
+    {3010, "Datei wird von einem anderen Programm benutzt"},
+    {3011, "Dateibereich ist gesperrt"},
+    {3012, "Der Datenträger ist voll"},
+    {3013, "Unerwartetes Dateiende"},
+    {32771, "Führt einen neuen Hörtest durch.\nHörtest"},
+    {32772, "Erstellt oder ändert den Kommentar zu dieser Messung.\nKommentar"},
+    {32773, "Zeigt eine Kurzanleitung an\nKurzanleitung"},
+    {32774, "Zeit eine ausführliche Anleitung mit Ihrem Browser an.\nBedieungsanleitung"},
+    {32775, "Legt den \"normal Null\" Wert dieses PCs fest.\nEichen"},
+    {32776, "Öffnet eine Messung zum Vergleich mit der aktuellen Messung"},
+    {32777, "Schließt eine geöffnete Vergleichsdatei"},
+    {32778, "Darstellung linkes und rechtes Ohr in einer Grafik.\nSoloDiagramm"},
+    {32779, "Hörtest-Daten anzeigen.\nHörtest-Anzeige"},
+    {32780, "Tinnitus-Daten anzeigen.\nTinnitus-Anzeige"},
+    {32781, "Schaltet die Ausgabe der Tinnitus-Töne ein oder aus.\nTinnitus-Töne"},
+    {32782, "Setzen eines neuen Tinnitus-Tons mit der Maus.\nNeuer Tinnitus-Ton"},
+    {32783, "Löscht den markierten Tinnitus-Ton aus dem Spektrum.\nTinnitus-Ton löschen"},
+    {32785, "Eigenschaften des selektierten Tinnitus-Tons.\nTon-Eigenschaften"},
+    {32786, "Frequenzachse logarithmisch darstellen"},
+    {32787, "Anzeige und Bearbeitung der Daten des geladenen Hörtests"},
+    {32788, "Blendet eine \"Normalkurve\" ein"},
+    {57344, "AUVO"},
+    {57600, "Erstellt ein neues Dokument.\nNeu"},
+    {57601, "Öffnet ein bestehendes Dokument.\nÖffnen"},
+    {57603, "Speichert das aktive Dokument.\nSpeichern"},
+    {57604, "Speichert das aktive Dokument unter einem neuen Namen.\nSpeichern unter"},
+    {57606, "Ändert die Druckeroptionen.\nDruckereinrichtung"},
+    {57607, "Druckt das aktive Dokument.\nDrucken"},
+    {57608, "Druckt das aktive Dokument mit den aktuellen Einstellungen.\nDirekt drucken"},
+    {57609, "Zeigt die ganze Seite so an, wie sie gedruckt wird.\nSeitenansicht"},
+    {57616, "Öffnet dieses Dokument"},
+    {57617, "Öffnet dieses Dokument"},
+    {57618, "Öffnet dieses Dokument"},
+    {57619, "Öffnet dieses Dokument"},
+    {57664, "Zeigt Programminformationen und die Versionsnummer an.\nInfo"},
+    {57665,
+     "Beendet das Programm und fragt, ob geänderte Dokumente gespeichert werden sollen.\nBeenden"},
+    {59392, "Blendet die Symbolleiste ein oder aus.\nSymbolleiste ein/aus"},
+    {59393, "Blendet die Statusleiste ein oder aus.\nStatusleiste ein/aus"},
+    {61001, "Bereit"},
+    {61002, "UF"},
+    {61003, "NUM"},
+    {61004, "RF"},
+    {61005, "AUVO-Dokumente (*.auvo)"},
+    {61006, "Letzte Datei"},
+    {61010, "Unerwartetes Dateiformat."},
+    {61011, "Fehler beim Öffnen des Dokuments."},
+    {61012, "Fehler beim Speichern des Dokuments."},
+    {61013, "Änderungen in %1 speichern?"},
+    {61014, "Die Datei %1 konnte nicht geöffnet werden.\n%2"},
+    {61015, "Die Datei %1 konnte nicht gespeichert werden.\n%2"},
+    {61443, "Unbenannt"},
+    {61702, "Der Druckauftrag konnte nicht gestartet werden."},
+};
+
+// Load looks ids up by binary search; a text added out of order must not compile.
+static_assert(std::is_sorted(std::begin(kEntries), std::end(kEntries),
+                             [](const Entry& a, const Entry& b) { return a.id < b.id; }));
+
+} // namespace
+
+namespace StringTable {
+
+std::string Load(unsigned id) {
+    const auto it = std::lower_bound(std::begin(kEntries), std::end(kEntries), id,
+                                     [](const Entry& e, unsigned key) { return e.id < key; });
+    if (it == std::end(kEntries) || it->id != id) {
+        return {};
+    }
+    return it->text;
+}
+
+std::string Format(unsigned id, const std::string& arg1, const std::string& arg2) {
+    const std::string pattern = Load(id);
+    std::string result;
+    result.reserve(pattern.size() + arg1.size() + arg2.size());
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        // Only %1 and %2 are placeholders; printf-style fields of other texts stay as they are.
+        if (pattern[i] == '%' && i + 1 < pattern.size() &&
+            (pattern[i + 1] == '1' || pattern[i + 1] == '2')) {
+            result += pattern[i + 1] == '1' ? arg1 : arg2;
+            ++i;
+        } else {
+            result += pattern[i];
+        }
+    }
+    return result;
+}
+
+} // namespace StringTable
