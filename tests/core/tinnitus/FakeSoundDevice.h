@@ -1,0 +1,61 @@
+#pragma once
+// A sound device that records what the tones do with their buffers, and can refuse buffers.
+
+#include "platform/sound/DirectSound.h"
+
+#include <cstdint>
+#include <vector>
+
+class FakeSoundDevice;
+
+class FakeBuffer : public IDirectSoundBuffer {
+public:
+    FakeBuffer(FakeSoundDevice& device, const DSBUFFERDESC& desc);
+
+    HRESULT GetCaps(DSBCAPS* caps) override;
+    HRESULT GetFormat(WAVEFORMATEX* format, DWORD sizeAllocated, DWORD* sizeWritten) override;
+    HRESULT GetStatus(DWORD* status) override;
+    HRESULT GetVolume(LONG* volume) override;
+    HRESULT GetPan(LONG* pan) override;
+    HRESULT SetFormat(const WAVEFORMATEX*) override { return DSERR_INVALIDCALL; }
+    HRESULT SetVolume(LONG volume) override;
+    HRESULT SetPan(LONG pan) override;
+    HRESULT Play(DWORD reserved, DWORD priority, DWORD flags) override;
+    HRESULT Stop() override;
+    HRESULT Lock(DWORD offset, DWORD bytes, void** ptr1, DWORD* bytes1, void** ptr2, DWORD* bytes2,
+                 DWORD flags) override;
+    HRESULT Unlock(void*, DWORD, void*, DWORD) override { return DS_OK; }
+    HRESULT Restore() override { return DS_OK; }
+    DWORD Release() override;
+
+    LONG m_volume = 0;
+    LONG m_pan = 0;
+    bool m_playing = false;
+    int m_panCalls = 0;
+    int m_playCalls = 0;
+    int m_stopCalls = 0;
+
+private:
+    ~FakeBuffer() override;
+
+    FakeSoundDevice& m_device;
+    WAVEFORMATEX m_format;
+    std::vector<std::uint8_t> m_data;
+};
+
+class FakeSoundDevice : public IDirectSound {
+public:
+    HRESULT CreateSoundBuffer(const DSBUFFERDESC* desc, IDirectSoundBuffer** buffer,
+                              void* outer) override;
+    HRESULT SetCooperativeLevel(HWND, DWORD) override { return DS_OK; }
+    DWORD Release() override { return 0; }
+    ~FakeSoundDevice() override = default;
+
+    // The buffer a tone holds now (the newest one it was given).
+    FakeBuffer* Newest() const { return m_live.empty() ? nullptr : m_live.back(); }
+
+    std::vector<FakeBuffer*> m_live;
+    int m_created = 0;
+    // Buffer creations still allowed; negative means no limit.
+    int m_allow = -1;
+};
