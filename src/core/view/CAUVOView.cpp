@@ -1,0 +1,173 @@
+#include "core/view/CAUVOView.h"
+
+#include "core/app/CBaseApp.h"
+#include "core/document/CAUVODoc.h"
+#include "core/view/CAudiogramPainter.h"
+#include "core/view/CFrequencyScale.h"
+#include "core/view/CLevelScale.h"
+#include "core/view/CPagePainter.h"
+#include "core/view/CTinnitusPainter.h"
+#include "core/view/IViewWindow.h"
+#include "core/view/TextFormat.h"
+
+#include <memory>
+
+CAUVOView::CAUVOView(CBaseApp* app) : m_pApp(app) {}
+
+CAUVOView::~CAUVOView() {
+    SetDocument(nullptr);
+}
+
+void CAUVOView::SetDocument(CAUVODoc* doc) {
+    if (m_pDocument != nullptr)
+        m_pDocument->RemoveView(this);
+    m_pDocument = doc;
+    if (m_pDocument != nullptr)
+        m_pDocument->AddView(this);
+}
+
+int CAUVOView::DebugLevel() const {
+    return m_pApp != nullptr ? m_pApp->m_nDebugLevel : 0;
+}
+
+void CAUVOView::OnInitialUpdate() {
+    OnUpdate(nullptr, 0);
+
+    auto readInt = [this](const char* key, int fallback) {
+        int value = 0;
+        return m_pApp != nullptr && m_pApp->ReadIniInt(key, value) ? value : fallback;
+    };
+    m_nMinDB = readInt("VIEW_MIN_DB", -60);
+    m_nMaxDB = readInt("VIEW_MAX_DB", 10);
+    m_bShowHTD = readInt("VIEW_HTD", 0) >= 1;
+    m_bShowTTD = readInt("VIEW_TTD", 0) >= 1;
+    m_bLogDarst = readInt("VIEW_LOGDARST", 0) >= 1;
+
+    if (DebugLevel() >= 5)
+        m_pApp->WriteProtocol(
+            FormatText("CAUVOView::OnInitialUpdate: MinDB = %d, MaxDB = %d", m_nMinDB, m_nMaxDB),
+            0);
+    if (m_pWindow != nullptr)
+        m_pWindow->SetCurrentTool(0);
+    // The document's tones have been replaced.
+    m_pSelTone = nullptr;
+    m_nSelSide = kNoSide;
+}
+
+void CAUVOView::OnDestroy() {
+    if (m_pApp == nullptr)
+        return;
+    m_pApp->WriteIniInt("VIEW_HTD", m_bShowHTD ? 1 : 0);
+    m_pApp->WriteIniInt("VIEW_TTD", m_bShowTTD ? 1 : 0);
+    m_pApp->WriteIniInt("VIEW_LOGDARST", m_bLogDarst ? 1 : 0);
+}
+
+void CAUVOView::OnUpdate(IDocumentView* /*sender*/, long /*hint*/) {
+    InvalidateAll();
+}
+
+void CAUVOView::InvalidateAll() {
+    if (m_pWindow != nullptr)
+        m_pWindow->InvalidateRect(nullptr, true);
+}
+
+void CAUVOView::OnDraw(CDC& dc) {
+    CPagePainter painter(*this);
+    painter.Draw(dc);
+}
+
+CDiagramOptions CAUVOView::Options(bool logarithmic) const {
+    CDiagramOptions o;
+    o.minDB = m_nMinDB;
+    o.maxDB = m_nMaxDB;
+    o.together = m_bZusammen;
+    o.logarithmic = logarithmic;
+    o.selected = m_pSelTone;
+    return o;
+}
+
+void CAUVOView::DrawTest(CDC& dc, CAUVODoc& doc, int side, const CRect& area, bool logarithmic,
+                         bool normalCurve) {
+    CDiagramOptions o = Options(logarithmic);
+    o.normalCurve = normalCurve;
+    CAudiogramPainter(m_pApp).Draw(dc, doc, side, area, o);
+}
+
+void CAUVOView::DrawTinnitus(CDC& dc, CAUVODoc& doc, int side, const CRect& area,
+                             bool logarithmic) {
+    CTinnitusPainter(m_pApp).Draw(dc, doc, side, area, Options(logarithmic),
+                                  side == 0 ? m_rectLinks : m_rectRechts);
+}
+
+bool CAUVOView::ClientToTT(CPoint client, int& side, double& frequency, int& level) {
+    if (m_pWindow == nullptr || m_pDocument == nullptr)
+        return false;
+    CPoint p = client;
+    if (std::unique_ptr<CDC> dc = m_pWindow->CreateClientDC()) {
+        const int old = dc->SetMapMode(MM_LOMETRIC);
+        dc->DPtoLP(&p);
+        dc->SetMapMode(old);
+    } else {
+        return false;
+    }
+
+    int hitSide = 0;
+    CRect rect;
+    if (!m_rectRechts.IsRectEmpty() && m_rectRechts.PtInRect(p)) {
+        hitSide = 1;
+        rect = m_rectRechts;
+    } else if (!m_rectLinks.IsRectEmpty() && m_rectLinks.PtInRect(p)) {
+        hitSide = 0;
+        rect = m_rectLinks;
+    } else {
+        return false;
+    }
+
+    // The rectangle is normalised: its top is the frequency axis, its bottom the axis top.
+    const int mB = CLevelScale::LevelAt(p.y, rect.top, rect.bottom, m_nMinDB, m_nMaxDB);
+    const double hz = CFrequencyScale::FrequencyAt(p.x - rect.left, rect.Width(),
+                                                   m_pDocument->GetMaxFrequencyKHz(), m_bLogDarst,
+                                                   m_pDocument->m_nMinFrequenz);
+    if (DebugLevel() >= 10)
+        m_pApp->WriteProtocol(
+            FormatText("CAUVOView::ClientToTT( %d, %d ) in %s, %8.2f Hz, %ld mBel", p.x, p.y,
+                       hitSide != 0 ? "RECHTS" : "LINKS", hz, static_cast<long>(mB)),
+            0);
+    side = hitSide;
+    frequency = hz;
+    level = mB;
+    return true;
+}
+
+void CAUVOView::SetSelectedTone(CSinusTone* tone, int side) {
+    if (tone == m_pSelTone)
+        return;
+    m_pSelTone = tone;
+    if (tone != nullptr)
+        InvalidateSide(side);
+    if (side != m_nSelSide) {
+        InvalidateSide(m_nSelSide);
+        m_nSelSide = side;
+    }
+}
+
+CSinusTone* CAUVOView::GetSelectedTone(int* side) const {
+    if (side != nullptr)
+        *side = m_nSelSide;
+    return m_pSelTone;
+}
+
+void CAUVOView::InvalidateSide(int side) {
+    if (m_pWindow == nullptr)
+        return;
+    CRect rect = side == 0 ? m_rectLinks : m_rectRechts;
+    std::unique_ptr<CDC> dc = m_pWindow->CreateClientDC();
+    if (!dc)
+        return;
+    const int old = dc->SetMapMode(MM_LOMETRIC);
+    dc->LPtoDP(&rect);
+    dc->SetMapMode(old);
+    // y turns downwards on the device; the window wants top above bottom there.
+    rect.NormalizeRect();
+    m_pWindow->InvalidateRect(&rect, true);
+}

@@ -1,0 +1,76 @@
+#pragma once
+// The view's model: display flags and level bounds with their settings keys, the page drawing,
+// the hit rectangles of the tinnitus diagrams, the mapping from window points back to side,
+// frequency and level, and the tone selection. The window itself is IViewWindow.
+
+#include "core/view/CDiagramOptions.h"
+#include "platform/dc/CDC.h"
+#include "platform/dc/CRect.h"
+#include "platform/document/IDocumentView.h"
+
+class CAUVODoc;
+class CBaseApp;
+class CSinusTone;
+class IViewWindow;
+
+class CAUVOView : public IDocumentView {
+public:
+    static constexpr int kNoSide = 3;
+
+    // app: protocol and settings (none: nothing is logged, defaults are used).
+    explicit CAUVOView(CBaseApp* app);
+    ~CAUVOView() override;
+    CAUVOView(const CAUVOView&) = delete;
+    CAUVOView& operator=(const CAUVOView&) = delete;
+
+    void SetWindow(IViewWindow* window) { m_pWindow = window; }
+    IViewWindow* GetWindow() const { return m_pWindow; }
+    // Registers with the document's views; null detaches.
+    void SetDocument(CAUVODoc* doc);
+    CAUVODoc* GetDocument() const { return m_pDocument; }
+    CBaseApp* GetApp() const { return m_pApp; }
+
+    // A new or opened document: settings read again, selection tool, no selection.
+    void OnInitialUpdate();
+    // The window is going away: the three display flags are stored.
+    void OnDestroy();
+    // The document changed: the whole view is repainted.
+    void OnUpdate(IDocumentView* sender, long hint) override;
+
+    // The whole page on any device.
+    void OnDraw(CDC& dc);
+    void DrawTest(CDC& dc, CAUVODoc& doc, int side, const CRect& area, bool logarithmic,
+                  bool normalCurve);
+    void DrawTinnitus(CDC& dc, CAUVODoc& doc, int side, const CRect& area, bool logarithmic);
+
+    // A client point (pixels) in a tinnitus plot area: side, frequency in Hz and level in mB
+    // relative to the calibration. False (outputs untouched) elsewhere.
+    bool ClientToTT(CPoint client, int& side, double& frequency, int& level);
+
+    void SetSelectedTone(CSinusTone* tone, int side);
+    CSinusTone* GetSelectedTone(int* side = nullptr) const;
+    // Repaints the tinnitus diagram of side 0, or of the right ear for any other side.
+    void InvalidateSide(int side);
+    // Repaints the whole client area.
+    void InvalidateAll();
+
+    bool m_bZusammen = false;
+    bool m_bShowHTD = false;
+    bool m_bShowTTD = false;
+    bool m_bLogDarst = false;
+    bool m_bNormalkurve = false;
+    CRect m_rectRechts;
+    CRect m_rectLinks;
+    int m_nMinDB = -60;
+    int m_nMaxDB = 10;
+
+private:
+    CDiagramOptions Options(bool logarithmic) const;
+    int DebugLevel() const;
+
+    CBaseApp* m_pApp;
+    IViewWindow* m_pWindow = nullptr;
+    CAUVODoc* m_pDocument = nullptr;
+    CSinusTone* m_pSelTone = nullptr;
+    int m_nSelSide = kNoSide;
+};

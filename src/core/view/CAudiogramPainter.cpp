@@ -1,0 +1,116 @@
+#include "core/view/CAudiogramPainter.h"
+
+#include "core/app/CBaseApp.h"
+#include "core/document/CAUVODoc.h"
+#include "core/hearing/CHoertestDaten.h"
+#include "core/view/CDiagramFrame.h"
+#include "core/view/CFrequencyScale.h"
+#include "core/view/CLevelScale.h"
+#include "core/view/CPageStyle.h"
+#include "core/view/CPlotArea.h"
+#include "core/view/CSavedDCObjects.h"
+#include "core/view/DrawErrors.h"
+#include "core/view/TextFormat.h"
+
+#include <memory>
+#include <string>
+
+namespace {
+
+// One line through every entry of a data set. Entry 0 is read even when the set is empty, so
+// such data ends the diagram with the data's index error.
+void DrawCurve(CDC& dc, const CHoertestDaten& data, int side, const CFrequencyScale& freq,
+               const CLevelScale& level) {
+    auto point = [&](int i) {
+        return CPoint(freq.X(data.GetFrequency(i)), level.AudiogramYmB(data.GetValue(i, side)));
+    };
+    const CPoint first = point(0);
+    dc.MoveTo(first.x, first.y);
+    for (int i = 1; i < data.GetCount(); ++i) {
+        const CPoint p = point(i);
+        dc.LineTo(p.x, p.y);
+    }
+}
+
+} // namespace
+
+void CAudiogramPainter::Draw(CDC& dc, CAUVODoc& doc, int side, const CRect& area,
+                             const CDiagramOptions& options) const {
+    CSavedDCObjects saved(dc);
+    try {
+        DrawUnguarded(dc, doc, side, area, options);
+    } catch (const std::exception& e) {
+        ProtocolDrawError(m_pApp, e);
+    }
+}
+
+void CAudiogramPainter::DrawUnguarded(CDC& dc, CAUVODoc& doc, int side, const CRect& area,
+                                      const CDiagramOptions& options) const {
+    const int debug = m_pApp != nullptr ? m_pApp->m_nDebugLevel : 0;
+    auto protocol = [this](const std::string& text, int level) {
+        if (m_pApp != nullptr)
+            m_pApp->WriteProtocol(text, level);
+    };
+    if (debug >= 5)
+        protocol(FormatText("CAUVOView::DrawTest: %d, %d, %d, %d", area.left, area.top, area.right,
+                            area.bottom),
+                 0);
+
+    const CPlotArea plot(area);
+    const CPen gridPen(PS_DOT, CPageStyle::kGridWidth, CPageStyle::kBlack);
+    const int maxKHz = doc.GetMaxFrequencyKHz();
+    const int entries = doc.GetMaxEntryCount();
+
+    // Made before anything is drawn: a failure here leaves the diagram empty.
+    std::unique_ptr<CHoertestDaten> normal;
+    if (options.normalCurve) {
+        normal = std::make_unique<CHoertestDaten>();
+        normal->InitNormal(doc.m_HoertestDaten.GetCount());
+    }
+
+    protocol("CAUVOView::DrawTest: Koordinatensystem", 10);
+    const CPen axisPen(PS_SOLID, CPageStyle::kAxisWidth, CPageStyle::kBlack);
+    CFont font;
+    const bool haveFont = dc.CreateFont(font, CPageStyle::LabelFont());
+
+    // The scales do not depend on the font, so the curves keep their places without it.
+    const CLevelScale level(plot.yTop, plot.y0, options.minDB, options.maxDB);
+    const CFrequencyScale freq(plot.x0, plot.right, maxKHz, options.logarithmic,
+                               doc.m_nMinFrequenz);
+
+    if (haveFont) {
+        dc.SelectObject(font);
+        CDiagramFrame::DrawTitle(dc, plot, side, options.together);
+        CDiagramFrame::DrawAxes(dc, plot, axisPen, gridPen);
+
+        long long v = options.minDB;
+        for (; v < options.maxDB; v += 10) {
+            const int yv = level.AudiogramY(v);
+            dc.TextOut(plot.x0 - 5, yv - 10, std::to_string(v));
+            dc.MoveTo(plot.x0, yv);
+            dc.LineTo(plot.right, yv);
+        }
+        dc.TextOut(plot.x0 - 5, level.AudiogramY(v), "dB");
+
+        if (entries > 0)
+            CDiagramFrame::DrawFrequencyAxis(dc, plot, freq, gridPen);
+    }
+
+    protocol("CAUVOView::DrawTest: Messung", 10);
+    const CPen ownPen(PS_SOLID, CPageStyle::kDataWidth, CPageStyle::SideColor(side));
+    const CPen comparisonPen(PS_SOLID, CPageStyle::kDataWidth, CPageStyle::ComparisonColor(side));
+    const CPen normalPen(PS_SOLID, CPageStyle::kDataWidth, CPageStyle::kNormalCurve);
+
+    if (doc.m_HoertestDaten.GetCount() >= 1) {
+        if (doc.m_pVergleichsDoc != nullptr) {
+            dc.SelectObject(comparisonPen);
+            DrawCurve(dc, doc.m_pVergleichsDoc->m_HoertestDaten, side, freq, level);
+        }
+        if (normal) {
+            dc.SelectObject(normalPen);
+            DrawCurve(dc, *normal, side, freq, level);
+        }
+        dc.SelectObject(ownPen);
+        DrawCurve(dc, doc.m_HoertestDaten, side, freq, level);
+    }
+}

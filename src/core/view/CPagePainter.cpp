@@ -1,0 +1,143 @@
+#include "core/view/CPagePainter.h"
+
+#include "core/app/CBaseApp.h"
+#include "core/app/StringTable.h"
+#include "core/document/CAUVODoc.h"
+#include "core/view/CAUVOView.h"
+#include "core/view/CPageLayout.h"
+#include "core/view/CPageStyle.h"
+#include "core/view/IViewWindow.h"
+#include "core/view/TextFormat.h"
+#include "core/view/Trunc.h"
+
+namespace {
+
+constexpr const char* kCredit = "(c) ZEB GmbH Varnholm";
+
+} // namespace
+
+const char* CPagePainter::TechnologyName(int technology) {
+    switch (technology) {
+    case DT_PLOTTER:
+        return "PLOTTER";
+    case DT_RASDISPLAY:
+        return "RASDISPLAY";
+    case DT_RASPRINTER:
+        return "RASPRINTER";
+    case DT_RASCAMERA:
+        return "RASCAMERA";
+    case DT_CHARSTREAM:
+        return "CHARSTREAM";
+    case DT_METAFILE:
+        return "METAFILE";
+    case DT_DISPFILE:
+        return "DISPFILE";
+    default:
+        return "unbekannt";
+    }
+}
+
+std::string CPagePainter::FooterText() {
+    return SubstituteS(std::string(kCredit) + " - %s Version %s",
+                       {StringTable::Load(57344), StringTable::Load(138)});
+}
+
+void CPagePainter::Draw(CDC& dc) {
+    CBaseApp* app = m_view.GetApp();
+    const int debug = app != nullptr ? app->m_nDebugLevel : 0;
+    CAUVODoc* doc = m_view.GetDocument();
+
+    if (debug >= 5) {
+        app->WriteProtocol(FormatText("CAUVOView::OnDraw: %s, Zus = %d",
+                                      dc.IsPrinting() ? "Print" : "Draw",
+                                      m_view.m_bZusammen ? 1 : 0),
+                           0);
+        app->WriteProtocol(
+            FormatText("DC: %d x %d, HDPI=%d, VDPI=%d, PLANES=%d, BPP=%d, TECHNOLOGY=%s",
+                       dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES),
+                       dc.GetDeviceCaps(LOGPIXELSX), dc.GetDeviceCaps(LOGPIXELSY),
+                       dc.GetDeviceCaps(PLANES), dc.GetDeviceCaps(BITSPIXEL),
+                       TechnologyName(dc.GetDeviceCaps(TECHNOLOGY))),
+            0);
+    }
+
+    const int oldMapMode = dc.SetMapMode(MM_LOMETRIC);
+    const CPen oldPen = dc.SelectObject(CPen::Stock(BLACK_PEN));
+    dc.SelectObject(CBrush::Stock(HOLLOW_BRUSH));
+
+    const CSize viewportExt = dc.GetViewportExt();
+    const CSize windowExt = dc.GetWindowExt();
+    const CRect client =
+        m_view.GetWindow() != nullptr ? m_view.GetWindow()->GetClientRect() : CRect();
+    // Page width W in 0.1 mm: the client width, or the printable width when printing.
+    const int pixels = dc.IsPrinting() ? dc.GetDeviceCaps(HORZRES) : client.Width();
+    const double scale = static_cast<double>(pixels) / viewportExt.cx;
+    const int pageWidth = Trunc(windowExt.cx * scale);
+
+    if (debug >= 5) {
+        const CPoint vo = dc.GetViewportOrg();
+        const CPoint wo = dc.GetWindowOrg();
+        app->WriteProtocol(
+            FormatText("VO: %d, %d - WO: %d, %d - VE: %d x %d - WE: %d x %d - Client: %d x %d, "
+                       "Scale %f",
+                       vo.x, vo.y, wo.x, wo.y, viewportExt.cx, viewportExt.cy, windowExt.cx,
+                       windowExt.cy, client.Width(), client.Height(), scale),
+            0);
+    }
+
+    CPageLayout::Input in;
+    in.pageWidth = pageWidth;
+    in.showHTD = m_view.m_bShowHTD;
+    in.showTTD = m_view.m_bShowTTD;
+    in.together = m_view.m_bZusammen;
+    in.hasComparison = doc != nullptr && doc->m_pVergleichsDoc != nullptr;
+    if (doc != nullptr)
+        in.comment = doc->m_strKommentar;
+    const CPageLayout layout(in);
+
+    CFont headerFont;
+    CFont smallFont;
+    dc.CreateFont(headerFont, CPageStyle::HeaderFont());
+    dc.CreateFont(smallFont, CPageStyle::SmallFont());
+    const CFont oldFont = dc.SelectObject(headerFont);
+
+    const std::string title = doc != nullptr ? doc->GetTitle() : StringTable::Load(61443);
+    const std::string date = doc != nullptr ? doc->m_strDatum : std::string();
+    dc.SetTextColor(CPageStyle::kBlack);
+    dc.DrawText(SubstituteS(StringTable::Load(145), {StringTable::Load(57344), title, date}),
+                layout.Header(), DT_CENTER | DT_WORDBREAK);
+
+    if (doc != nullptr) {
+        if (m_view.m_bShowHTD) {
+            for (int side = 0; side <= 1; ++side)
+                if (dc.RectVisible(layout.Audiogram(side)))
+                    m_view.DrawTest(dc, *doc, side, layout.Audiogram(side), m_view.m_bLogDarst,
+                                    m_view.m_bNormalkurve);
+        }
+        if (m_view.m_bShowTTD) {
+            for (int side = 0; side <= 1; ++side)
+                if (dc.RectVisible(layout.Tinnitus(side)))
+                    m_view.DrawTinnitus(dc, *doc, side, layout.Tinnitus(side), m_view.m_bLogDarst);
+        }
+    }
+
+    dc.SetTextAlign(TA_LEFT | TA_TOP);
+    dc.SetTextColor(CPageStyle::kBlack);
+    dc.DrawText(in.comment, layout.Comment(), DT_LEFT | DT_WORDBREAK);
+
+    dc.SelectObject(smallFont);
+    if (in.hasComparison && dc.RectVisible(layout.Comparison())) {
+        dc.SetTextColor(CPageStyle::kBlack);
+        dc.DrawText(SubstituteS(StringTable::Load(146), {doc->m_pVergleichsDoc->GetTitle()}),
+                    layout.Comparison(), 0);
+    }
+    if (dc.RectVisible(layout.Footer())) {
+        dc.SelectObject(smallFont);
+        dc.SetTextColor(CPageStyle::kBlack);
+        dc.DrawText(FooterText(), layout.Footer(), DT_WORDBREAK);
+    }
+
+    dc.SetMapMode(oldMapMode);
+    dc.SelectObject(oldPen);
+    dc.SelectObject(oldFont);
+}

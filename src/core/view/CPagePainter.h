@@ -1,0 +1,25 @@
+#pragma once
+// The drawing frame of one page: 0.1 mm mapping, page width from the device, layout, header,
+// the four diagrams where visible, comment, comparison line and footer, and the protocol
+// lines about the device.
+
+#include "platform/dc/CDC.h"
+
+#include <string>
+
+class CAUVOView;
+
+class CPagePainter {
+public:
+    explicit CPagePainter(CAUVOView& view) : m_view(view) {}
+
+    void Draw(CDC& dc);
+
+    // Name of a device technology for the protocol.
+    static const char* TechnologyName(int technology);
+    // "<credit> - AUVO Version 2.10".
+    static std::string FooterText();
+
+private:
+    CAUVOView& m_view;
+};

@@ -1,0 +1,116 @@
+#include "core/view/CTinnitusPainter.h"
+
+#include "core/app/CBaseApp.h"
+#include "core/document/CAUVODoc.h"
+#include "core/sound/CSinusTone.h"
+#include "core/tinnitus/CTinnitusDaten.h"
+#include "core/view/CDiagramFrame.h"
+#include "core/view/CFrequencyScale.h"
+#include "core/view/CLevelScale.h"
+#include "core/view/CPageStyle.h"
+#include "core/view/CPlotArea.h"
+#include "core/view/CSavedDCObjects.h"
+#include "core/view/DrawErrors.h"
+#include "core/view/TextFormat.h"
+
+#include <string>
+
+void CTinnitusPainter::Draw(CDC& dc, CAUVODoc& doc, int side, const CRect& area,
+                            const CDiagramOptions& options, CRect& hitRect) const {
+    CSavedDCObjects saved(dc);
+    try {
+        DrawUnguarded(dc, doc, side, area, options, hitRect);
+    } catch (const std::exception& e) {
+        ProtocolDrawError(m_pApp, e);
+    }
+}
+
+void CTinnitusPainter::DrawUnguarded(CDC& dc, CAUVODoc& doc, int side, const CRect& area,
+                                     const CDiagramOptions& options, CRect& hitRect) const {
+    const int debug = m_pApp != nullptr ? m_pApp->m_nDebugLevel : 0;
+    auto protocol = [this](const std::string& text, int level) {
+        if (m_pApp != nullptr)
+            m_pApp->WriteProtocol(text, level);
+    };
+    if (debug >= 5)
+        protocol(FormatText("CAUVOView::DrawTinnitus: %d, %d, %d, %d", area.left, area.top,
+                            area.right, area.bottom),
+                 0);
+
+    const CPlotArea plot(area);
+    const CPen gridPen(PS_DOT, CPageStyle::kGridWidth, CPageStyle::kBlack);
+    protocol("CAUVOView::DrawTinnitus: Koordinatensystem", 10);
+    const CPen axisPen(PS_SOLID, CPageStyle::kAxisWidth, CPageStyle::kBlack);
+
+    hitRect = plot.HitRect();
+    protocol(FormatText("CAUVOView::DrawTinnitus: Koord %s = %d, %d  -  %d, %d",
+                        side == 0 ? "LINKS" : "RECHTS", hitRect.left, hitRect.top, hitRect.right,
+                        hitRect.bottom),
+             5);
+
+    const int maxKHz = doc.GetMaxFrequencyKHz();
+    // The scales do not depend on the font, so the tones keep their places without it.
+    const CLevelScale level(plot.yTop, plot.y0, options.minDB, options.maxDB);
+    const CFrequencyScale freq(plot.x0, plot.right, maxKHz, options.logarithmic,
+                               doc.m_nMinFrequenz);
+
+    CFont font;
+    if (dc.CreateFont(font, CPageStyle::LabelFont())) {
+        dc.SelectObject(font);
+        CDiagramFrame::DrawTitle(dc, plot, side, options.together);
+        CDiagramFrame::DrawAxes(dc, plot, axisPen, gridPen);
+
+        long long v = options.minDB;
+        for (; v < 0; v += 10) {
+            const int yv = level.TinnitusLabelY(v);
+            dc.TextOut(plot.x0 - 5, yv - 10, std::to_string(-v));
+            dc.MoveTo(plot.x0, yv);
+            dc.LineTo(plot.right, yv);
+        }
+        dc.TextOut(plot.x0 - 5, level.TinnitusUnitY(v), "dB");
+
+        CDiagramFrame::DrawFrequencyAxis(dc, plot, freq, gridPen);
+    }
+
+    protocol("CAUVOView::DrawTinnitus: Messung", 10);
+    const CPen tonePen(PS_SOLID, CPageStyle::kDataWidth, CPageStyle::SideColor(side));
+    const CBrush toneBrush(CPageStyle::SideColor(side));
+    const CBrush selectionBrush(CPageStyle::kBlack);
+    dc.SelectObject(tonePen);
+    dc.SelectObject(toneBrush);
+
+    auto drawTone = [&](CSinusTone& tone) {
+        const int x = freq.X(tone.GetFrequency());
+        // Whole dB above the current calibration level, also for the comparison's tones.
+        const int h = doc.ToRelativeLevel(tone.GetVolume()) / 100;
+        const int y = level.TinnitusY(h);
+        dc.MoveTo(x, plot.y0);
+        dc.LineTo(x, y);
+        return CPoint(x, y);
+    };
+    auto circle = [&](CPoint c) {
+        dc.Ellipse(c.x - kToneRadius, c.y + kToneRadius, c.x + kToneRadius, c.y - kToneRadius);
+    };
+
+    if (doc.m_pVergleichsDoc != nullptr) {
+        const CTinnitusDaten& list = doc.m_pVergleichsDoc->m_TinnitusDaten;
+        dc.SelectObject(CPen(PS_SOLID, CPageStyle::kDataWidth, CPageStyle::ComparisonColor(side)));
+        dc.SelectObject(CBrush(CPageStyle::ComparisonColor(side)));
+        for (int i = 0; i < list.GetCount(side); ++i)
+            if (CSinusTone* tone = list.GetTone(i, side))
+                circle(drawTone(*tone));
+    }
+
+    dc.SelectObject(tonePen);
+    const CTinnitusDaten& list = doc.m_TinnitusDaten;
+    for (int i = 0; i < list.GetCount(side); ++i) {
+        CSinusTone* tone = list.GetTone(i, side);
+        if (tone == nullptr)
+            continue;
+        const CPoint c = drawTone(*tone);
+        // Black marks the selection on the screen only; paper shows every tone in its colour.
+        const bool black = !dc.IsPrinting() && tone == options.selected;
+        dc.SelectObject(black ? selectionBrush : toneBrush);
+        circle(c);
+    }
+}

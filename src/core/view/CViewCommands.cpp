@@ -1,0 +1,110 @@
+#include "core/view/CViewCommands.h"
+
+#include "core/document/CAUVODoc.h"
+#include "core/tinnitus/CTinnitusDaten.h"
+#include "core/view/CAUVOView.h"
+#include "core/view/IViewWindow.h"
+
+bool CViewCommands::Handles(int id) {
+    switch (id) {
+    case idComment:
+    case idTogether:
+    case idHearingTest:
+    case idTinnitus:
+    case idPlayTones:
+    case idNewTone:
+    case idDeleteTone:
+    case idToneProperties:
+    case idLogarithmic:
+    case idNormalCurve:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool* CViewCommands::Flag(int id) const {
+    switch (id) {
+    case idTogether:
+        return &m_view.m_bZusammen;
+    case idHearingTest:
+        return &m_view.m_bShowHTD;
+    case idTinnitus:
+        return &m_view.m_bShowTTD;
+    case idLogarithmic:
+        return &m_view.m_bLogDarst;
+    case idNormalCurve:
+        return &m_view.m_bNormalkurve;
+    default:
+        return nullptr;
+    }
+}
+
+bool CViewCommands::IsEnabled(int id) const {
+    const CAUVODoc* doc = m_view.GetDocument();
+    switch (id) {
+    case idPlayTones:
+        return m_view.m_bShowTTD && doc != nullptr &&
+               (doc->m_TinnitusDaten.GetCount(0) > 0 || doc->m_TinnitusDaten.GetCount(1) > 0);
+    case idNewTone:
+        return m_view.m_bShowTTD && !m_view.m_bZusammen;
+    case idDeleteTone:
+    case idToneProperties:
+        return m_view.m_bShowTTD && m_view.GetSelectedTone() != nullptr;
+    default:
+        return Handles(id);
+    }
+}
+
+bool CViewCommands::IsChecked(int id) const {
+    if (id == idPlayTones) {
+        const CAUVODoc* doc = m_view.GetDocument();
+        return doc != nullptr && doc->m_TinnitusDaten.m_nPlayMode != CTinnitusDaten::playNone;
+    }
+    const bool* flag = Flag(id);
+    return flag != nullptr && *flag;
+}
+
+bool CViewCommands::Execute(int id) {
+    if (!IsEnabled(id))
+        return false;
+    if (bool* flag = Flag(id)) {
+        *flag = !*flag;
+        m_view.InvalidateAll();
+        return true;
+    }
+    CAUVODoc* doc = m_view.GetDocument();
+    switch (id) {
+    case idPlayTones:
+        if (doc->m_TinnitusDaten.m_nPlayMode != CTinnitusDaten::playNone)
+            doc->m_TinnitusDaten.StopAll();
+        else
+            doc->m_TinnitusDaten.PlayAll(CTinnitusDaten::playBoth);
+        return true;
+    case idNewTone:
+        if (doc != nullptr && doc->m_TinnitusDaten.m_nPlayMode == CTinnitusDaten::playNone)
+            doc->m_TinnitusDaten.PlayAll(CTinnitusDaten::playBoth);
+        if (m_view.GetWindow() != nullptr)
+            m_view.GetWindow()->SetCurrentTool(1);
+        return true;
+    case idDeleteTone:
+        DeleteSelectedTone();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CViewCommands::DeleteSelectedTone() {
+    int side = CAUVOView::kNoSide;
+    CSinusTone* tone = m_view.GetSelectedTone(&side);
+    CAUVODoc* doc = m_view.GetDocument();
+    if (tone == nullptr || doc == nullptr)
+        return;
+    doc->SetModifiedFlag();
+    doc->m_TinnitusDaten.RemoveTone(side, tone, true);
+    m_view.InvalidateSide(side);
+    m_view.SetSelectedTone(nullptr, CAUVOView::kNoSide);
+    if (doc->m_TinnitusDaten.GetCount(0) == 0 && doc->m_TinnitusDaten.GetCount(1) == 0)
+        doc->m_TinnitusDaten.StopAll();
+}
