@@ -16,6 +16,9 @@ public:
 
     // The application object of the process (null before one exists).
     static CAUVOApp* Get();
+    // Text of the about box's control 1020: "AUVO Hörtest-Programm\nVersion 2.10, ...\n".
+    static std::string AboutText();
+    static const ReleaseStamp& Stamp();
 
     // Start-up in its fixed order; false ends the program (ExitInstance still runs).
     // exePath is the full path of the program file.
@@ -26,6 +29,8 @@ public:
     void LoadSettings();
     void SaveSettings();
     bool CreatePrimarySoundBuffer(HWND mainWindow);
+    // Name of a sound status for the protocol ("DSERR_BADFORMAT", ...).
+    static const char* SoundStatusName(HRESULT status);
 
     CRecentFileList& GetRecentFileList() { return m_recentFiles; }
 

@@ -1,0 +1,216 @@
+#include "core/app/CAUVOApp.h"
+
+#include "core/app/IAppFramework.h"
+#include "core/app/StringTable.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+const ReleaseStamp kReleaseStamp{115, 4711};
+CAUVOApp* g_pApp = nullptr;
+
+constexpr unsigned IDS_APP_TITLE = 57344;
+constexpr unsigned IDS_VERSION = 138;
+constexpr unsigned IDS_NO_SOUND_DEVICE = 129;
+constexpr unsigned IDS_NO_OUTPUT_FORMAT = 130;
+constexpr unsigned IDS_NO_PLAYBACK = 131;
+constexpr LONG kNotCalibrated = -10000;
+constexpr std::size_t kPathBuffer = 260;
+const char* const kIniName = "AUVO.ini";
+
+// Last backslash, else last slash; a separator at position 0 keeps the whole path.
+std::string ProgramFolderOf(const std::string& exePath) {
+    std::string::size_type pos = exePath.rfind('\\');
+    if (pos == std::string::npos)
+        pos = exePath.rfind('/');
+    if (pos != std::string::npos && pos > 0)
+        return exePath.substr(0, pos);
+    return exePath;
+}
+
+std::string UserSettingsFolder() {
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    if (xdg && *xdg)
+        return std::string(xdg) + "/AUVO";
+    const char* home = std::getenv("HOME");
+    return std::string(home && *home ? home : ".") + "/.config/AUVO";
+}
+
+// The program folder first; then the user's settings folder, which is also where a
+// missing file gets created by the first write.
+std::string FindSettingsFile(const std::string& programFolder) {
+    std::error_code ec;
+    const std::string beside = programFolder + "/" + kIniName;
+    if (std::filesystem::is_regular_file(beside, ec))
+        return beside;
+    return UserSettingsFolder() + "/" + kIniName;
+}
+} // namespace
+
+CAUVOApp::CAUVOApp() : CBaseApp(kReleaseStamp) {
+    if (!g_pApp)
+        g_pApp = this;
+}
+
+CAUVOApp::~CAUVOApp() {
+    if (g_pApp == this)
+        g_pApp = nullptr;
+}
+
+CAUVOApp* CAUVOApp::Get() {
+    return g_pApp;
+}
+
+const ReleaseStamp& CAUVOApp::Stamp() {
+    return kReleaseStamp;
+}
+
+std::string CAUVOApp::AboutText() {
+    char text[256];
+    std::snprintf(text, sizeof text, "%s Hörtest-Programm\nVersion %s, %05u.%05u\n",
+                  StringTable::Load(IDS_APP_TITLE).c_str(), StringTable::Load(IDS_VERSION).c_str(),
+                  unsigned{kReleaseStamp.major}, unsigned{kReleaseStamp.minor});
+    return text;
+}
+
+bool CAUVOApp::InitInstance(IAppFramework& framework, const std::string& exePath) {
+    SetProgramFolder(ProgramFolderOf(exePath));
+    // Each run starts a fresh protocol; a missing or locked file is no reason to stop.
+    std::remove(GetProtocolPath().c_str());
+    SetSectionName("AUVO");
+    SetProfileName(FindSettingsFile(GetProgramFolder()));
+
+    LoadSettings();
+
+    if (m_nDebugLevel >= 1) {
+        char line[600];
+        std::snprintf(line, sizeof line, "%s Version %s. INI: %s",
+                      StringTable::Load(IDS_APP_TITLE).c_str(),
+                      StringTable::Load(IDS_VERSION).c_str(), GetProfileName().c_str());
+        WriteProtocol(line, 0);
+    }
+
+    IDirectSound* device = nullptr;
+    if (DirectSoundCreate(nullptr, &device, nullptr) != DS_OK || !device) {
+        if (device)
+            device->Release();
+        ErrorBoxId(IDS_NO_SOUND_DEVICE, IDS_APP_TITLE);
+        return false;
+    }
+    m_pDirectSound = device;
+
+    if (!framework.ProcessCommandLine())
+        return false;
+
+    framework.ShowMainWindow();
+
+    if (!CreatePrimarySoundBuffer(framework.MainWindowHandle())) {
+        ErrorBoxId(IDS_NO_OUTPUT_FORMAT, IDS_APP_TITLE);
+        return false;
+    }
+    if (m_pPrimaryBuffer->Play(0, 0, DSBPLAY_LOOPING) != DS_OK) {
+        ErrorBoxId(IDS_NO_PLAYBACK, IDS_APP_TITLE);
+        return false;
+    }
+    return true;
+}
+
+int CAUVOApp::ExitInstance(int exitCode) {
+    if (m_pPrimaryBuffer) {
+        m_pPrimaryBuffer->Stop();
+        m_pPrimaryBuffer->Release();
+        m_pPrimaryBuffer = nullptr;
+    }
+    if (m_pDirectSound) {
+        m_pDirectSound->Release();
+        m_pDirectSound = nullptr;
+    }
+    // Without a start there is no settings file to write to.
+    if (!GetProfileName().empty())
+        SaveSettings();
+    if (m_nDebugLevel >= 1)
+        WriteProtocol(StringTable::Load(IDS_APP_TITLE) + " ExitInstance", 0);
+    return exitCode;
+}
+
+void CAUVOApp::LoadSettings() {
+    int value = 0;
+    ReadIniInt("DEBUG", value);
+    m_nDebugLevel = value;
+    m_lNormalNull = ReadIniInt("NORMALNULL", value) ? value : kNotCalibrated;
+    ReadIniString("VergleichsdateiPfad", m_strVergleichsdateiPfad, kPathBuffer);
+    m_recentFiles.ReadList(GetProfileName());
+}
+
+void CAUVOApp::SaveSettings() {
+    // The user's settings folder may not exist yet on a first run.
+    std::error_code ec;
+    const std::filesystem::path folder = std::filesystem::path(GetProfileName()).parent_path();
+    if (!folder.empty())
+        std::filesystem::create_directories(folder, ec);
+
+    WriteIniInt("NORMALNULL", m_lNormalNull);
+    WriteIniString("VergleichsdateiPfad", m_strVergleichsdateiPfad);
+    m_recentFiles.WriteList(GetProfileName());
+}
+
+const char* CAUVOApp::SoundStatusName(HRESULT status) {
+    switch (status) {
+    case DSERR_UNSUPPORTED:
+        return "DSERR_UNSUPPORTED";
+    case DSERR_OUTOFMEMORY:
+        return "DSERR_OUTOFMEMORY";
+    case DSERR_INVALIDPARAM:
+        return "DSERR_INVALIDPARAM";
+    case DSERR_INVALIDCALL:
+        return "DSERR_INVALIDCALL";
+    case DSERR_PRIOLEVELNEEDED:
+        return "DSERR_PRIOLEVELNEEDED";
+    case DSERR_BADFORMAT:
+        return "DSERR_BADFORMAT";
+    default:
+        return "nicht definierter DS Fehlercode!";
+    }
+}
+
+bool CAUVOApp::CreatePrimarySoundBuffer(HWND mainWindow) {
+    if (!m_pDirectSound)
+        return false;
+    m_pDirectSound->SetCooperativeLevel(mainWindow, DSSCL_PRIORITY);
+
+    DSBUFFERDESC desc;
+    desc.dwSize = 20;
+    desc.dwFlags = DSBCAPS_PRIMARYBUFFER;
+    desc.dwBufferBytes = 0;
+    desc.dwReserved = 0;
+    desc.lpwfxFormat = nullptr;
+    IDirectSoundBuffer* buffer = nullptr;
+    if (m_pDirectSound->CreateSoundBuffer(&desc, &buffer, nullptr) != DS_OK || !buffer) {
+        if (buffer)
+            buffer->Release();
+        m_pPrimaryBuffer = nullptr;
+        return false;
+    }
+
+    WAVEFORMATEX format;
+    format.wFormatTag = WAVE_FORMAT_PCM;
+    format.nChannels = 2;
+    format.nSamplesPerSec = 44100;
+    format.wBitsPerSample = 16;
+    format.nBlockAlign = 4;
+    format.nAvgBytesPerSec = 176400;
+    format.cbSize = 0;
+    const HRESULT hr = buffer->SetFormat(&format);
+    if (hr == DS_OK) {
+        m_pPrimaryBuffer = buffer;
+        return true;
+    }
+    WriteProtocol(std::string("CAUVOApp::CreatePrimarySoundBuffer: ") + SoundStatusName(hr), 0);
+    // Give the refused buffer back instead of leaking it.
+    buffer->Release();
+    m_pPrimaryBuffer = nullptr;
+    return false;
+}

@@ -1,0 +1,38 @@
+#include "gui/app/CAboutDialog.h"
+
+#include "core/app/CAUVOApp.h"
+#include "gui/app/CToolbarIcons.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+CAboutDialog::CAboutDialog(QWidget* parent)
+    : QDialog(parent), m_pVersionText(new QLabel(this)), m_pMakerText(new QLabel(this)) {
+    setWindowTitle(QStringLiteral("Info über AUVO"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    auto* icon = new QLabel(this);
+    icon->setPixmap(CToolbarIcons::ProgramIcon().pixmap(32, 32));
+    icon->setAlignment(Qt::AlignTop);
+
+    m_pVersionText->setObjectName(QStringLiteral("1020"));
+    m_pVersionText->setText(QString::fromStdString(CAUVOApp::AboutText()));
+    m_pMakerText->setText(QStringLiteral("Entwickelt vom AUVO-Team"));
+
+    auto* texts = new QVBoxLayout;
+    texts->addWidget(m_pVersionText);
+    texts->addWidget(m_pMakerText);
+    auto* top = new QHBoxLayout;
+    top->addWidget(icon);
+    top->addLayout(texts, 1);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}

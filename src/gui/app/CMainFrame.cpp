@@ -1,0 +1,213 @@
+#include "gui/app/CMainFrame.h"
+
+#include "core/app/StringTable.h"
+#include "gui/app/CAboutDialog.h"
+#include "gui/app/CToolbarIcons.h"
+#include "gui/platform/CommandIds.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+namespace {
+constexpr unsigned IDS_TOOLBAR_TITLE = 149;
+constexpr int kSeparator = 0;
+
+struct MenuEntry {
+    int id; // kSeparator for a separator
+    const char* text;
+    QKeyCombination key;
+};
+
+struct MenuDef {
+    const char* title;
+    std::initializer_list<MenuEntry> entries;
+};
+
+const QKeyCombination kNoKey{};
+
+const MenuDef kMenus[] = {
+    {"&Datei",
+     {{ID_FILE_NEW, "&Neu\tStrg+N", Qt::CTRL | Qt::Key_N},
+      {ID_FILE_OPEN, "Ö&ffnen...\tStrg+O", Qt::CTRL | Qt::Key_O},
+      {ID_FILE_SAVE, "S&peichern\tStrg+S", Qt::CTRL | Qt::Key_S},
+      {ID_FILE_SAVE_AS, "Speichern &unter...", kNoKey},
+      {kSeparator, nullptr, kNoKey},
+      {ID_EICHEN, "E&ichen...", kNoKey},
+      {kSeparator, nullptr, kNoKey},
+      {ID_FILE_PRINT, "&Drucken...\tStrg+P", Qt::CTRL | Qt::Key_P},
+      {ID_FILE_PRINT_PREVIEW, "Sei&tenansicht", kNoKey},
+      {ID_FILE_PRINT_SETUP, "Drucker&einrichtung...", kNoKey},
+      {kSeparator, nullptr, kNoKey},
+      {ID_FILE_MRU_FILE1, "Letzte Datei", kNoKey},
+      {kSeparator, nullptr, kNoKey},
+      {ID_APP_EXIT, "&Beenden", kNoKey}}},
+    {"&Bearbeiten",
+     {{ID_KOMMENTAR, "Ko&mmentar...", kNoKey},
+      {kSeparator, nullptr, kNoKey},
+      {ID_VERGLEICHSDATEI_OEFFNEN, "&Vergleichsdatei öffnen...", kNoKey},
+      {ID_VERGLEICHSDATEI_SCHLIESSEN, "Vergleichsdatei &schließen", kNoKey},
+      {kSeparator, nullptr, kNoKey},
+      {ID_HOERTEST_DATEN, "Hörtest-&Daten bearbeiten...", kNoKey}}},
+    {"&Hörtest",
+     {{ID_HOERTEST_STARTEN, "&Hörtest starten...", kNoKey},
+      {ID_HOERTEST_DATEN, "Hörtest-&Daten bearbeiten...", kNoKey}}},
+    {"&Tinnitus-Synthesizer",
+     {{ID_TINNITUS_HOEREN, "Tinnitus-Töne &hören", kNoKey},
+      {ID_TINNITUS_NEU, "&Neuen Tinnitus-Ton erzeugen", kNoKey},
+      {ID_TINNITUS_LOESCHEN, "Tinnitus-Ton &löschen\tEntf", QKeyCombination(Qt::Key_Delete)},
+      {ID_TINNITUS_EIGENSCHAFTEN, "Tinnitus-Ton &Eigenschaften...", kNoKey}}},
+    {"&Ansicht",
+     {{ID_VIEW_TOOLBAR, "&Symbolleiste", kNoKey},
+      {ID_VIEW_STATUS_BAR, "S&tatusleiste", kNoKey},
+      {kSeparator, nullptr, kNoKey},
+      {ID_VIEW_HOERTEST, "&Hörtest", kNoKey},
+      {ID_VIEW_TINNITUS, "T&innitus", kNoKey},
+      {kSeparator, nullptr, kNoKey},
+      {ID_ZUSAMMEN, "Links und Rechts &zusammen", kNoKey},
+      {ID_LOGDARST, "&Logarithmische Darstellung", kNoKey},
+      {kSeparator, nullptr, kNoKey},
+      {ID_NORMALKURVE, "\"Normalkurve\" anzeigen", kNoKey}}},
+    {"&?",
+     {{ID_KURZANLEITUNG, "&Kurzanleitung...", kNoKey},
+      {ID_BEDIENUNG, "&Bedienung", kNoKey},
+      {kSeparator, nullptr, kNoKey},
+      {ID_APP_ABOUT, "Inf&o über AUVO...", kNoKey}}},
+};
+
+const int kToolBar[] = {ID_FILE_NEW,  ID_FILE_OPEN,        ID_FILE_SAVE,       ID_FILE_PRINT,
+                        kSeparator,   ID_HOERTEST_STARTEN, ID_TINNITUS_HOEREN, ID_TINNITUS_NEU,
+                        ID_KOMMENTAR, kSeparator,          ID_KURZANLEITUNG};
+
+QString Text(unsigned id) {
+    return QString::fromStdString(StringTable::Load(id));
+}
+} // namespace
+
+CMainFrame::CMainFrame(QWidget* parent)
+    : QMainWindow(parent), m_pCommands(new CCommandTable(this)) {
+    setWindowIcon(CToolbarIcons::ProgramIcon());
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    RegisterFrameCommands();
+    SetDocumentTitle(QString());
+
+    // Idle refresh of the toolbar buttons, as long as the window is on screen.
+    m_pIdleTimer = new QTimer(this);
+    m_pIdleTimer->setInterval(250);
+    connect(m_pIdleTimer, &QTimer::timeout, m_pCommands, &CCommandTable::UpdateAll);
+    m_pCommands->UpdateAll();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+QAction* CMainFrame::Action(int id) const {
+    return m_pCommands->Action(id);
+}
+
+QMenu* CMainFrame::Menu(const QString& title) const {
+    for (QAction* action : menuBar()->actions()) {
+        if (action->menu() && action->text() == title)
+            return action->menu();
+    }
+    return nullptr;
+}
+
+void CMainFrame::CreateMenus() {
+    for (const MenuDef& def : kMenus) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(def.title));
+        for (const MenuEntry& entry : def.entries) {
+            if (entry.id == kSeparator) {
+                menu->addSeparator();
+                continue;
+            }
+            QKeySequence key = entry.key == kNoKey ? QKeySequence() : QKeySequence(entry.key);
+            menu->addAction(m_pCommands->Add(entry.id, QString::fromUtf8(entry.text), key));
+        }
+        m_pCommands->Watch(*menu);
+    }
+}
+
+void CMainFrame::CreateToolBar() {
+    m_pToolBar = new QToolBar(this);
+    m_pToolBar->setObjectName(QStringLiteral("toolbar128"));
+    m_pToolBar->setIconSize(QSize(16, 15));
+    m_pToolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    m_pToolBar->setMovable(true);
+    m_pToolBar->setFloatable(true);
+    m_pToolBar->setWindowTitle(Text(StringTable::kAppTitle) + QStringLiteral(" - ") +
+                               Text(IDS_TOOLBAR_TITLE));
+    for (int id : kToolBar) {
+        if (id == kSeparator) {
+            m_pToolBar->addSeparator();
+            continue;
+        }
+        QAction* action = m_pCommands->Action(id);
+        action->setIcon(CToolbarIcons::ForCommand(id));
+        m_pToolBar->addAction(action);
+    }
+    addToolBar(Qt::TopToolBarArea, m_pToolBar);
+}
+
+void CMainFrame::CreateStatusBar() {
+    QStatusBar* bar = statusBar();
+    // The message pane stays beneath the prompts: a hovered command's prompt covers it,
+    // and it shows again as soon as the prompt is cleared.
+    m_pMessagePane = new QLabel(Text(StringTable::kIdlePrompt), bar);
+    bar->addWidget(m_pMessagePane, 1);
+    // Qt cannot tell the lock keys' state on every platform: the indicators always show.
+    for (unsigned id :
+         {StringTable::kIndicatorCaps, StringTable::kIndicatorNum, StringTable::kIndicatorScroll}) {
+        auto* label = new QLabel(Text(id), bar);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setAlignment(Qt::AlignCenter);
+        bar->addPermanentWidget(label);
+        m_indicators.append(label);
+    }
+}
+
+void CMainFrame::RegisterFrameCommands() {
+    CCommandTable& cmds = *m_pCommands;
+    cmds.OnCommand(ID_APP_EXIT, this, [this] { close(); });
+    cmds.OnCommand(ID_APP_ABOUT, this, [this] { ShowAboutBox(); });
+    cmds.OnCommand(ID_VIEW_TOOLBAR, this,
+                   [this] { m_pToolBar->setVisible(m_pToolBar->isHidden()); });
+    cmds.OnUpdate(ID_VIEW_TOOLBAR, this,
+                  [this](CCmdUI& ui) { ui.SetCheck(!m_pToolBar->isHidden()); });
+    cmds.OnCommand(ID_VIEW_STATUS_BAR, this,
+                   [this] { statusBar()->setVisible(statusBar()->isHidden()); });
+    cmds.OnUpdate(ID_VIEW_STATUS_BAR, this,
+                  [this](CCmdUI& ui) { ui.SetCheck(!statusBar()->isHidden()); });
+}
+
+void CMainFrame::SetDocumentTitle(const QString& documentTitle) {
+    const QString title = documentTitle.isEmpty() ? Text(StringTable::kUntitled) : documentTitle;
+    setWindowTitle(title + QStringLiteral(" - ") + Text(StringTable::kAppTitle));
+}
+
+void CMainFrame::ShowAboutBox() {
+    CAboutDialog dialog(this);
+    dialog.exec();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (m_closeQuery && !m_closeQuery()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    m_pIdleTimer->start();
+}
+
+void CMainFrame::hideEvent(QHideEvent* event) {
+    m_pIdleTimer->stop();
+    QMainWindow::hideEvent(event);
+}
