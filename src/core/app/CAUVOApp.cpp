@@ -60,6 +60,14 @@ CAUVOApp::~CAUVOApp() {
         g_pApp = nullptr;
 }
 
+std::string CAUVOApp::ProgramFolder(const std::string& exePath) {
+    return ProgramFolderOf(exePath);
+}
+
+std::string CAUVOApp::SettingsFileFor(const std::string& programFolder) {
+    return FindSettingsFile(programFolder);
+}
+
 CAUVOApp* CAUVOApp::Get() {
     return g_pApp;
 }

@@ -31,6 +31,10 @@ public:
     bool CreatePrimarySoundBuffer(HWND mainWindow);
     // Name of a sound status for the protocol ("DSERR_BADFORMAT", ...).
     static const char* SoundStatusName(HRESULT status);
+    // The program folder of a program path, and the settings file start-up uses for it
+    // (also for the runs without window, such as the WAV export).
+    static std::string ProgramFolder(const std::string& exePath);
+    static std::string SettingsFileFor(const std::string& programFolder);
 
     CRecentFileList& GetRecentFileList() { return m_recentFiles; }
 
