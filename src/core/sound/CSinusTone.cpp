@@ -36,7 +36,7 @@ void CSinusTone::CreateBuffer(DWORD bytes) {
     format.nAvgBytesPerSec = static_cast<DWORD>(2 * m_nSamplesPerSec);
     format.cbSize = 0;
     DSBUFFERDESC desc;
-    desc.dwSize = sizeof(DSBUFFERDESC);
+    desc.dwSize = 20;
     desc.dwFlags = DSBCAPS_CTRLFREQUENCY | DSBCAPS_CTRLPAN | DSBCAPS_CTRLVOLUME;
     desc.dwBufferBytes = bytes;
     desc.dwReserved = 0;

@@ -280,9 +280,15 @@ void Mixer::MixVoice(Voice& voice, std::size_t frames) {
         if (voice.rampLeft > 0) {
             float gainLeft = voice.gainLeft;
             float gainRight = voice.gainRight;
+            const bool ends = count == voice.rampLeft;
             for (std::size_t i = 0; i < count; ++i) {
                 gainLeft += voice.stepLeft;
                 gainRight += voice.stepRight;
+                if (ends && i + 1 == count) {
+                    // Land exactly on the target, whatever the float steps summed to.
+                    gainLeft = voice.targetLeft;
+                    gainRight = voice.targetRight;
+                }
                 if (src != nullptr) {
                     const float sample = static_cast<float>(src[i]);
                     left[i] += sample * gainLeft;

@@ -7,6 +7,7 @@
 namespace {
 constexpr DWORD kMinBytes = 4;
 constexpr DWORD kMaxBytes = 0x0FFFFFFF;
+constexpr DWORD kDescSize = 20; // the platform's size, whatever this compiler pads to
 } // namespace
 
 HRESULT SoundDevice::Create(std::unique_ptr<IAudioOutput> output, SoundDevice** device) {
@@ -42,7 +43,7 @@ HRESULT SoundDevice::CreateSoundBuffer(const DSBUFFERDESC* desc, IDirectSoundBuf
         return DSERR_INVALIDPARAM;
     }
     *buffer = nullptr;
-    if (desc == nullptr || outer != nullptr || desc->dwSize != sizeof(DSBUFFERDESC)) {
+    if (desc == nullptr || outer != nullptr || desc->dwSize != kDescSize) {
         return DSERR_INVALIDPARAM;
     }
     m_mixer->Collect();
