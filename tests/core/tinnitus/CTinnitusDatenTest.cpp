@@ -275,4 +275,5 @@ TEST_F(TinnitusDatenTest, ResetDeletesEveryToneAndTakesTheNewDevice) {
     EXPECT_EQ(list.m_pDirectSound, &next);
     list.NewTone(0, 100.0, 0, false);
     EXPECT_EQ(next.m_live.size(), 1u);
+    list.RemoveAll(); // before the device goes
 }
