@@ -1,0 +1,83 @@
+#include "gui/hearing/CKommentarDialog.h"
+
+#include "core/app/CBaseApp.h"
+#include "core/app/IMessageBoxService.h"
+#include "core/app/StringTable.h"
+
+#include <QDialogButtonBox>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr unsigned kIdMaxCharsMessage = 61716;
+constexpr unsigned kIdAppTitle = 57344;
+
+void ShowLimitMessage(QWidget* parent) {
+    std::string text =
+        StringTable::Format(kIdMaxCharsMessage, std::to_string(CKommentarDialog::kMaxChars));
+    if (text.empty())
+        text = "Geben Sie bitte nicht mehr als " + std::to_string(CKommentarDialog::kMaxChars) +
+               " Zeichen ein.";
+    std::string caption = StringTable::Load(kIdAppTitle);
+    if (caption.empty())
+        caption = "AUVO";
+    CBaseApp* app = CBaseApp::Instance();
+    if (app != nullptr && app->GetMessageBoxService() != nullptr) {
+        app->GetMessageBoxService()->Show(text, caption, IMessageBoxService::Icon::Stop);
+        return;
+    }
+    QMessageBox::warning(parent, QString::fromStdString(caption), QString::fromStdString(text));
+}
+} // namespace
+
+CKommentarDialog::CKommentarDialog(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Kommentar zur Messung"));
+    m_pEdit = new QPlainTextEdit(this);
+    m_pEdit->setObjectName(QStringLiteral("1009"));
+    // Enter breaks the line; only the button accepts.
+    m_pEdit->setTabChangesFocus(true);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("1"));
+    QPushButton* cancel =
+        buttons->addButton(QStringLiteral("&Abbrechen"), QDialogButtonBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("2"));
+    ok->setAutoDefault(false);
+    cancel->setAutoDefault(false);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CKommentarDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CKommentarDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_pEdit);
+    layout->addWidget(buttons);
+    resize(420, 260);
+}
+
+void CKommentarDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (m_bLoaded)
+        return;
+    m_bLoaded = true;
+    // Files written elsewhere may carry CR LF; the editor works with LF and gives it back alike.
+    m_bCrLf = m_strKommentar.find("\r\n") != std::string::npos;
+    QString text = QString::fromStdString(m_strKommentar);
+    if (m_bCrLf)
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    m_pEdit->setPlainText(text);
+}
+
+void CKommentarDialog::accept() {
+    QString text = m_pEdit->toPlainText();
+    if (m_bCrLf)
+        text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    if (text.size() > kMaxChars) {
+        ShowLimitMessage(this);
+        m_pEdit->setFocus();
+        return;
+    }
+    m_strKommentar = text.toStdString();
+    QDialog::accept();
+}

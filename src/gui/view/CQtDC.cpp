@@ -1,0 +1,291 @@
+#include "gui/view/CQtDC.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPen>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+QColor ToQColor(COLORREF c) {
+    return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
+}
+
+Qt::PenStyle ToQtStyle(int style) {
+    switch (style) {
+    case PS_DASH:
+        return Qt::DashLine;
+    case PS_DOT:
+        return Qt::DotLine;
+    case PS_DASHDOT:
+        return Qt::DashDotLine;
+    case PS_DASHDOTDOT:
+        return Qt::DashDotDotLine;
+    case PS_NULL:
+        return Qt::NoPen;
+    default:
+        return Qt::SolidLine;
+    }
+}
+
+// Line breaks of files written elsewhere arrive as CR LF.
+QString ToQString(const std::string& text) {
+    QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    s.replace(QChar('\r'), QChar('\n'));
+    return s;
+}
+
+} // namespace
+
+CQtDC::CQtDC(QPainter& painter, const Caps& caps, bool printing)
+    : m_painter(painter), m_caps(caps) {
+    SetPrinting(printing);
+    m_painter.save();
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
+CQtDC::~CQtDC() {
+    m_painter.restore();
+}
+
+CQtDC::Caps CQtDC::PageCaps(const QPaintDevice& device) {
+    Caps caps;
+    caps.horzRes = device.width();
+    caps.vertRes = device.height();
+    caps.logPixelsX = device.logicalDpiX();
+    caps.logPixelsY = device.logicalDpiY();
+    caps.bitsPixel = 24;
+    caps.technology = DT_RASPRINTER;
+    return caps;
+}
+
+void CQtDC::SetClipDevice(const QRect& device) {
+    m_clip = device;
+    m_bHasClip = true;
+}
+
+int CQtDC::GetDeviceCaps(int index) const {
+    switch (index) {
+    case HORZRES:
+        return m_caps.horzRes;
+    case VERTRES:
+        return m_caps.vertRes;
+    case LOGPIXELSX:
+        return m_caps.logPixelsX;
+    case LOGPIXELSY:
+        return m_caps.logPixelsY;
+    case PLANES:
+        return m_caps.planes;
+    case BITSPIXEL:
+        return m_caps.bitsPixel;
+    case TECHNOLOGY:
+        return m_caps.technology;
+    case HORZSIZE:
+        return m_caps.logPixelsX > 0 ? m_caps.horzRes * 254 / m_caps.logPixelsX / 10 : 0;
+    case VERTSIZE:
+        return m_caps.logPixelsY > 0 ? m_caps.vertRes * 254 / m_caps.logPixelsY / 10 : 0;
+    default:
+        return 0;
+    }
+}
+
+CRect CQtDC::GetClipBoxDevice() const {
+    if (!m_bHasClip)
+        return CDC::GetClipBoxDevice();
+    return {m_clip.left(), m_clip.top(), m_clip.left() + m_clip.width(),
+            m_clip.top() + m_clip.height()};
+}
+
+QString CQtDC::ResolveFamily(const QString& face) {
+    static QHash<QString, QString> resolved;
+    auto it = resolved.constFind(face);
+    if (it != resolved.constEnd())
+        return *it;
+    const QStringList families = QFontDatabase::families();
+    QString family = face;
+    if (!families.contains(face, Qt::CaseInsensitive)) {
+        family.clear();
+        for (const QString& candidate :
+             {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
+              QStringLiteral("Arimo"), QStringLiteral("FreeSans")}) {
+            if (families.contains(candidate, Qt::CaseInsensitive)) {
+                family = candidate;
+                break;
+            }
+        }
+        if (family.isEmpty()) {
+            QFont probe;
+            probe.setStyleHint(QFont::SansSerif);
+            family = probe.defaultFamily();
+        }
+    }
+    resolved.insert(face, family);
+    return family;
+}
+
+bool CQtDC::CreateFont(CFont& font, const LOGFONT& lf) {
+    return CDC::CreateFont(font, lf);
+}
+
+QFont CQtDC::CurrentQFont() const {
+    const LOGFONT& lf = GetCurrentFont().GetLogFont();
+    const QString key = QStringLiteral("%1|%2|%3|%4")
+                            .arg(QString::fromStdString(lf.lfFaceName))
+                            .arg(lf.lfHeight)
+                            .arg(lf.lfWeight)
+                            .arg(lf.lfItalic ? 1 : 0);
+    auto it = m_fonts.constFind(key);
+    if (it != m_fonts.constEnd())
+        return *it;
+
+    QFont f(ResolveFamily(QString::fromStdString(lf.lfFaceName)));
+    f.setStyleHint(QFont::SansSerif);
+    f.setWeight(
+        static_cast<QFont::Weight>(std::clamp(lf.lfWeight > 0 ? lf.lfWeight : 400, 1, 1000)));
+    f.setItalic(lf.lfItalic);
+    // A positive height is the whole cell (ascent plus descent), a negative one the em size.
+    const double wanted = (lf.lfHeight == 0 ? 40 : std::abs(lf.lfHeight)) * DeviceScaleY();
+    int pixels = std::max(1, static_cast<int>(std::lround(wanted)));
+    f.setPixelSize(pixels);
+    if (lf.lfHeight >= 0) {
+        const QFontMetricsF fm(f, m_painter.device());
+        if (fm.height() > 0)
+            pixels = std::max(1, static_cast<int>(std::lround(wanted * pixels / fm.height())));
+        f.setPixelSize(pixels);
+    }
+    m_fonts.insert(key, f);
+    return f;
+}
+
+CSize CQtDC::GetTextExtent(const std::string& text) const {
+    const QFontMetricsF fm(CurrentQFont(), m_painter.device());
+    const double sx = DeviceScaleX();
+    const double sy = DeviceScaleY();
+    return {static_cast<int>(std::lround(fm.horizontalAdvance(ToQString(text)) / sx)),
+            static_cast<int>(std::lround(fm.height() / sy))};
+}
+
+QPoint CQtDC::ToDevice(CPoint p) const {
+    LPtoDP(&p);
+    return {p.x, p.y};
+}
+
+QRect CQtDC::ToDeviceRect(const CRect& logical) const {
+    CRect r = logical;
+    LPtoDP(&r);
+    r.NormalizeRect();
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+void CQtDC::ApplyPenAndBrush() {
+    const CPen& pen = GetCurrentPen();
+    if (pen.GetStyle() == PS_NULL) {
+        m_painter.setPen(Qt::NoPen);
+    } else {
+        // Width 0 is one device pixel; other widths are logical and scale with the device.
+        int width = 0;
+        if (pen.GetWidth() > 0)
+            width = std::max(1, static_cast<int>(std::lround(pen.GetWidth() * DeviceScaleX())));
+        QPen qpen(ToQColor(pen.GetColor()), width, ToQtStyle(pen.GetStyle()));
+        qpen.setCapStyle(width > 1 ? Qt::RoundCap : Qt::FlatCap);
+        qpen.setJoinStyle(Qt::RoundJoin);
+        m_painter.setPen(qpen);
+    }
+    const CBrush& brush = GetCurrentBrush();
+    if (brush.IsHollow())
+        m_painter.setBrush(Qt::NoBrush);
+    else
+        m_painter.setBrush(ToQColor(brush.GetColor()));
+}
+
+void CQtDC::ApplyTextState() {
+    m_painter.setFont(CurrentQFont());
+    m_painter.setPen(ToQColor(GetTextColor()));
+    if (GetBkMode() == OPAQUE) {
+        m_painter.setBackgroundMode(Qt::OpaqueMode);
+        m_painter.setBackground(Qt::white);
+    } else {
+        m_painter.setBackgroundMode(Qt::TransparentMode);
+    }
+}
+
+void CQtDC::DoLine(CPoint from, CPoint to) {
+    ApplyPenAndBrush();
+    m_painter.drawLine(ToDevice(from), ToDevice(to));
+}
+
+void CQtDC::DoEllipse(const CRect& box) {
+    ApplyPenAndBrush();
+    m_painter.drawEllipse(ToDeviceRect(box));
+}
+
+void CQtDC::DoRectangle(const CRect& box) {
+    ApplyPenAndBrush();
+    const QRect r = ToDeviceRect(box);
+    m_painter.drawRect(r.adjusted(0, 0, -1, -1));
+}
+
+void CQtDC::DoTextOut(CPoint at, const std::string& text) {
+    ApplyTextState();
+    const QString s = ToQString(text);
+    const QFontMetricsF fm(m_painter.font(), m_painter.device());
+    const QPoint p = ToDevice(at);
+    double x = p.x();
+    const double width = fm.horizontalAdvance(s);
+    switch (GetTextAlign() & TA_HORZMASK) {
+    case TA_RIGHT:
+        x -= width;
+        break;
+    case TA_CENTER:
+        x -= width / 2;
+        break;
+    default:
+        break;
+    }
+    double baseline = p.y();
+    switch (GetTextAlign() & TA_VERTMASK) {
+    case TA_BASELINE:
+        break;
+    case TA_BOTTOM:
+        baseline -= fm.descent();
+        break;
+    default:
+        baseline += fm.ascent();
+        break;
+    }
+    m_painter.drawText(QPointF(x, baseline), s);
+}
+
+int CQtDC::DoDrawText(const std::string& text, const CRect& rect, unsigned format) {
+    ApplyTextState();
+    const QRect device = ToDeviceRect(rect);
+    int flags = Qt::AlignTop;
+    if (format & DT_CENTER)
+        flags |= Qt::AlignHCenter;
+    else if (format & DT_RIGHT)
+        flags |= Qt::AlignRight;
+    else
+        flags |= Qt::AlignLeft;
+    if (format & DT_WORDBREAK)
+        flags |= Qt::TextWordWrap;
+    QString s = ToQString(text);
+    if (format & DT_SINGLELINE)
+        s.replace(QChar('\n'), QChar(' '));
+    QRect bounding;
+    if (format & DT_NOCLIP) {
+        m_painter.drawText(device, flags | Qt::TextDontClip, s, &bounding);
+    } else {
+        m_painter.save();
+        m_painter.setClipRect(device, Qt::IntersectClip);
+        m_painter.drawText(device, flags, s, &bounding);
+        m_painter.restore();
+    }
+    const double sy = DeviceScaleY();
+    return sy > 0 ? static_cast<int>(std::lround(bounding.height() / sy)) : 0;
+}

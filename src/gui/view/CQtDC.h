@@ -1,0 +1,66 @@
+#pragma once
+// The device context on a QPainter: screen, print preview, printer, PDF and images.
+// Geometry is converted to device pixels with the context's own mapping, so what is drawn
+// lands on the same pixels the mapping reports to hit tests.
+
+#include "platform/dc/CDC.h"
+
+#include <QFont>
+#include <QHash>
+#include <QRect>
+
+class QPainter;
+class QPaintDevice;
+
+class CQtDC : public CDC {
+public:
+    struct Caps {
+        int horzRes = 0; // pixels
+        int vertRes = 0;
+        int logPixelsX = 96;
+        int logPixelsY = 96;
+        int planes = 1;
+        int bitsPixel = 32;
+        int technology = DT_RASDISPLAY;
+    };
+
+    // The painter must be active and outlive this context. Printing marks printer, preview
+    // and export pages.
+    CQtDC(QPainter& painter, const Caps& caps, bool printing);
+    ~CQtDC() override;
+
+    // Capabilities of a page-like device (printer, PDF writer, image): its size in pixels
+    // and its resolution.
+    static Caps PageCaps(const QPaintDevice& device);
+
+    // Limits drawing to this device rectangle (a paint event's region).
+    void SetClipDevice(const QRect& device);
+
+    int GetDeviceCaps(int index) const override;
+    CRect GetClipBoxDevice() const override;
+    bool CreateFont(CFont& font, const LOGFONT& lf) override;
+    CSize GetTextExtent(const std::string& text) const override;
+
+    // The family used for a requested face: itself when installed, else a sans-serif one.
+    static QString ResolveFamily(const QString& face);
+
+protected:
+    void DoLine(CPoint from, CPoint to) override;
+    void DoEllipse(const CRect& box) override;
+    void DoRectangle(const CRect& box) override;
+    void DoTextOut(CPoint at, const std::string& text) override;
+    int DoDrawText(const std::string& text, const CRect& rect, unsigned format) override;
+
+private:
+    QPoint ToDevice(CPoint p) const;
+    QRect ToDeviceRect(const CRect& logical) const;
+    void ApplyPenAndBrush();
+    void ApplyTextState();
+    QFont CurrentQFont() const;
+
+    QPainter& m_painter;
+    Caps m_caps;
+    bool m_bHasClip = false;
+    QRect m_clip;
+    mutable QHash<QString, QFont> m_fonts;
+};

@@ -1,0 +1,87 @@
+#include "core/app/CBaseApp.h"
+#include "core/app/IMessageBoxService.h"
+#include "gui/hearing/CKommentarDialog.h"
+
+#include <QPlainTextEdit>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class RecordingBoxes : public IMessageBoxService {
+public:
+    void Show(const std::string& text, const std::string&, Icon) override { texts.push_back(text); }
+    void ShowSystemModal(const std::string& text) override { texts.push_back(text); }
+    std::vector<std::string> texts;
+};
+
+const ReleaseStamp kStamp{2, 10};
+
+class KommentarDialogTest : public testing::Test {
+protected:
+    KommentarDialogTest() { app.SetMessageBoxService(&boxes); }
+    ~KommentarDialogTest() override { app.SetMessageBoxService(nullptr); }
+
+    // Opens the dialog without a modal loop, types the text and presses OK.
+    bool Confirm(CKommentarDialog& dlg, const QString& typed) {
+        dlg.show();
+        dlg.Edit()->setPlainText(typed);
+        dlg.accept();
+        return dlg.result() == QDialog::Accepted && !dlg.isVisible();
+    }
+
+    RecordingBoxes boxes;
+    CBaseApp app{kStamp};
+};
+
+TEST_F(KommentarDialogTest, AcceptsUpToFiveHundredCharactersAndRefusesMore) {
+    CKommentarDialog dlg;
+    EXPECT_FALSE(Confirm(dlg, QString(501, QChar('x'))));
+    EXPECT_TRUE(dlg.isVisible()) << "a refused OK keeps the dialog open";
+    ASSERT_EQ(boxes.texts.size(), 1u);
+    EXPECT_EQ(boxes.texts[0], "Geben Sie bitte nicht mehr als 500 Zeichen ein.");
+    EXPECT_TRUE(dlg.m_strKommentar.empty());
+
+    EXPECT_TRUE(Confirm(dlg, QString(500, QChar('x'))));
+    EXPECT_EQ(dlg.m_strKommentar, std::string(500, 'x'));
+    EXPECT_EQ(boxes.texts.size(), 1u);
+}
+
+TEST_F(KommentarDialogTest, LimitCountsCharactersNotBytes) {
+    CKommentarDialog dlg;
+    EXPECT_TRUE(Confirm(dlg, QString(500, QChar(0x00FC)))); // 500 x "ü", 1000 bytes in UTF-8
+    EXPECT_EQ(QString::fromStdString(dlg.m_strKommentar).size(), 500);
+}
+
+TEST_F(KommentarDialogTest, LineBreaksReachTheCommentUnchanged) {
+    CKommentarDialog dlg;
+    dlg.m_strKommentar = "alt";
+    dlg.show();
+    EXPECT_EQ(dlg.Edit()->toPlainText(), QStringLiteral("alt"));
+    dlg.Edit()->setPlainText(QStringLiteral("Zeile 1\nZeile 2\n\nZeile 4"));
+    dlg.accept();
+    EXPECT_EQ(dlg.m_strKommentar, "Zeile 1\nZeile 2\n\nZeile 4");
+}
+
+TEST_F(KommentarDialogTest, CrLfCommentsKeepTheirLineEnds) {
+    CKommentarDialog dlg;
+    dlg.m_strKommentar = "eins\r\nzwei";
+    dlg.show();
+    EXPECT_EQ(dlg.Edit()->toPlainText(), QStringLiteral("eins\nzwei"));
+    dlg.accept();
+    EXPECT_EQ(dlg.m_strKommentar, "eins\r\nzwei");
+}
+
+TEST_F(KommentarDialogTest, CancelLeavesTheCommentAlone) {
+    CKommentarDialog dlg;
+    dlg.m_strKommentar = "bleibt";
+    dlg.show();
+    dlg.Edit()->setPlainText(QStringLiteral("anders"));
+    dlg.reject();
+    EXPECT_EQ(dlg.m_strKommentar, "bleibt");
+    EXPECT_EQ(dlg.result(), QDialog::Rejected);
+}
+
+} // namespace
