@@ -1,0 +1,296 @@
+#include "core/document/CAUVODoc.h"
+
+#include "core/app/CAUVOApp.h"
+#include "core/app/StringTable.h"
+#include "core/document/CDate.h"
+#include "core/sound/CSinusTone.h"
+#include "platform/archive/CArchive.h"
+#include "platform/archive/CArchiveException.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <ctime>
+#include <limits>
+
+namespace {
+
+constexpr LONG kNotCalibrated = -10000;
+constexpr double kHitDistanceHz = 100.0;
+
+std::string Printf(const char* format, ...) __attribute__((format(printf, 1, 2)));
+std::string Printf(const char* format, ...) {
+    char buffer[512];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(buffer, sizeof buffer, format, args);
+    va_end(args);
+    return buffer;
+}
+
+int DebugLevel() {
+    const CBaseApp* app = CBaseApp::Instance();
+    return app ? app->m_nDebugLevel : 0;
+}
+
+void Protocol(const std::string& text, int level) {
+    if (CBaseApp* app = CBaseApp::Instance())
+        app->WriteProtocol(text, level);
+}
+
+IDirectSound* AppDevice() {
+    const CAUVOApp* app = CAUVOApp::Get();
+    return app ? app->m_pDirectSound : nullptr;
+}
+
+LONG NormalNull() {
+    const CAUVOApp* app = CAUVOApp::Get();
+    return app ? app->m_lNormalNull : kNotCalibrated;
+}
+
+LONG Saturate(std::int64_t value) {
+    return static_cast<LONG>(std::clamp<std::int64_t>(value, std::numeric_limits<LONG>::min(),
+                                                      std::numeric_limits<LONG>::max()));
+}
+
+const char* SideName(int side) {
+    return side != 0 ? "RECHTS" : "LINKS";
+}
+
+unsigned long long ToneId(const CSinusTone* tone) {
+    return static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(tone));
+}
+
+std::string TextOr(unsigned id, const char* fallback) {
+    std::string text = StringTable::Load(id);
+    return text.empty() ? fallback : text;
+}
+
+// Hands every tone of source to target, without recreating their sound buffers.
+void MoveTones(CTinnitusDaten& source, CTinnitusDaten& target) {
+    for (int side = 0; side <= 1; ++side) {
+        while (CSinusTone* tone = source.GetTone(0, side)) {
+            source.RemoveTone(side, tone, false);
+            std::unique_ptr<CSinusTone> owned(tone);
+            if (target.AddTone(side, tone))
+                owned.release();
+        }
+    }
+}
+
+} // namespace
+
+CAUVODoc::CAUVODoc() {
+    Protocol("CAUVODoc::CAUVODoc", 10);
+}
+
+CAUVODoc::~CAUVODoc() {
+    Protocol("CAUVODoc::~CAUVODoc", 10);
+}
+
+bool CAUVODoc::OnNewDocument() {
+    Protocol("CAUVODoc::OnNewDocument", 10);
+    if (!CDocument::OnNewDocument())
+        return false;
+    SetDateToday();
+    m_HoertestDaten.Init(8);
+    m_TinnitusDaten.Reset(AppDevice());
+    m_pVergleichsDoc.reset();
+    return true;
+}
+
+bool CAUVODoc::OnOpenDocument(const std::string& path) {
+    Protocol("CAUVODoc::OnOpenDocument", 10);
+    m_bLoaded = false;
+    if (!CDocument::OnOpenDocument(path))
+        return false;
+    // An empty file is not read; its tones are gone all the same.
+    if (!m_bLoaded)
+        m_TinnitusDaten.Reset(AppDevice());
+    return true;
+}
+
+void CAUVODoc::Serialize(CArchive& ar) {
+    if (DebugLevel() >= 1)
+        Protocol(Printf("CAUVODoc::Serialize: %s '%s'", ar.IsStoring() ? "SPEICHERN" : "LADEN",
+                        ar.GetFilePath().c_str()),
+                 0);
+    if (ar.IsStoring())
+        Store(ar);
+    else
+        Load(ar);
+    UpdateAllViews(nullptr);
+}
+
+void CAUVODoc::Store(CArchive& ar) {
+    m_strHeader = Printf("%s V%s ZEB GmbH Varnholm", TextOr(StringTable::kAppTitle, "AUVO").c_str(),
+                         TextOr(StringTable::kVersion, "2.10").c_str());
+    ar << m_nVersion << m_strHeader << m_strDatum << m_strKommentar;
+    m_HoertestDaten.Serialize(ar);
+    m_TinnitusDaten.Serialize(ar);
+}
+
+void CAUVODoc::Load(CArchive& ar) {
+    const std::int32_t version = ar.ReadInt32();
+    if (version != 100 && version != 101 && version != 200)
+        throw CArchiveException(CArchiveException::badSchema, ar.GetFilePath());
+
+    // Everything is read aside first, so a file that breaks off changes nothing here.
+    std::string header;
+    if (version != 100)
+        header = ar.ReadText();
+    std::string datum = ar.ReadText();
+    std::string kommentar = ar.ReadText();
+    CHoertestDaten hoertest;
+    hoertest.Serialize(ar);
+    CTinnitusDaten tinnitus;
+    tinnitus.Reset(AppDevice());
+    if (version == 200)
+        tinnitus.Serialize(ar);
+
+    m_HoertestDaten.Copy(&hoertest);
+    m_HoertestDaten.Interleaved = hoertest.Interleaved;
+    m_strHeader = std::move(header);
+    m_strDatum = std::move(datum);
+    m_strKommentar = std::move(kommentar);
+    m_TinnitusDaten.Reset(AppDevice());
+    MoveTones(tinnitus, m_TinnitusDaten);
+    m_bLoaded = true;
+}
+
+void CAUVODoc::SetHearingTestData(const CHoertestDaten& data) {
+    // Copied aside first: a source that cannot be copied leaves the measurement alone.
+    CHoertestDaten copy;
+    copy.Copy(&data);
+    m_HoertestDaten.Copy(&copy);
+    SetModifiedFlag();
+    SetDateToday();
+    UpdateAllViews(nullptr);
+}
+
+void CAUVODoc::SetComment(const std::string& text) {
+    m_strKommentar = text;
+    SetModifiedFlag();
+    SetDateToday();
+    UpdateAllViews(nullptr);
+}
+
+void CAUVODoc::SetDateToday() {
+    m_strDatum = CDate(std::time(nullptr)).GetText();
+}
+
+bool CAUVODoc::SetVergleichsDatei(const std::string& path) {
+    if (DebugLevel() >= 1)
+        Protocol(Printf("CAUVODoc::SetVergleichsDatei: '%s'", path.c_str()), 0);
+    if (!m_pVergleichsDoc)
+        m_pVergleichsDoc = std::make_unique<CAUVODoc>();
+    else
+        // Replaced or closed below either way: free its sound buffers before reading.
+        m_pVergleichsDoc->m_TinnitusDaten.Reset(AppDevice());
+
+    if (!m_pVergleichsDoc->OnOpenDocument(path)) {
+        SetVergleichsDatei();
+        return false;
+    }
+    m_pVergleichsDoc->SetPathName(path, false);
+    UpdateAllViews(nullptr);
+    return true;
+}
+
+void CAUVODoc::SetVergleichsDatei() {
+    Protocol("CAUVODoc::SetVergleichsDatei: null", 1);
+    if (m_pVergleichsDoc) {
+        m_pVergleichsDoc.reset();
+        UpdateAllViews(nullptr);
+    }
+}
+
+std::int32_t CAUVODoc::GetValueForFrequency(std::int32_t frequency, int side) const {
+    if (DebugLevel() >= 5)
+        Protocol(Printf("CAUVODoc::GetValueForFrequency: %d, Side %d", frequency, side), 0);
+    return m_HoertestDaten.InterpolateValue(frequency, side);
+}
+
+CSinusTone* CAUVODoc::TToneNear(int side, double frequency) const {
+    const std::int32_t count = m_TinnitusDaten.GetCount(side);
+    Protocol(Printf("CAUVODos::TToneNear %s, %8.2f Hz", SideName(side), frequency), 5);
+    for (std::int32_t i = 0; i < count; ++i) {
+        CSinusTone* tone = m_TinnitusDaten.GetTone(i, side);
+        if (tone && std::fabs(tone->GetFrequency() - frequency) < kHitDistanceHz) {
+            Protocol(Printf(" ... %llX mit %8.2f Hz", ToneId(tone), tone->GetFrequency()), 10);
+            return tone;
+        }
+    }
+    Protocol(" ... kein Treffer!", 10);
+    return nullptr;
+}
+
+CSinusTone* CAUVODoc::CreateTTValue(int side, double frequency, LONG level) {
+    Protocol(Printf("CAUVODoc::CreateTTValue: %s, %8.2f Hz, %ld mB", SideName(side), frequency,
+                    static_cast<long>(level)),
+             5);
+    const LONG deviceAtt = ToAbsoluteLevel(level);
+    CSinusTone* tone = m_TinnitusDaten.NewTone(
+        side, frequency, deviceAtt, m_TinnitusDaten.m_nPlayMode != CTinnitusDaten::playNone);
+    SetModifiedFlag();
+    Protocol(Printf(" ... DeviceAtt = %ld %llX", static_cast<long>(deviceAtt), ToneId(tone)), 10);
+    return tone;
+}
+
+LONG CAUVODoc::ToAbsoluteLevel(LONG level) const {
+    return Saturate(std::int64_t{level} + NormalNull());
+}
+
+LONG CAUVODoc::ToRelativeLevel(LONG deviceAtt) const {
+    return Saturate(std::int64_t{deviceAtt} - NormalNull());
+}
+
+std::int32_t CAUVODoc::GetMaxFrequencyKHz() const {
+    std::int32_t khz = m_HoertestDaten.GetMaxFrequency() / 1000;
+    if (m_pVergleichsDoc)
+        khz = std::max(khz, m_pVergleichsDoc->m_HoertestDaten.GetMaxFrequency() / 1000);
+    return khz;
+}
+
+std::int32_t CAUVODoc::GetMaxEntryCount() const {
+    std::int32_t count = m_HoertestDaten.GetCount();
+    if (m_pVergleichsDoc)
+        count = std::max(count, m_pVergleichsDoc->m_HoertestDaten.GetCount());
+    return count;
+}
+
+void CAUVODoc::ReportSaveLoadError(const CDocumentError& error) {
+    if (!error.detail.empty())
+        Protocol(Printf("CAUVODoc::ReportSaveLoadError: %s", error.detail.c_str()), 1);
+    CBaseApp* app = CBaseApp::Instance();
+    if (!app)
+        return;
+    std::string text;
+    switch (error.kind) {
+    case CDocumentError::Kind::Format:
+        text = StringTable::Load(StringTable::kBadFileFormat);
+        break;
+    case CDocumentError::Kind::File: {
+        std::string cause;
+        CBaseApp::FileErrorText(error.fileCause, cause, 256);
+        text = StringTable::Format(error.saving ? StringTable::kFileNotSaved
+                                                : StringTable::kFileNotOpened,
+                                   error.path, cause);
+        break;
+    }
+    default:
+        text = StringTable::Load(error.saving ? StringTable::kFailedToSaveDoc
+                                              : StringTable::kFailedToOpenDoc);
+    }
+    app->ErrorBox(text);
+}
+
+std::string CAUVODoc::GetDefaultTitle() const {
+    return TextOr(StringTable::kUntitled, "Unbenannt");
+}
+
+void CAUVODoc::OnAddToRecentFileList(const std::string& path) {
+    if (CAUVOApp* app = CAUVOApp::Get())
+        app->GetRecentFileList().Add(path);
+}
