@@ -12,6 +12,8 @@
 
 namespace {
 
+const std::string kBom = "\xEF\xBB\xBF";
+
 std::string Trim(const std::string& s) {
     const char* blanks = " \t";
     const auto first = s.find_first_not_of(blanks);
@@ -94,7 +96,12 @@ IniDocument IniDocument::Load(const std::string& path) {
         return doc;
     }
     const std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // Editors may put a byte-order mark before the first section; keep it, but not in the way.
     std::size_t pos = 0;
+    if (data.rfind(kBom, 0) == 0) {
+        doc.m_bom = true;
+        pos = kBom.size();
+    }
     while (pos < data.size()) {
         const auto nl = data.find('\n', pos);
         Line line;
@@ -123,7 +130,7 @@ bool IniDocument::Save(const std::string& path) const {
         }
     }
 
-    std::string data;
+    std::string data = m_bom ? kBom : std::string();
     for (const Line& line : m_lines) {
         data += line.text;
         data += line.eol;

@@ -39,4 +39,5 @@ private:
     void TerminateLastLine();
 
     std::vector<Line> m_lines;
+    bool m_bom = false;
 };

@@ -1,8 +1,11 @@
 #include "platform/ini/PrivateProfile.h"
 #include "platform/ini/ScratchFolder.h"
 
+#include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <iterator>
+#include <sys/resource.h>
 
 namespace {
 
@@ -24,12 +27,12 @@ TEST_F(PrivateProfileTest, MissingFileSectionOrKeyGivesTheDefault) {
     EXPECT_EQ(ReadString("AUVO", "DEBUG", "", 64, ini), "5");
 }
 
-TEST_F(PrivateProfileTest, NamesMatchWithoutRegardToCase) {
-    ScratchFolder::Write(ini, "[auvo]\r\nNormalNull = -2500 \r\n");
+TEST_F(PrivateProfileTest, NamesMatchWithoutRegardToCaseAfterAByteOrderMark) {
+    ScratchFolder::Write(ini, "\xEF\xBB\xBF[auvo]\r\nNormalNull = -2500 \r\n");
     EXPECT_EQ(ReadString("AUVO", "NORMALNULL", "", 64, ini), "-2500");
 
     ASSERT_TRUE(WriteString("Auvo", "NORMALNULL", "-3000", ini));
-    EXPECT_EQ(ScratchFolder::Read(ini), "[auvo]\r\nNormalNull=-3000\r\n");
+    EXPECT_EQ(ScratchFolder::Read(ini), "\xEF\xBB\xBF[auvo]\r\nNormalNull=-3000\r\n");
 }
 
 TEST_F(PrivateProfileTest, ValuesAreCutToSizeWithoutSplittingCharacters) {
@@ -114,6 +117,27 @@ TEST_F(PrivateProfileTest, WriteThatCannotCreateItsFolderFails) {
     ScratchFolder::Write(dir.File("datei"), "x");
     EXPECT_FALSE(WriteString("AUVO", "DEBUG", "1", dir.File("datei/AUVO.ini")));
     EXPECT_EQ(ScratchFolder::Read(dir.File("datei")), "x");
+}
+
+TEST_F(PrivateProfileTest, FullDiskLeavesTheOldFile) {
+    const std::string before = "[AUVO]\nNORMALNULL=-2500\n";
+    ScratchFolder::Write(ini, before);
+    // A file size limit makes the write fail the way a full disk does.
+    struct rlimit old {};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = before.size() + 4;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = WriteString("AUVO", "VergleichsdateiPfad", "/home/user/Messungen", ini);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(written);
+    EXPECT_EQ(ScratchFolder::Read(ini), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
+                            std::filesystem::directory_iterator()),
+              1);
 }
 
 TEST_F(PrivateProfileTest, WriteLeavesNoTemporaryFilesAndFollowsLinks) {
