@@ -138,13 +138,13 @@ CSinusTone* CTinnitusDaten::GetTone(int index, int side) const {
     return (*list)[static_cast<std::size_t>(index)].get();
 }
 
-CTinnitusDaten::ToneList CTinnitusDaten::ReadSide(CArchive& ar, int side) {
+CTinnitusDaten::ToneList CTinnitusDaten::ReadSide(CArchive& ar, int side, std::int32_t maxTones) {
     std::int32_t count = ar.ReadInt32();
     ToneList tones;
     if (count <= 0)
         return tones;
     // Each tone holds up to a second of samples: refuse claims no real file makes.
-    if (count > kMaxTonesPerSide)
+    if (count > maxTones)
         throw CArchiveException(CArchiveException::badSchema);
     ar.CheckRemaining(static_cast<std::uint64_t>(count) * kBytesPerTone);
     tones.reserve(static_cast<std::size_t>(count));
@@ -176,8 +176,8 @@ void CTinnitusDaten::Serialize(CArchive& ar) {
     if (version != kVersion)
         throw CArchiveException(CArchiveException::badSchema);
     // Built aside: a block that fails half-way leaves no tones behind.
-    ToneList left = ReadSide(ar, 0);
-    ToneList right = ReadSide(ar, 1);
+    ToneList left = ReadSide(ar, 0, kMaxTones);
+    ToneList right = ReadSide(ar, 1, kMaxTones - static_cast<std::int32_t>(left.size()));
     m_listLinks = std::move(left);
     m_listRechts = std::move(right);
     m_nPlayMode = playNone;

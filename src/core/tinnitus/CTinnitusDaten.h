@@ -14,8 +14,9 @@ class CSinusTone;
 class CTinnitusDaten {
 public:
     enum PlayMode { playLeft = 0, playRight = 1, playBoth = 2, playNone = 3 };
-    // More tones per ear than any real tinnitus; bounds what a file can make us allocate.
-    static constexpr std::int32_t kMaxTonesPerSide = 1000;
+    // Far more than any real tinnitus. Each tone costs about 150 KB of sound buffers, so this
+    // bound for both ears together keeps what a file can make us allocate below 256 MB.
+    static constexpr std::int32_t kMaxTones = 1000;
 
     CTinnitusDaten();
     virtual ~CTinnitusDaten();
@@ -48,7 +49,7 @@ private:
     using ToneList = std::vector<std::unique_ptr<CSinusTone>>;
     ToneList* ListFor(int side);
     const ToneList* ListFor(int side) const;
-    ToneList ReadSide(CArchive& ar, int side);
+    ToneList ReadSide(CArchive& ar, int side, std::int32_t maxTones);
 
     ToneList m_listLinks;
     ToneList m_listRechts;

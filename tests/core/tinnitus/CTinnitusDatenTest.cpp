@@ -155,13 +155,20 @@ TEST_F(TinnitusDatenTest, RefusedSoundBufferWhileReadingLeavesTheListEmpty) {
     EXPECT_TRUE(device.m_live.empty());
 }
 
-TEST_F(TinnitusDatenTest, NegativeCountsHoldNoTonesAndAThousandIsAccepted) {
+TEST_F(TinnitusDatenTest, NegativeCountsHoldNoTonesAndAThousandTonesAreTheMost) {
     Load(list, Block(100, -3, {}, -1, {}));
     EXPECT_EQ(list.GetCount(0) + list.GetCount(1), 0);
 
-    std::vector<Tone> thousand(1000, Tone{0.0, -5000});
-    Load(list, Block(100, 0, {}, 1000, thousand));
+    // At most a thousand tones, on one ear or both together.
+    std::vector<Tone> tones(1000, Tone{0.0, -5000});
+    Load(list, Block(100, 0, {}, 1000, tones));
     EXPECT_EQ(list.GetCount(1), 1000);
+    tones.resize(500);
+    Load(list, Block(100, 500, tones, 500, tones));
+    EXPECT_EQ(list.GetCount(0) + list.GetCount(1), 1000);
+    std::vector<Tone> more(501, Tone{0.0, -5000});
+    EXPECT_THROW(Load(list, Block(100, 500, tones, 501, more)), CArchiveException);
+    EXPECT_EQ(list.GetCount(0) + list.GetCount(1), 0);
 }
 
 TEST_F(TinnitusDatenTest, AddToneKeepsOneEntryPerTone) {
