@@ -1,0 +1,173 @@
+// The tone object on a real device: its buffer's content and length, what SetFrequency
+// keeps, the failures without buffer, the restore path, and what reaches the WAV output.
+
+#include "core/sound/CSinusTone.h"
+
+#include "platform/sound/SoundFaults.h"
+#include "platform/sound/SoundTestSupport.h"
+#include "platform/sound/WavFileOutput.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+
+namespace {
+
+// Passes everything to the device and remembers the last buffer it handed out.
+class WatchingDevice : public IDirectSound {
+public:
+    explicit WatchingDevice(IDirectSound& device) : m_device(device) {}
+    HRESULT CreateSoundBuffer(const DSBUFFERDESC* desc, IDirectSoundBuffer** buffer,
+                              void* outer) override {
+        const HRESULT status = m_device.CreateSoundBuffer(desc, buffer, outer);
+        last = status == DS_OK ? *buffer : nullptr;
+        ++created;
+        return status;
+    }
+    HRESULT SetCooperativeLevel(HWND window, DWORD level) override {
+        return m_device.SetCooperativeLevel(window, level);
+    }
+    DWORD Release() override { return 0; }
+
+    IDirectSoundBuffer* last = nullptr;
+    int created = 0;
+
+private:
+    IDirectSound& m_device;
+};
+
+class CSinusToneTest : public ::testing::Test {
+protected:
+    void SetUp() override { SoundFaults::Reset(); }
+    void TearDown() override {
+        m_device->Release();
+        SoundFaults::Reset();
+    }
+
+    // The samples the tone's current buffer holds.
+    std::vector<std::int16_t> BufferSamples() {
+        IDirectSoundBuffer* buffer = m_watch.last;
+        DSBCAPS caps;
+        EXPECT_EQ(buffer->GetCaps(&caps), DS_OK);
+        void* p1 = nullptr;
+        void* p2 = nullptr;
+        DWORD b1 = 0;
+        DWORD b2 = 0;
+        EXPECT_EQ(buffer->Lock(0, caps.dwBufferBytes, &p1, &b1, &p2, &b2, 0), DS_OK);
+        std::vector<std::int16_t> samples(b1 / 2);
+        std::memcpy(samples.data(), p1, b1);
+        buffer->Unlock(p1, b1, p2, b2);
+        return samples;
+    }
+
+    DWORD Status() {
+        DWORD status = 0;
+        m_watch.last->GetStatus(&status);
+        return status;
+    }
+
+    SoundDevice* m_device = soundtest::CreateManualDevice();
+    WatchingDevice m_watch{*m_device};
+};
+
+TEST_F(CSinusToneTest, BufferHoldsTheToneSamples) {
+    CSinusTone tone(&m_watch, 1234.5, 44100, 16);
+    const std::vector<std::int16_t> samples = BufferSamples();
+    ASSERT_EQ(samples.size(), 26435u);
+    EXPECT_EQ(samples.back(), -5699);
+    EXPECT_EQ(samples[1], static_cast<std::int16_t>(
+                              std::sin(1 / (44100 / 1234.5 * 0.5) * 3.141592654) * 32767));
+    EXPECT_TRUE(tone.SetFrequency(1000.0));
+    EXPECT_EQ(BufferSamples().size(), 44100u);
+    EXPECT_DOUBLE_EQ(tone.GetFrequency(), 1000.0);
+    EXPECT_TRUE(tone.SetFrequency(-5.0));
+    const std::vector<std::int16_t> silent = BufferSamples();
+    EXPECT_EQ(silent.size(), 44100u);
+    EXPECT_EQ(std::count(silent.begin(), silent.end(), 0), 44100);
+}
+
+TEST_F(CSinusToneTest, SetFrequencyKeepsPlayingStateAndPanButResetsTheVolume) {
+    CSinusTone tone(&m_watch, 0.0);
+    EXPECT_EQ(Status(), 0u);
+    tone.SetFrequency(500.0);
+    EXPECT_EQ(Status(), 0u); // a stopped tone stays stopped
+    tone.SetVolume(-3000);
+    tone.SetPan(10000);
+    EXPECT_EQ(tone.Play(DSBPLAY_LOOPING), DS_OK);
+    EXPECT_EQ(tone.GetVolume(), -3000);
+    ASSERT_TRUE(tone.SetFrequency(700.0));
+    EXPECT_EQ(Status(), DSBSTATUS_PLAYING | DSBSTATUS_LOOPING);
+    EXPECT_EQ(tone.GetVolume(), 0);
+    LONG pan = 0;
+    m_watch.last->GetPan(&pan);
+    EXPECT_EQ(pan, 10000);
+    EXPECT_EQ(tone.Stop(), DS_OK);
+    tone.SetFrequency(800.0);
+    EXPECT_EQ(Status(), 0u);
+}
+
+TEST_F(CSinusToneTest, RefusedBufferThrowsAndLeavesTheToneWithoutBuffer) {
+    SoundFaults::FailSecondaryCreates(1);
+    EXPECT_THROW(CSinusTone(&m_watch, 1000.0), CSoundBufferException);
+
+    CSinusTone tone(&m_watch, 1000.0);
+    SoundFaults::FailSecondaryCreates(1);
+    EXPECT_THROW(tone.SetFrequency(2000.0), CSoundBufferException);
+    EXPECT_FALSE(tone.HasBuffer());
+    EXPECT_EQ(tone.Play(DSBPLAY_LOOPING), -1);
+    EXPECT_EQ(tone.Stop(), -1);
+    EXPECT_EQ(tone.SetVolume(-100), -1);
+    EXPECT_EQ(tone.SetPan(100), -1);
+    EXPECT_EQ(tone.GetVolume(), -10001);
+    // The next SetFrequency tries again instead of failing for good.
+    EXPECT_TRUE(tone.SetFrequency(2000.0));
+    EXPECT_TRUE(tone.HasBuffer());
+}
+
+TEST_F(CSinusToneTest, LostBufferIsRestoredOnce) {
+    CSinusTone tone(&m_watch, 1000.0);
+    SoundFaults::LoseNextLocks(1);
+    EXPECT_TRUE(tone.SetFrequency(1234.5));
+    EXPECT_EQ(BufferSamples().size(), 26435u);
+    SoundFaults::LoseNextLocks(2);
+    EXPECT_FALSE(tone.SetFrequency(1000.0));
+}
+
+TEST_F(CSinusToneTest, ToneReachesTheWavOutputAtItsFrequencyLevelAndSide) {
+    const auto path = std::filesystem::temp_directory_path() /
+                      ("auvo-tone-" + std::to_string(::getpid()) + ".wav");
+    auto output = std::make_unique<WavFileOutput>(path.string(), WavFileOutput::Mode::OnDemand);
+    WavFileOutput* wav = output.get();
+    SoundDevice* device = nullptr;
+    ASSERT_EQ(SoundDevice::Create(std::move(output), &device), DS_OK);
+    {
+        CSinusTone tone(device, 1000.0);
+        tone.SetVolume(-2000);
+        tone.SetPan(-10000);
+        tone.Play(DSBPLAY_LOOPING);
+        wav->RenderFrames(44100);
+        tone.SetFrequency(1234.5);
+        tone.SetVolume(-2000);
+        tone.SetPan(10000);
+        wav->RenderFrames(44100);
+    }
+    device->Release();
+    const soundtest::WavData data = soundtest::ReadWav(path.string());
+    std::filesystem::remove(path);
+    ASSERT_TRUE(data.ok);
+    ASSERT_EQ(data.samples.size(), 4u * 44100u);
+    const std::vector<float> first(data.samples.begin() + 2 * 2000,
+                                   data.samples.begin() + 2 * 44100);
+    const std::vector<float> second(data.samples.begin() + 2 * 46100, data.samples.end());
+    const double full = 32766.0 / 32768.0; // the largest sample of both tones
+    EXPECT_NEAR(soundtest::Peak(soundtest::Channel(first, 0)), 0.1 * full, 1e-8);
+    EXPECT_EQ(soundtest::Peak(soundtest::Channel(first, 1)), 0.0);
+    EXPECT_NEAR(soundtest::Frequency(soundtest::Channel(first, 0)), 1000.0, 0.01);
+    EXPECT_EQ(soundtest::Peak(soundtest::Channel(second, 0)), 0.0);
+    EXPECT_NEAR(soundtest::Peak(soundtest::Channel(second, 1)), 0.1 * full, 1e-8);
+    EXPECT_NEAR(soundtest::Frequency(soundtest::Channel(second, 1)), 1234.5, 0.01);
+}
+
+} // namespace
