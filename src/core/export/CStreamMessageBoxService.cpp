@@ -1,0 +1,15 @@
+#include "core/export/CStreamMessageBoxService.h"
+
+void CStreamMessageBoxService::Show(const std::string& text, const std::string& caption,
+                                    Icon /*icon*/) {
+    ++m_nCount;
+    if (caption.empty())
+        m_out << text << '\n';
+    else
+        m_out << caption << ": " << text << '\n';
+    m_out.flush();
+}
+
+void CStreamMessageBoxService::ShowSystemModal(const std::string& text) {
+    Show(text, {}, Icon::Stop);
+}

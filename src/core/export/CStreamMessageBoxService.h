@@ -1,0 +1,20 @@
+#pragma once
+// Message boxes of a run without window: the text goes to a stream (standard error).
+
+#include "core/app/IMessageBoxService.h"
+
+#include <ostream>
+
+class CStreamMessageBoxService : public IMessageBoxService {
+public:
+    explicit CStreamMessageBoxService(std::ostream& out) : m_out(out) {}
+
+    void Show(const std::string& text, const std::string& caption, Icon icon) override;
+    void ShowSystemModal(const std::string& text) override;
+
+    int MessageCount() const { return m_nCount; }
+
+private:
+    std::ostream& m_out;
+    int m_nCount = 0;
+};

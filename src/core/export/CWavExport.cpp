@@ -1,0 +1,131 @@
+#include "core/export/CWavExport.h"
+
+#include "core/app/CAUVOApp.h"
+#include "core/app/StringTable.h"
+#include "core/document/CAUVODoc.h"
+#include "core/export/CExportArguments.h"
+#include "core/export/CStreamMessageBoxService.h"
+#include "platform/archive/CFileException.h"
+#include "platform/sound/SoundDevice.h"
+#include "platform/sound/WavFileOutput.h"
+
+#include <cerrno>
+#include <cmath>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <system_error>
+
+namespace {
+
+constexpr unsigned kFileNotSaved = 61015;
+constexpr std::size_t kWavHeaderBytes = 58;
+constexpr std::size_t kBytesPerFrame = 8;
+constexpr std::size_t kChunkFrames = 44100;
+
+void ReportNotSaved(CAUVOApp& app, const std::string& path, int osError) {
+    std::string cause;
+    CBaseApp::FileErrorText(osError != 0 ? CFileException::OsErrorToCause(osError)
+                                         : CFileException::genericException,
+                            cause, 256);
+    app.ErrorBox(StringTable::Format(kFileNotSaved, path, cause));
+}
+
+// Plays the document's tones into the output; false if the document could not be read
+// (the user has been told) or the samples could not be written.
+bool Render(CAUVOApp& app, WavFileOutput& wav, const CExportArguments& args, bool& written) {
+    CAUVODoc doc;
+    if (!doc.OnOpenDocument(args.m_strDocumentPath))
+        return false;
+    doc.m_TinnitusDaten.PlayAll(CTinnitusDaten::playBoth);
+    auto frames = static_cast<std::size_t>(std::llround(args.m_dSeconds * 44100.0));
+    while (frames > 0) {
+        const std::size_t n = std::min(frames, kChunkFrames);
+        errno = 0;
+        if (!wav.RenderFrames(n)) {
+            ReportNotSaved(app, args.m_strOutPath, errno);
+            return false;
+        }
+        frames -= n;
+    }
+    written = true;
+    return true;
+}
+
+int Export(CAUVOApp& app, const CExportArguments& args) {
+    // The samples go to a file beside the target, which replaces it only when complete:
+    // a failed export leaves no half file and keeps an older one.
+    const std::string partPath = args.m_strOutPath + ".part";
+    auto output = std::make_unique<WavFileOutput>(partPath, WavFileOutput::Mode::OnDemand);
+    WavFileOutput& wav = *output;
+    SoundDevice* device = nullptr;
+    errno = 0;
+    if (SoundDevice::Create(std::move(output), &device) != DS_OK || device == nullptr) {
+        ReportNotSaved(app, args.m_strOutPath, errno);
+        return CWavExport::kFailed;
+    }
+    app.m_pDirectSound = device;
+
+    bool written = false;
+    const bool ok = Render(app, wav, args, written);
+    // The tones are gone with the document; the device completes the file when released.
+    app.m_pDirectSound = nullptr;
+    device->Release();
+
+    std::error_code ec;
+    if (!ok) {
+        std::filesystem::remove(partPath, ec);
+        return CWavExport::kFailed;
+    }
+    const auto frames = static_cast<std::uintmax_t>(std::llround(args.m_dSeconds * 44100.0));
+    const std::uintmax_t size = std::filesystem::file_size(partPath, ec);
+    if (ec || size != kWavHeaderBytes + frames * kBytesPerFrame) {
+        std::filesystem::remove(partPath, ec);
+        ReportNotSaved(app, args.m_strOutPath, ENOSPC);
+        return CWavExport::kFailed;
+    }
+    std::filesystem::rename(partPath, args.m_strOutPath, ec);
+    if (ec) {
+        std::filesystem::remove(partPath, ec);
+        ReportNotSaved(app, args.m_strOutPath, ec.value());
+        return CWavExport::kFailed;
+    }
+    return CWavExport::kOk;
+}
+
+} // namespace
+
+int CWavExport::Run(const std::vector<std::string>& args, const std::string& exePath,
+                    std::ostream& err) {
+    CExportArguments parsed;
+    if (!parsed.Parse(args)) {
+        err << CExportArguments::Usage();
+        return kBadArguments;
+    }
+
+    CAUVOApp app;
+    CStreamMessageBoxService messages(err);
+    app.SetMessageBoxService(&messages);
+    // The settings as start-up reads them, for the calibration level; the protocol of the
+    // last windowed run is kept.
+    const std::string folder = CAUVOApp::ProgramFolder(exePath);
+    app.SetProgramFolder(folder);
+    app.SetSectionName("AUVO");
+    app.SetProfileName(CAUVOApp::SettingsFileFor(folder));
+    app.LoadSettings();
+
+    const int result = Export(app, parsed);
+    app.SetMessageBoxService(nullptr);
+    return result;
+}
+
+int CWavExport::Main(int argc, char** argv) {
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i)
+        args.emplace_back(argv[i]);
+    std::error_code ec;
+    std::string exePath = std::filesystem::read_symlink("/proc/self/exe", ec).string();
+    if (ec && argc > 0)
+        exePath = argv[0];
+    return Run(args, exePath, std::cerr);
+}

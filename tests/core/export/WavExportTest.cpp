@@ -1,0 +1,171 @@
+#include "core/app/CAUVOApp.h"
+#include "core/document/CAUVODoc.h"
+#include "core/export/CWavExport.h"
+#include "platform/sound/SoundDevice.h"
+#include "platform/sound/WavFileOutput.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <numbers>
+#include <sstream>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class ExportFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "auvo-export-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        m_dir = pattern;
+        // The settings file beside the program, as start-up finds it.
+        std::ofstream(m_dir / "AUVO.ini") << "[AUVO]\nNORMALNULL=-6000\n";
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::remove_all(m_dir, ec);
+    }
+
+    std::string Exe() const { return (m_dir / "auvo").string(); }
+    std::string PathOf(const char* name) const { return (m_dir / name).string(); }
+
+    // A document with a 1000 Hz tone at -20 dB on the left and 3000 Hz at -40 dB on the right.
+    std::string WriteSample() {
+        const std::string path = PathOf("sample.auvo");
+        CAUVOApp app;
+        SoundDevice* device = nullptr;
+        EXPECT_EQ(SoundDevice::Create(std::make_unique<WavFileOutput>(
+                                          PathOf("scratch.wav"), WavFileOutput::Mode::OnDemand),
+                                      &device),
+                  DS_OK);
+        if (device == nullptr)
+            return path;
+        app.m_pDirectSound = device;
+        {
+            CAUVODoc doc;
+            doc.OnNewDocument();
+            doc.m_TinnitusDaten.NewTone(0, 1000.0, -2000, false);
+            doc.m_TinnitusDaten.NewTone(1, 3000.0, -4000, false);
+            EXPECT_TRUE(doc.OnSaveDocument(path));
+        }
+        app.m_pDirectSound = nullptr;
+        device->Release();
+        return path;
+    }
+
+    int Run(std::vector<std::string> args, std::string& err) {
+        std::ostringstream out;
+        const int code = CWavExport::Run(args, Exe(), out);
+        err = out.str();
+        return code;
+    }
+
+    fs::path m_dir;
+};
+
+struct Wav {
+    std::vector<float> left;
+    std::vector<float> right;
+};
+
+Wav ReadWav(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    Wav wav;
+    if (bytes.size() < 58 || std::memcmp(bytes.data(), "RIFF", 4) != 0 ||
+        std::memcmp(bytes.data() + 50, "data", 4) != 0)
+        return wav;
+    const std::size_t frames = (bytes.size() - 58) / 8;
+    for (std::size_t i = 0; i < frames; ++i) {
+        float lr[2];
+        std::memcpy(lr, bytes.data() + 58 + i * 8, 8);
+        wav.left.push_back(lr[0]);
+        wav.right.push_back(lr[1]);
+    }
+    return wav;
+}
+
+// Amplitude of the frequency's component (Goertzel over whole periods of the signal).
+double Amplitude(const std::vector<float>& s, std::size_t from, std::size_t count, double hz) {
+    const double w = 2.0 * std::numbers::pi * hz / 44100.0;
+    double re = 0.0;
+    double im = 0.0;
+    for (std::size_t i = 0; i < count; ++i) {
+        re += s[from + i] * std::cos(w * static_cast<double>(i));
+        im += s[from + i] * std::sin(w * static_cast<double>(i));
+    }
+    return 2.0 * std::hypot(re, im) / static_cast<double>(count);
+}
+
+} // namespace
+
+TEST_F(ExportFixture, RendersBothEarsTonesAtTheirLevelsAndSides) {
+    const std::string doc = WriteSample();
+    const std::string out = PathOf("tinnitus.wav");
+    std::string err;
+    ASSERT_EQ(Run({"--export-wav", out, "--seconds", "0.5", doc}, err), 0) << err;
+    EXPECT_EQ(err, "");
+    EXPECT_FALSE(fs::exists(out + ".part"));
+
+    const Wav wav = ReadWav(out);
+    ASSERT_EQ(wav.left.size(), 22050u);
+    // After the start ramp: 0.2 s, a whole number of periods of both tones.
+    const std::size_t from = 4410;
+    const std::size_t count = 8820;
+    EXPECT_NEAR(Amplitude(wav.left, from, count, 1000.0), 0.1, 0.002);
+    EXPECT_NEAR(Amplitude(wav.right, from, count, 3000.0), 0.01, 0.0002);
+    // Each tone only on its own ear.
+    EXPECT_LT(Amplitude(wav.left, from, count, 3000.0), 1e-5);
+    EXPECT_LT(Amplitude(wav.right, from, count, 1000.0), 1e-5);
+    // Nothing else sounds: the left channel's energy is that of its one sine.
+    double energy = 0.0;
+    for (std::size_t i = from; i < from + count; ++i)
+        energy += double{wav.left[i]} * wav.left[i];
+    EXPECT_NEAR(std::sqrt(energy / count), 0.1 / std::sqrt(2.0), 0.002);
+}
+
+TEST_F(ExportFixture, DefaultsToTenSeconds) {
+    const std::string doc = WriteSample();
+    const std::string out = PathOf("ten.wav");
+    std::string err;
+    ASSERT_EQ(Run({"--export-wav", out, doc}, err), 0) << err;
+    EXPECT_EQ(fs::file_size(out), 58u + 441000u * 8u);
+}
+
+TEST_F(ExportFixture, UnreadableDocumentFailsWithGermanMessageAndNoOutput) {
+    const std::string out = PathOf("out.wav");
+    std::string err;
+    EXPECT_EQ(Run({"--export-wav", out, PathOf("fehlt.auvo")}, err), 1);
+    EXPECT_NE(err.find("konnte nicht geöffnet werden"), std::string::npos) << err;
+    EXPECT_FALSE(fs::exists(out));
+    EXPECT_FALSE(fs::exists(out + ".part"));
+
+    // A file of another kind: the format message; an older export stays as it was.
+    std::ofstream(PathOf("kaputt.auvo"), std::ios::binary) << "keine Messung";
+    std::ofstream(out) << "alt";
+    EXPECT_EQ(Run({"--export-wav", out, PathOf("kaputt.auvo")}, err), 1);
+    EXPECT_NE(err.find("Unerwartetes Dateiformat."), std::string::npos) << err;
+    EXPECT_EQ(fs::file_size(out), 3u);
+}
+
+TEST_F(ExportFixture, OutputThatCannotBeWrittenFails) {
+    const std::string doc = WriteSample();
+    std::string err;
+    EXPECT_EQ(Run({"--export-wav", PathOf("gibtsnicht/out.wav"), doc}, err), 1);
+    EXPECT_NE(err.find("konnte nicht gespeichert werden"), std::string::npos) << err;
+}
+
+TEST_F(ExportFixture, BadArgumentsPrintUsage) {
+    std::string err;
+    EXPECT_EQ(Run({"--export-wav", PathOf("out.wav")}, err), 2);
+    EXPECT_NE(err.find("Aufruf:"), std::string::npos);
+    EXPECT_FALSE(fs::exists(PathOf("out.wav")));
+}
