@@ -10,17 +10,22 @@ struct Entry {
     const char* text;
 };
 
-// Sorted by id. Ids of our own (not fixed by the resource layout):
-//   3000..3013  file-error causes 1..14 (generic, not found, bad path, too many open files,
-//               access denied, invalid file, remove current folder, folder full, bad seek,
-//               hardware I/O, sharing violation, lock violation, disk full, end of file)
-//   61001       idle prompt of the status bar          61002..61004 indicators caps/num/scroll
-//   61005       file-dialog filter name                 61006        empty recent-file list entry
-//   61010       wrong file format                       61011/61012  open/save of a document failed
-//   61013       question to save changes (%1 = title)   61014/61015  file %1 not opened/saved, %2
-//   cause
-// Framework command prompts use their command ids (57600..57665, 59392, 59393), as the
-// program's own prompts do (32771..32788); the part after the line feed is the tooltip.
+// Sorted by id. The named ids are in StringTable.h. Ids of our own choice:
+//   3000..3013   file-error causes 1..14 (generic, not found, bad path, too many open files,
+//                access denied, invalid file, remove current folder, folder full, bad seek,
+//                hardware I/O, sharing violation, lock violation, disk full, end of file)
+//   61001        idle prompt of the status bar
+//   61002..61004 status-bar indicators caps lock, num lock, scroll lock
+//   61005        file-dialog filter name
+//   61006        menu entry of the empty recent-file list
+//   61010        wrong file format
+//   61011/61012  opening/saving a document failed
+//   61013        question to save changes (%1 = document title)
+//   61014/61015  file %1 could not be opened/saved, %2 = cause
+// 61443, 61702 and 61716 are the framework's own ids for "Unbenannt", the print failure and
+// the length check of dialog fields. Framework command prompts use their command ids
+// (57600..57665, 59392, 59393), as the program's own prompts do (32771..32788); the part
+// after the line feed is the tooltip.
 constexpr Entry kEntries[] = {
     {128, "AUVO\n\nAUVO\nAUVO-Dokumente (*.auvo)\n.auvo\nAUVO.Document\nAUVO Dokument"},
     {129, "(1000) Auf die Soundkarte konnte nicht zugegriffen werden!\nMöglicherweise hat eine "
@@ -153,6 +158,7 @@ constexpr Entry kEntries[] = {
     {61015, "Die Datei %1 konnte nicht gespeichert werden.\n%2"},
     {61443, "Unbenannt"},
     {61702, "Der Druckauftrag konnte nicht gestartet werden."},
+    {61716, "Geben Sie bitte nicht mehr als %1 Zeichen ein."},
 };
 
 // Load looks ids up by binary search; a text added out of order must not compile.

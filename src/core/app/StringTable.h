@@ -22,6 +22,7 @@ inline constexpr unsigned kFileNotOpened = 61014; // %1 = path, %2 = cause
 inline constexpr unsigned kFileNotSaved = 61015;  // %1 = path, %2 = cause
 inline constexpr unsigned kUntitled = 61443;      // "Unbenannt"
 inline constexpr unsigned kPrintFailed = 61702;
+inline constexpr unsigned kTooManyCharacters = 61716; // %1 = the maximum
 
 // The text with this id; empty if there is none.
 std::string Load(unsigned id);
