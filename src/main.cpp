@@ -1,1 +1,51 @@
-int main() { return 0; }
+// AUVO: entry point. Start-up and shut-down live in CAUVOApp; the window side in gui/app.
+
+#include "core/app/CAUVOApp.h"
+#include "gui/app/CQtAppFramework.h"
+#include "gui/app/GermanTranslations.h"
+#include "gui/platform/CQtMessageBoxService.h"
+#include "gui/platform/CSignalWatcher.h"
+#include "platform/sound/sdl/SdlAudioOutput.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+// Exit code of a start that failed (its message has been shown).
+constexpr int kStartFailed = 1;
+} // namespace
+
+int main(int argc, char** argv) {
+    // No window, no sound device, no settings, no protocol.
+    if (argc >= 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::fputs(CAUVOApp::AboutText().c_str(), stdout);
+        return 0;
+    }
+
+    QApplication qapp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("AUVO"));
+    InstallGermanTranslations(qapp);
+    SdlAudioOutput::RegisterAsRealOutput();
+    CSignalWatcher signalWatcher;
+
+    CAUVOApp app;
+    CQtMessageBoxService messageBoxes;
+    app.SetMessageBoxService(&messageBoxes);
+
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    CQtAppFramework framework(arguments);
+    framework.SetMessageBoxService(&messageBoxes);
+
+    int exitCode = kStartFailed;
+    if (app.InitInstance(framework, QApplication::applicationFilePath().toStdString()))
+        exitCode = signalWatcher.Poll() ? 0 : QApplication::exec();
+
+    // The window and its document go before the sound device they play on.
+    framework.DestroyMainWindow();
+    const int result = app.ExitInstance(exitCode);
+    app.SetMessageBoxService(nullptr);
+    return result;
+}

@@ -154,12 +154,6 @@ void CAUVOApp::LoadSettings() {
 }
 
 void CAUVOApp::SaveSettings() {
-    // The user's settings folder may not exist yet on a first run.
-    std::error_code ec;
-    const std::filesystem::path folder = std::filesystem::path(GetProfileName()).parent_path();
-    if (!folder.empty())
-        std::filesystem::create_directories(folder, ec);
-
     WriteIniInt("NORMALNULL", m_lNormalNull);
     WriteIniString("VergleichsdateiPfad", m_strVergleichsdateiPfad);
     m_recentFiles.WriteList(GetProfileName());

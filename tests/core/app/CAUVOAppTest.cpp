@@ -1,0 +1,297 @@
+#include "core/app/CAUVOApp.h"
+#include "core/app/IAppFramework.h"
+#include "core/app/IMessageBoxService.h"
+#include "platform/ini/PrivateProfile.h"
+#include "platform/sound/SoundFaults.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Start-up events in the order they happen: framework steps and message boxes.
+struct Journal {
+    std::vector<std::string> events;
+};
+
+class FakeFramework : public IAppFramework {
+public:
+    explicit FakeFramework(Journal& journal) : m_journal(journal) {}
+    bool ProcessCommandLine() override {
+        m_journal.events.push_back("ProcessCommandLine");
+        return m_bCommandLineOk;
+    }
+    void ShowMainWindow() override { m_journal.events.push_back("ShowMainWindow"); }
+    HWND MainWindowHandle() override { return this; }
+
+    bool m_bCommandLineOk = true;
+
+private:
+    Journal& m_journal;
+};
+
+class RecordingBoxes : public IMessageBoxService {
+public:
+    explicit RecordingBoxes(Journal& journal) : m_journal(journal) {}
+    void Show(const std::string& text, const std::string& caption, Icon icon) override {
+        m_journal.events.push_back("box " + caption + (icon == Icon::Stop ? " stop: " : ": ") +
+                                   text.substr(0, 6));
+    }
+    void ShowSystemModal(const std::string& text) override {
+        m_journal.events.push_back("system box: " + text);
+    }
+
+private:
+    Journal& m_journal;
+};
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::vector<std::string> ProtocolLines(const fs::path& path) {
+    std::vector<std::string> lines;
+    const std::string text = ReadFile(path);
+    std::string::size_type start = 0;
+    for (auto end = text.find("\r\n"); end != std::string::npos; end = text.find("\r\n", start)) {
+        // Without the time stamp "dd.mm.yy hh:mm ".
+        lines.push_back(text.substr(start + 15, end - start - 15));
+        start = end + 2;
+    }
+    return lines;
+}
+
+class AppStart : public testing::Test {
+protected:
+    void SetUp() override {
+        m_root = fs::temp_directory_path() /
+                 ("auvo-app-" + std::to_string(::getpid()) + "-" +
+                  testing::UnitTest::GetInstance()->current_test_info()->name());
+        m_program = m_root / "prog";
+        m_userIni = m_root / "config" / "AUVO" / "AUVO.ini";
+        fs::remove_all(m_root);
+        fs::create_directories(m_program);
+        ::setenv("XDG_CONFIG_HOME", (m_root / "config").c_str(), 1);
+        ::setenv("AUVO_AUDIO_OUTPUT", "null", 1);
+        SoundFaults::Reset();
+        m_app.SetMessageBoxService(&m_boxes);
+    }
+    void TearDown() override {
+        SoundFaults::Reset();
+        fs::remove_all(m_root);
+    }
+
+    bool Start() { return m_app.InitInstance(m_framework, (m_program / "auvo").string()); }
+    void WriteProgramIni(const std::string& text) {
+        std::ofstream(m_program / "AUVO.ini", std::ios::binary) << text;
+    }
+    static std::string Ini(const std::string& section, const std::string& key,
+                           const fs::path& file) {
+        return PrivateProfile::ReadString(section, key, "<missing>", 1024, file.string());
+    }
+
+    fs::path m_root;
+    fs::path m_program;
+    fs::path m_userIni;
+    Journal m_journal;
+    FakeFramework m_framework{m_journal};
+    RecordingBoxes m_boxes{m_journal};
+    CAUVOApp m_app;
+};
+
+} // namespace
+
+TEST_F(AppStart, FirstRunWithoutSettingsFileWritesTheDefaultsToTheUserFolder) {
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(m_journal.events, (std::vector<std::string>{"ProcessCommandLine", "ShowMainWindow"}));
+    EXPECT_EQ(m_app.GetProgramFolder(), m_program.string());
+    EXPECT_EQ(m_app.GetSectionName(), "AUVO");
+    EXPECT_EQ(m_app.GetProfileName(), m_userIni.string());
+    EXPECT_EQ(m_app.m_lNormalNull, -10000);
+    EXPECT_EQ(m_app.m_nDebugLevel, 0);
+    EXPECT_TRUE(m_app.m_strVergleichsdateiPfad.empty());
+    EXPECT_NE(m_app.m_pDirectSound, nullptr);
+    EXPECT_NE(m_app.m_pPrimaryBuffer, nullptr);
+    EXPECT_FALSE(fs::exists(m_userIni)); // nothing is written before the end
+
+    EXPECT_EQ(m_app.ExitInstance(7), 7);
+    EXPECT_EQ(m_app.m_pDirectSound, nullptr);
+    EXPECT_EQ(m_app.m_pPrimaryBuffer, nullptr);
+    EXPECT_EQ(Ini("AUVO", "NORMALNULL", m_userIni), "-10000");
+    EXPECT_EQ(Ini("AUVO", "VergleichsdateiPfad", m_userIni), "");
+    // Debug level 0: no version and no ExitInstance line, so no protocol at all.
+    EXPECT_FALSE(fs::exists(m_program / "AUVO.PRT"));
+}
+
+TEST_F(AppStart, SettingsBesideTheProgramComeFirstAndAreWrittenBack) {
+    WriteProgramIni("; kept\r\n[AUVO]\r\nDEBUG=1\r\nNORMALNULL=-4200\r\n"
+                    "VergleichsdateiPfad=/daten/alt\r\nVIEW_HTD=1\r\n"
+                    "[MRU]\r\nDatei1=/daten/a.auvo\r\nDatei2=/daten/b.auvo\r\n");
+    fs::create_directories(m_userIni.parent_path());
+    std::ofstream(m_userIni) << "[AUVO]\nNORMALNULL=-1\n";
+    std::ofstream(m_program / "AUVO.PRT") << "old run\r\n";
+
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(m_app.GetProfileName(), (m_program / "AUVO.ini").string());
+    EXPECT_EQ(m_app.m_nDebugLevel, 1);
+    EXPECT_EQ(m_app.m_lNormalNull, -4200);
+    EXPECT_EQ(m_app.m_strVergleichsdateiPfad, "/daten/alt");
+    EXPECT_EQ(m_app.GetRecentFileList().Entries(),
+              (std::vector<std::string>{"/daten/a.auvo", "/daten/b.auvo"}));
+
+    m_app.m_lNormalNull = -3150;
+    m_app.m_strVergleichsdateiPfad = "/daten/neu";
+    m_app.ExitInstance(0);
+
+    const fs::path ini = m_program / "AUVO.ini";
+    EXPECT_EQ(Ini("AUVO", "NORMALNULL", ini), "-3150");
+    EXPECT_EQ(Ini("AUVO", "VergleichsdateiPfad", ini), "/daten/neu");
+    EXPECT_EQ(Ini("AUVO", "VIEW_HTD", ini), "1");
+    EXPECT_EQ(Ini("MRU", "Datei2", ini), "/daten/b.auvo");
+    EXPECT_NE(ReadFile(ini).find("; kept"), std::string::npos);
+    EXPECT_EQ(Ini("AUVO", "NORMALNULL", m_userIni), "-1");
+
+    // The old protocol is gone; this run's begins with the version and ends with the exit.
+    EXPECT_EQ(
+        ProtocolLines(m_program / "AUVO.PRT"),
+        (std::vector<std::string>{"AUVO Version 2.10. INI: " + ini.string(), "AUVO ExitInstance"}));
+}
+
+TEST_F(AppStart, OddSettingValuesReadAsTheirDefaultsOrZero) {
+    WriteProgramIni("[AUVO]\nDEBUG=abc\nNORMALNULL=\nVergleichsdateiPfad=" + std::string(300, 'x') +
+                    "\n");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(m_app.m_nDebugLevel, 0);
+    EXPECT_EQ(m_app.m_lNormalNull, -10000);
+    EXPECT_EQ(m_app.m_strVergleichsdateiPfad, std::string(259, 'x'));
+    m_app.ExitInstance(0);
+
+    WriteProgramIni("[AUVO]\nNORMALNULL=leise\n");
+    CAUVOApp second;
+    second.SetMessageBoxService(&m_boxes);
+    ASSERT_TRUE(second.InitInstance(m_framework, (m_program / "auvo").string()));
+    EXPECT_EQ(second.m_lNormalNull, 0);
+    second.ExitInstance(0);
+}
+
+TEST_F(AppStart, ProgramFolderFromTheLastSeparator) {
+    const fs::path cwd = fs::current_path();
+    fs::current_path(m_root);
+    struct Case {
+        std::string exe;
+        std::string folder;
+    };
+    const Case cases[] = {{m_program.string() + "/auvo", m_program.string()},
+                          {"prog/auvo", "prog"},
+                          {"auvo", "auvo"},
+                          {"prog\\bin/x\\auvo.exe", "prog\\bin/x"}};
+    for (const Case& c : cases) {
+        CAUVOApp app;
+        app.SetMessageBoxService(&m_boxes);
+        app.InitInstance(m_framework, c.exe);
+        EXPECT_EQ(app.GetProgramFolder(), c.folder) << c.exe;
+        app.ExitInstance(0);
+    }
+    fs::current_path(cwd);
+}
+
+TEST_F(AppStart, NoSoundDeviceShowsMessage1000BeforeAnyWindowAndStillSaves) {
+    WriteProgramIni("[AUVO]\nNORMALNULL=-2500\n");
+    SoundFaults::FailNextDeviceCreate();
+    EXPECT_FALSE(Start());
+    EXPECT_EQ(m_journal.events, (std::vector<std::string>{"box AUVO stop: (1000)"}));
+    EXPECT_EQ(m_app.m_pDirectSound, nullptr);
+
+    m_app.ExitInstance(1);
+    const auto protocol = ProtocolLines(m_program / "AUVO.PRT");
+    ASSERT_EQ(protocol.size(), 1u);
+    EXPECT_EQ(protocol[0].rfind("AUVO : (1000) Auf die Soundkarte", 0), 0u);
+    EXPECT_EQ(Ini("AUVO", "NORMALNULL", m_program / "AUVO.ini"), "-2500");
+    EXPECT_EQ(Ini("AUVO", "VergleichsdateiPfad", m_program / "AUVO.ini"), "");
+}
+
+TEST_F(AppStart, RefusedOutputFormatIsLoggedByNameAndShowsMessage1001) {
+    struct Case {
+        HRESULT status;
+        std::string name;
+    };
+    const Case cases[] = {{DSERR_BADFORMAT, "DSERR_BADFORMAT"},
+                          {DSERR_UNSUPPORTED, "DSERR_UNSUPPORTED"},
+                          {DSERR_OUTOFMEMORY, "DSERR_OUTOFMEMORY"},
+                          {DSERR_INVALIDPARAM, "DSERR_INVALIDPARAM"},
+                          {DSERR_INVALIDCALL, "DSERR_INVALIDCALL"},
+                          {DSERR_PRIOLEVELNEEDED, "DSERR_PRIOLEVELNEEDED"},
+                          {DSERR_GENERIC, "nicht definierter DS Fehlercode!"}};
+    for (const Case& c : cases) {
+        fs::remove(m_program / "AUVO.PRT");
+        m_journal.events.clear();
+        CAUVOApp app;
+        app.SetMessageBoxService(&m_boxes);
+        SoundFaults::FailNextSetFormat(c.status);
+        EXPECT_FALSE(app.InitInstance(m_framework, (m_program / "auvo").string()));
+        // The window was already shown when the format was refused.
+        EXPECT_EQ(m_journal.events,
+                  (std::vector<std::string>{"ProcessCommandLine", "ShowMainWindow",
+                                            "box AUVO stop: (1001)"}));
+        EXPECT_EQ(app.m_pPrimaryBuffer, nullptr);
+        app.ExitInstance(1);
+        const auto protocol = ProtocolLines(m_program / "AUVO.PRT");
+        ASSERT_EQ(protocol.size(), 2u);
+        EXPECT_EQ(protocol[0], "CAUVOApp::CreatePrimarySoundBuffer: " + c.name);
+        EXPECT_EQ(protocol[1].rfind("AUVO : (1001)", 0), 0u);
+    }
+}
+
+TEST_F(AppStart, PrimaryBufferNotCreatedGivesMessage1001WithoutItsOwnLine) {
+    SoundFaults::FailNextPrimaryCreate();
+    EXPECT_FALSE(Start());
+    EXPECT_EQ(m_journal.events.back(), "box AUVO stop: (1001)");
+    m_app.ExitInstance(1);
+    const auto protocol = ProtocolLines(m_program / "AUVO.PRT");
+    ASSERT_EQ(protocol.size(), 1u);
+    EXPECT_EQ(protocol[0].rfind("AUVO : (1001)", 0), 0u);
+}
+
+TEST_F(AppStart, PrimaryBufferThatWillNotPlayGivesMessage1002) {
+    SoundFaults::FailNextPrimaryPlay();
+    EXPECT_FALSE(Start());
+    EXPECT_EQ(m_journal.events, (std::vector<std::string>{"ProcessCommandLine", "ShowMainWindow",
+                                                          "box AUVO stop: (1002)"}));
+    EXPECT_EQ(m_app.ExitInstance(1), 1);
+    EXPECT_EQ(m_app.m_pPrimaryBuffer, nullptr);
+    EXPECT_EQ(Ini("AUVO", "NORMALNULL", m_userIni), "-10000");
+}
+
+TEST_F(AppStart, FailedCommandLineEndsQuietlyBeforeTheWindow) {
+    m_framework.m_bCommandLineOk = false;
+    EXPECT_FALSE(Start());
+    EXPECT_EQ(m_journal.events, (std::vector<std::string>{"ProcessCommandLine"}));
+    m_app.ExitInstance(1);
+    EXPECT_EQ(Ini("AUVO", "NORMALNULL", m_userIni), "-10000");
+}
+
+TEST(AUVOApp, AboutTextAndTheOneInstance) {
+    EXPECT_EQ(CAUVOApp::AboutText(), "AUVO Hörtest-Programm\nVersion 2.10, 00115.04711\n");
+    EXPECT_EQ(CAUVOApp::Get(), nullptr);
+    {
+        CAUVOApp app;
+        EXPECT_EQ(CAUVOApp::Get(), &app);
+        EXPECT_EQ(app.GetReleaseStamp().major, 115);
+        EXPECT_EQ(app.GetReleaseStamp().minor, 4711);
+        // Never started: nothing to release and no settings file to write.
+        EXPECT_EQ(app.ExitInstance(3), 3);
+    }
+    EXPECT_EQ(CAUVOApp::Get(), nullptr);
+}
