@@ -1,0 +1,120 @@
+// Tinnitus diagram of the left ear below both audiograms: area (50, -950, 975, -1550), so
+// x0 = 170, yTop = -1000, y0 = -1500, r = 975; M = 500 / 70, linear s = 80.5 per kHz.
+#include "ViewTestSupport.h"
+
+#include "core/sound/CSinusTone.h"
+
+namespace {
+
+const CRect kLeft(50, -950, 975, -1550);
+
+} // namespace
+
+using Kind = CRecordingDC::Kind;
+
+TEST_F(ViewTest, TinnitusLevelLabelsCountUpFromTheAxis) {
+    auto dc = ScreenDC();
+    dc->SetMapMode(MM_LOMETRIC);
+    m_view.DrawTinnitus(*dc, m_doc, 0, kLeft, false);
+    // v = -60 ... -10 at y0 - trunc(v * M), labelled -v.
+    const int expected[][2] = {{60, -1072}, {50, -1143}, {40, -1215},
+                               {30, -1286}, {20, -1358}, {10, -1429}};
+    for (const auto& [label, y] : expected) {
+        const auto found = dc->TextsEqual(std::to_string(label));
+        ASSERT_FALSE(found.empty()) << label;
+        EXPECT_EQ(found.front().from, CPoint(165, y - 10)) << label;
+        EXPECT_EQ(dc->LinesBetween({170, y}, {975, y}).size(), 1u) << label;
+    }
+    EXPECT_EQ(dc->TextsEqual("dB")[0].from, CPoint(165, -1000));
+    EXPECT_EQ(dc->TextsEqual("kHz")[0].from, CPoint(170, -1510));
+    EXPECT_EQ(m_view.m_rectLinks, CRect(170, -1500, 975, -1000));
+}
+
+TEST_F(ViewTest, TinnitusTonesAreStemsWithCircles) {
+    AddTone(m_doc, 0, 1000.0, 2000); // 20 dB above the calibration
+    AddTone(m_doc, 0, 4000.0, -550); // h = -5 (toward zero), below the axis
+    AddTone(m_doc, 1, 2000.0, 3000); // other ear: not in this diagram
+    auto dc = ScreenDC();
+    dc->SetMapMode(MM_LOMETRIC);
+    m_view.DrawTinnitus(*dc, m_doc, 0, kLeft, false);
+
+    const CPen bluePen(PS_SOLID, 3, RGB(0, 0, 255));
+    const auto stem = dc->LinesBetween({250, -1500}, {250, -1358}); // 20 dB = 142 units
+    ASSERT_EQ(stem.size(), 1u);
+    EXPECT_EQ(stem[0].pen, bluePen);
+    EXPECT_EQ(dc->LinesBetween({492, -1500}, {492, -1535}).size(), 1u);
+
+    const auto circles = dc->CallsOf(Kind::Ellipse);
+    ASSERT_EQ(circles.size(), 2u);
+    EXPECT_EQ(circles[0].rect, CRect(235, -1343, 265, -1373));
+    EXPECT_EQ(circles[0].brush, CBrush(RGB(0, 0, 255)));
+    EXPECT_EQ(circles[0].pen, bluePen);
+    EXPECT_EQ(circles[1].rect, CRect(477, -1520, 507, -1550));
+}
+
+TEST_F(ViewTest, TinnitusSelectedToneIsBlackOnScreenOnly) {
+    CSinusTone* tone = AddTone(m_doc, 1, 1000.0, 2000);
+    AddTone(m_doc, 1, 3000.0, 1000);
+    m_view.SetSelectedTone(tone, 1);
+
+    auto screen = ScreenDC();
+    screen->SetMapMode(MM_LOMETRIC);
+    m_view.DrawTinnitus(*screen, m_doc, 1, kLeft, false);
+    const auto onScreen = screen->CallsOf(Kind::Ellipse);
+    ASSERT_EQ(onScreen.size(), 2u);
+    EXPECT_EQ(onScreen[0].brush, CBrush(RGB(0, 0, 0)));
+    EXPECT_EQ(onScreen[0].pen.GetColor(), RGB(255, 0, 0));
+    EXPECT_EQ(onScreen[1].brush, CBrush(RGB(255, 0, 0)));
+
+    CRecordingDC printer(m_window.caps, true);
+    printer.SetMapMode(MM_LOMETRIC);
+    m_view.DrawTinnitus(printer, m_doc, 1, kLeft, false);
+    EXPECT_EQ(printer.CallsOf(Kind::Ellipse)[0].brush, CBrush(RGB(255, 0, 0)));
+}
+
+TEST_F(ViewTest, TinnitusComparisonTonesComeFirstInTheirColour) {
+    m_doc.m_pVergleichsDoc = std::make_unique<CAUVODoc>();
+    m_doc.m_pVergleichsDoc->m_HoertestDaten.Init(8);
+    AddTone(*m_doc.m_pVergleichsDoc, 0, 1000.0, 2000);
+    AddTone(m_doc, 0, 1000.0, 2000);
+    auto dc = ScreenDC();
+    dc->SetMapMode(MM_LOMETRIC);
+    const CBrush frameBrush = CBrush::Stock(HOLLOW_BRUSH);
+    dc->SelectObject(frameBrush);
+    m_view.DrawTinnitus(*dc, m_doc, 0, kLeft, false);
+
+    const auto circles = dc->CallsOf(Kind::Ellipse);
+    ASSERT_EQ(circles.size(), 2u);
+    EXPECT_EQ(circles[0].rect, circles[1].rect); // own circle drawn over the comparison's
+    EXPECT_EQ(circles[0].brush, CBrush(RGB(0, 128, 128)));
+    EXPECT_EQ(circles[0].pen, CPen(PS_SOLID, 3, RGB(0, 128, 128)));
+    EXPECT_EQ(circles[1].brush, CBrush(RGB(0, 0, 255)));
+    EXPECT_EQ(dc->GetCurrentBrush(), frameBrush);
+}
+
+TEST_F(ViewTest, TinnitusTogetherTitlesAndSharedHitRectangle) {
+    m_view.m_bZusammen = true;
+    const CRect area(50, -950, 2000, -1550);
+    auto dc = ScreenDC();
+    dc->SetMapMode(MM_LOMETRIC);
+    m_view.DrawTinnitus(*dc, m_doc, 0, area, false);
+    m_view.DrawTinnitus(*dc, m_doc, 1, area, false);
+    EXPECT_EQ(dc->TextsEqual("Links")[0].from, CPoint(975, -950));
+    EXPECT_EQ(dc->TextsEqual("Rechts")[0].from, CPoint(1075, -950));
+    EXPECT_EQ(m_view.m_rectLinks, CRect(170, -1500, 2000, -1000));
+    EXPECT_EQ(m_view.m_rectRechts, m_view.m_rectLinks);
+}
+
+TEST_F(ViewTest, TinnitusErrorKeepsTheHitRectangleAndIsLogged) {
+    m_app.m_nDebugLevel = 5;
+    m_doc.m_HoertestDaten.Clear();
+    auto dc = ScreenDC();
+    dc->SetMapMode(MM_LOMETRIC);
+    m_view.DrawTinnitus(*dc, m_doc, 1, kLeft, false);
+    EXPECT_EQ(m_view.m_rectRechts, CRect(170, -1500, 975, -1000));
+    EXPECT_EQ(ProtocolLines(),
+              (std::vector<std::string>{
+                  "CAUVOView::DrawTinnitus: 50, -950, 975, -1550",
+                  "CAUVOView::DrawTinnitus: Koord RECHTS = 170, -1500  -  975, -1000",
+                  "Interner Fehler in DrawText: 'HTD Noch nicht initialisiert'"}));
+}

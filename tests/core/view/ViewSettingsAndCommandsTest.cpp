@@ -1,0 +1,129 @@
+#include "ViewTestSupport.h"
+
+#include "core/sound/CSinusTone.h"
+#include "core/tinnitus/CTinnitusDaten.h"
+#include "core/view/CViewCommands.h"
+
+TEST_F(ViewTest, InitialUpdateWithoutKeysUsesDefaults) {
+    m_view.m_bShowHTD = m_view.m_bShowTTD = m_view.m_bLogDarst = true;
+    m_view.m_bZusammen = true;
+    m_view.OnInitialUpdate();
+    EXPECT_EQ(m_view.m_nMinDB, -60);
+    EXPECT_EQ(m_view.m_nMaxDB, 10);
+    EXPECT_FALSE(m_view.m_bShowHTD);
+    EXPECT_FALSE(m_view.m_bShowTTD);
+    EXPECT_FALSE(m_view.m_bLogDarst);
+    EXPECT_TRUE(m_view.m_bZusammen); // not a setting: kept across documents
+    EXPECT_EQ(m_window.tool, 0);
+    EXPECT_FALSE(m_window.invalidated.empty());
+}
+
+TEST_F(ViewTest, InitialUpdateReadsKeysAndClearsTheSelection) {
+    WriteIni("VIEW_MIN_DB=-80\nVIEW_MAX_DB=20\nVIEW_HTD=0\nVIEW_TTD=1\nVIEW_LOGDARST=2\n");
+    m_app.m_nDebugLevel = 5;
+    CSinusTone* tone = AddTone(m_doc, 1, 1000.0, 0);
+    m_view.SetSelectedTone(tone, 1);
+    m_view.OnInitialUpdate();
+    EXPECT_EQ(m_view.m_nMinDB, -80);
+    EXPECT_EQ(m_view.m_nMaxDB, 20);
+    EXPECT_FALSE(m_view.m_bShowHTD);
+    EXPECT_TRUE(m_view.m_bShowTTD);
+    EXPECT_TRUE(m_view.m_bLogDarst);
+    int side = 0;
+    EXPECT_EQ(m_view.GetSelectedTone(&side), nullptr);
+    EXPECT_EQ(side, 3);
+    const auto lines = ProtocolLines();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back(), "CAUVOView::OnInitialUpdate: MinDB = -80, MaxDB = 20");
+}
+
+TEST_F(ViewTest, DestroyWritesTheThreeDisplayFlags) {
+    m_view.m_bShowHTD = true;
+    m_view.m_bLogDarst = true;
+    m_view.m_bZusammen = true;
+    m_view.OnDestroy();
+    const std::string ini = ReadIni();
+    EXPECT_NE(ini.find("VIEW_HTD=1"), std::string::npos);
+    EXPECT_NE(ini.find("VIEW_TTD=0"), std::string::npos);
+    EXPECT_NE(ini.find("VIEW_LOGDARST=1"), std::string::npos);
+    EXPECT_EQ(ini.find("VIEW_MIN_DB"), std::string::npos);
+    EXPECT_EQ(ini.find("ZUS"), std::string::npos);
+}
+
+TEST_F(ViewTest, DisplayTogglesAreCheckedAndRepaint) {
+    CViewCommands commands(m_view);
+    const int toggles[] = {32778, 32779, 32780, 32786, 32788};
+    for (int id : toggles) {
+        EXPECT_TRUE(commands.IsEnabled(id)) << id;
+        EXPECT_FALSE(commands.IsChecked(id)) << id;
+        m_window.invalidated.clear();
+        EXPECT_TRUE(commands.Execute(id)) << id;
+        EXPECT_TRUE(commands.IsChecked(id)) << id;
+        EXPECT_EQ(m_window.invalidated, std::vector<CRect>{m_window.client}) << id;
+    }
+    EXPECT_TRUE(m_view.m_bZusammen && m_view.m_bShowHTD && m_view.m_bShowTTD &&
+                m_view.m_bLogDarst && m_view.m_bNormalkurve);
+    EXPECT_TRUE(commands.IsEnabled(32772));
+}
+
+TEST_F(ViewTest, ToneCommandsFollowDisplayAndSelection) {
+    CViewCommands commands(m_view);
+    EXPECT_FALSE(commands.IsEnabled(32781)); // no tones, no tinnitus display
+    EXPECT_FALSE(commands.IsEnabled(32782));
+    m_view.m_bShowTTD = true;
+    EXPECT_FALSE(commands.IsEnabled(32781));
+    EXPECT_TRUE(commands.IsEnabled(32782));
+    m_view.m_bZusammen = true;
+    EXPECT_FALSE(commands.IsEnabled(32782));
+    m_view.m_bZusammen = false;
+
+    CSinusTone* tone = AddTone(m_doc, 1, 1000.0, 1000);
+    EXPECT_TRUE(commands.IsEnabled(32781));
+    EXPECT_FALSE(commands.IsChecked(32781));
+    EXPECT_TRUE(commands.Execute(32781));
+    EXPECT_EQ(m_doc.m_TinnitusDaten.m_nPlayMode, CTinnitusDaten::playBoth);
+    EXPECT_TRUE(commands.IsChecked(32781));
+    EXPECT_TRUE(commands.Execute(32781));
+    EXPECT_EQ(m_doc.m_TinnitusDaten.m_nPlayMode, CTinnitusDaten::playNone);
+
+    EXPECT_TRUE(commands.Execute(32782)); // starts the tones and takes the new-tone tool
+    EXPECT_EQ(m_doc.m_TinnitusDaten.m_nPlayMode, CTinnitusDaten::playBoth);
+    EXPECT_EQ(m_window.tool, 1);
+
+    EXPECT_FALSE(commands.IsEnabled(32783));
+    EXPECT_FALSE(commands.IsEnabled(32785));
+    m_view.SetSelectedTone(tone, 1);
+    EXPECT_TRUE(commands.IsEnabled(32783));
+    EXPECT_TRUE(commands.IsEnabled(32785));
+    m_view.m_bShowTTD = false;
+    EXPECT_FALSE(commands.IsEnabled(32783));
+}
+
+TEST_F(ViewTest, DeletingTheLastSelectedToneStopsPlaying) {
+    m_view.m_bShowTTD = true;
+    auto dc = ScreenDC();
+    m_view.OnDraw(*dc);
+    CSinusTone* left = AddTone(m_doc, 0, 1000.0, 1000);
+    CSinusTone* right = AddTone(m_doc, 1, 2000.0, 1000);
+    m_doc.m_TinnitusDaten.PlayAll(CTinnitusDaten::playBoth);
+    m_doc.SetModifiedFlag(false);
+    CViewCommands commands(m_view);
+
+    m_view.SetSelectedTone(right, 1);
+    m_window.invalidated.clear();
+    EXPECT_TRUE(commands.Execute(32783));
+    EXPECT_TRUE(m_doc.IsModified());
+    EXPECT_EQ(m_doc.m_TinnitusDaten.GetCount(1), 0);
+    EXPECT_EQ(m_view.GetSelectedTone(), nullptr);
+    ASSERT_FALSE(m_window.invalidated.empty());
+    EXPECT_EQ(m_window.invalidated[0], CRect(1195, 400, 2000, 900));
+    EXPECT_EQ(m_doc.m_TinnitusDaten.m_nPlayMode, CTinnitusDaten::playBoth); // one left
+
+    m_view.SetSelectedTone(left, 0);
+    commands.DeleteSelectedTone();
+    EXPECT_EQ(m_doc.m_TinnitusDaten.GetCount(0), 0);
+    EXPECT_EQ(m_doc.m_TinnitusDaten.m_nPlayMode, CTinnitusDaten::playNone);
+
+    commands.DeleteSelectedTone(); // nothing selected: nothing happens
+    EXPECT_FALSE(commands.Execute(32783));
+}
