@@ -15,6 +15,7 @@ public:
     // Loading; the block must outlive the archive.
     CArchive(const std::uint8_t* data, std::size_t size);
     explicit CArchive(const std::vector<std::uint8_t>& data);
+    explicit CArchive(std::vector<std::uint8_t>&&) = delete; // would read freed memory
     // Storing.
     CArchive();
     CArchive(const CArchive&) = delete;
