@@ -1,0 +1,206 @@
+// The whole program: started offscreen on the null output from a temporary program folder,
+// ended by a signal as a desktop logout would end it.
+
+#include "platform/ini/PrivateProfile.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+namespace {
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+class Program : public testing::Test {
+protected:
+    void SetUp() override {
+        const char* binaryDir = std::getenv("AUVO_BINARY_DIR");
+        ASSERT_NE(binaryDir, nullptr) << "AUVO_BINARY_DIR not set";
+        const fs::path binary = fs::path(binaryDir) / "auvo";
+        ASSERT_TRUE(fs::exists(binary)) << binary;
+        m_root = fs::temp_directory_path() /
+                 ("auvo-e2e-" + std::to_string(::getpid()) + "-" +
+                  testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(m_root);
+        m_program = m_root / "prog";
+        fs::create_directories(m_program);
+        fs::create_directories(m_root / "config");
+        fs::copy_file(binary, m_program / "auvo");
+    }
+    void TearDown() override {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGKILL);
+            ::waitpid(m_pid, nullptr, 0);
+        }
+        fs::remove_all(m_root);
+    }
+
+    std::vector<std::string> Environment() const {
+        std::vector<std::string> env;
+        for (char** e = environ; *e; ++e) {
+            const std::string var = *e;
+            if (var.rfind("QT_QPA_PLATFORM=", 0) != 0 && var.rfind("AUVO_AUDIO_OUTPUT=", 0) != 0 &&
+                var.rfind("XDG_CONFIG_HOME=", 0) != 0)
+                env.push_back(var);
+        }
+        env.push_back("QT_QPA_PLATFORM=offscreen");
+        env.push_back("AUVO_AUDIO_OUTPUT=null");
+        env.push_back("XDG_CONFIG_HOME=" + (m_root / "config").string());
+        return env;
+    }
+
+    // Starts the copied program; its output goes to outFd when given, else to a log file.
+    void Spawn(const std::vector<std::string>& args, int outFd = -1) {
+        std::vector<std::string> env = Environment();
+        std::vector<char*> envp;
+        for (auto& e : env)
+            envp.push_back(e.data());
+        envp.push_back(nullptr);
+        std::string exe = (m_program / "auvo").string();
+        std::vector<std::string> argStore{exe};
+        argStore.insert(argStore.end(), args.begin(), args.end());
+        std::vector<char*> argv;
+        for (auto& a : argStore)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        const std::string log = (m_root / "output.log").string();
+        if (outFd >= 0)
+            posix_spawn_file_actions_adddup2(&actions, outFd, STDOUT_FILENO);
+        else
+            posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, log.c_str(),
+                                             O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, log.c_str(),
+                                         O_WRONLY | O_CREAT | O_APPEND, 0644);
+        // Run from elsewhere: the program must find its folder by its own path.
+        ASSERT_EQ(posix_spawn(&m_pid, exe.c_str(), &actions, nullptr, argv.data(), envp.data()), 0);
+        posix_spawn_file_actions_destroy(&actions);
+    }
+
+    // True once the program catches SIGTERM, i.e. a signal no longer kills it outright.
+    bool CatchesSignals() const {
+        std::ifstream status("/proc/" + std::to_string(m_pid) + "/status");
+        std::string line;
+        while (std::getline(status, line)) {
+            if (line.rfind("SigCgt:", 0) == 0) {
+                const unsigned long long mask = std::stoull(line.substr(7), nullptr, 16);
+                return (mask >> (SIGTERM - 1)) & 1;
+            }
+        }
+        return false;
+    }
+
+    // Waits (bounded) until the program runs, then sends sig; returns the exit code.
+    int EndWith(int sig, bool waitForProtocol) {
+        const auto deadline = std::chrono::steady_clock::now() + 30s;
+        while (std::chrono::steady_clock::now() < deadline &&
+               !(CatchesSignals() && (!waitForProtocol || fs::exists(m_program / "AUVO.PRT"))))
+            std::this_thread::sleep_for(20ms);
+        // Give the event loop a moment to be reached; a signal before it works as well.
+        std::this_thread::sleep_for(200ms);
+        ::kill(m_pid, sig);
+        return Wait();
+    }
+
+    int Wait() {
+        const auto deadline = std::chrono::steady_clock::now() + 30s;
+        int status = 0;
+        while (std::chrono::steady_clock::now() < deadline) {
+            const pid_t done = ::waitpid(m_pid, &status, WNOHANG);
+            if (done == m_pid) {
+                m_pid = -1;
+                return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            }
+            std::this_thread::sleep_for(20ms);
+        }
+        ADD_FAILURE() << "program did not end\n" << ReadFile(m_root / "output.log");
+        return -1;
+    }
+
+    static std::string Ini(const fs::path& file, const std::string& section,
+                           const std::string& key) {
+        return PrivateProfile::ReadString(section, key, "<missing>", 1024, file.string());
+    }
+
+    fs::path m_root;
+    fs::path m_program;
+    pid_t m_pid = -1;
+};
+
+} // namespace
+
+TEST_F(Program, SigtermEndsTheRunAndLeavesSettingsAndProtocol) {
+    std::ofstream(m_program / "AUVO.ini") << "[AUVO]\nDEBUG=1\nNORMALNULL=-3333\n";
+    Spawn({});
+    EXPECT_EQ(EndWith(SIGTERM, true), 0) << ReadFile(m_root / "output.log");
+
+    const fs::path ini = m_program / "AUVO.ini";
+    EXPECT_EQ(Ini(ini, "AUVO", "NORMALNULL"), "-3333");
+    EXPECT_EQ(Ini(ini, "AUVO", "VergleichsdateiPfad"), "");
+    EXPECT_EQ(Ini(ini, "AUVO", "DEBUG"), "1");
+
+    const std::string protocol = ReadFile(m_program / "AUVO.PRT");
+    const std::string first = protocol.substr(0, protocol.find("\r\n"));
+    EXPECT_EQ(first.substr(15), "AUVO Version 2.10. INI: " + ini.string()) << protocol;
+    ASSERT_GE(protocol.size(), 2u);
+    const std::string body = protocol.substr(0, protocol.size() - 2);
+    EXPECT_EQ(body.substr(body.rfind("\r\n") + 2 + 15), "AUVO ExitInstance") << protocol;
+    EXPECT_FALSE(fs::exists(m_root / "config" / "AUVO" / "AUVO.ini"));
+}
+
+TEST_F(Program, FirstRunEndedByAnyLogoutSignalCreatesTheUserSettings) {
+    const fs::path ini = m_root / "config" / "AUVO" / "AUVO.ini";
+    for (int sig : {SIGINT, SIGHUP, SIGTERM}) {
+        fs::remove(ini);
+        Spawn({});
+        EXPECT_EQ(EndWith(sig, false), 0) << sig << "\n" << ReadFile(m_root / "output.log");
+        EXPECT_EQ(Ini(ini, "AUVO", "NORMALNULL"), "-10000") << sig;
+        EXPECT_EQ(Ini(ini, "AUVO", "VergleichsdateiPfad"), "") << sig;
+        // Debug level 0: no protocol lines, so no protocol file.
+        EXPECT_FALSE(fs::exists(m_program / "AUVO.PRT"));
+    }
+}
+
+TEST_F(Program, VersionPrintsTheAboutLinesAndTouchesNothing) {
+    std::ofstream(m_program / "AUVO.ini") << "[AUVO]\nDEBUG=1\n";
+    std::ofstream(m_program / "AUVO.PRT") << "old\r\n";
+    int fds[2];
+    ASSERT_EQ(::pipe(fds), 0);
+    Spawn({"--version"}, fds[1]);
+    ::close(fds[1]);
+    std::string out;
+    char buf[256];
+    for (ssize_t n; (n = ::read(fds[0], buf, sizeof buf)) > 0;)
+        out.append(buf, static_cast<std::size_t>(n));
+    ::close(fds[0]);
+    EXPECT_EQ(Wait(), 0);
+    EXPECT_EQ(out, "AUVO Hörtest-Programm\nVersion 2.10, 00115.04711\n");
+    EXPECT_EQ(ReadFile(m_program / "AUVO.PRT"), "old\r\n");
+    EXPECT_EQ(ReadFile(m_program / "AUVO.ini"), "[AUVO]\nDEBUG=1\n");
+    EXPECT_FALSE(fs::exists(m_root / "config" / "AUVO"));
+}
