@@ -110,7 +110,9 @@ inline WavData ReadWav(const std::string& path) {
         } else if (std::memcmp(bytes.data() + at, "data", 4) == 0) {
             const std::size_t available = std::min<std::size_t>(size, bytes.size() - at - 8);
             wav.samples.resize(available / 4);
-            std::memcpy(wav.samples.data(), bytes.data() + at + 8, wav.samples.size() * 4);
+            if (!wav.samples.empty()) {
+                std::memcpy(wav.samples.data(), bytes.data() + at + 8, wav.samples.size() * 4);
+            }
             wav.ok = wav.format == 3 && wav.bits == 32;
             return wav;
         }
