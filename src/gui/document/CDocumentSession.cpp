@@ -1,0 +1,13 @@
+#include "gui/document/CDocumentSession.h"
+
+CDocumentSession::CDocumentSession(CAUVOApp& app, ViewFactory viewFactory)
+    : m_documents(app, m_dialogs), m_comparison(app, m_documents),
+      m_viewFactory(std::move(viewFactory)) {}
+
+bool CDocumentSession::Start(CMainFrame& frame, const QStringList& arguments) {
+    m_documents.Attach(frame);
+    m_comparison.Attach(frame);
+    if (m_viewFactory)
+        m_viewFactory(frame, m_documents.Document());
+    return m_documents.ProcessCommandLine(arguments);
+}

@@ -1,0 +1,35 @@
+#pragma once
+// Everything the main window needs of the document side, made once in main: the real
+// dialogs, the document manager and the comparison-file commands.
+
+#include "gui/document/CComparisonFile.h"
+#include "gui/document/CDocManager.h"
+#include "gui/document/CQtDocumentDialogs.h"
+
+#include <QStringList>
+
+#include <functional>
+
+class CAUVOApp;
+class CAUVODoc;
+class CMainFrame;
+
+class CDocumentSession {
+public:
+    // Puts the document's view into the new main window.
+    using ViewFactory = std::function<void(CMainFrame&, CAUVODoc&)>;
+
+    explicit CDocumentSession(CAUVOApp& app, ViewFactory viewFactory = {});
+
+    // The document handler of start-up: joins the window, then makes the first document or
+    // opens the file named on the command line. False ends the program.
+    bool Start(CMainFrame& frame, const QStringList& arguments);
+
+    CDocManager& Documents() { return m_documents; }
+
+private:
+    CQtDocumentDialogs m_dialogs;
+    CDocManager m_documents;
+    CComparisonFile m_comparison;
+    ViewFactory m_viewFactory;
+};
