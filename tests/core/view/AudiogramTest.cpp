@@ -207,3 +207,25 @@ TEST_F(ViewTest, AudiogramWithoutLabelFontStillDrawsTheCurveInPlace) {
     EXPECT_TRUE(dc->LinesBetween({170, -350}, {170, -850}).empty());
     EXPECT_EQ(dc->LinesBetween({190, -563}, {210, -421}).size(), 1u);
 }
+
+// Data read from a file may have no frequency of 1 kHz or more, and the level bounds in the
+// settings are taken as they stand; neither may crash the drawing or the mapping.
+TEST_F(ViewTest, DegenerateScalesDrawWithoutFault) {
+    m_doc.m_HoertestDaten.Init(5); // five entries, all at 0 Hz: K = 0
+    WriteIni("VIEW_MIN_DB=10\nVIEW_MAX_DB=10\n");
+    m_view.OnInitialUpdate();
+    m_view.m_bShowHTD = m_view.m_bShowTTD = true;
+    AddTone(m_doc, 0, 0.0, 500);
+    for (bool log : {false, true}) {
+        m_view.m_bLogDarst = log;
+        auto dc = ScreenDC();
+        m_view.OnDraw(*dc);
+        EXPECT_EQ(dc->TextsEqual("dB").size(), 4u);
+        EXPECT_EQ(dc->CallsOf(Kind::Ellipse).size(), 1u);
+        int side = -1;
+        double frequency = 0;
+        int level = -1;
+        EXPECT_TRUE(m_view.ClientToTT(CPoint(300, 1200), side, frequency, level));
+    }
+    EXPECT_TRUE(ProtocolLines().empty()); // nothing failed
+}
