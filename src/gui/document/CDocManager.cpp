@@ -158,6 +158,8 @@ void CDocManager::OnUpdate(IDocumentView* /*sender*/, long /*hint*/) {
 bool CDocManager::NewDocument() {
     const bool ok = m_pDoc->OnNewDocument();
     UpdateTitle();
+    if (ok)
+        emit DocumentReplaced();
     return ok;
 }
 
@@ -170,6 +172,7 @@ bool CDocManager::OpenFile(const QString& path) {
     m_pDoc->SetPathName(path.toStdString());
     UpdateRecentFiles();
     UpdateTitle();
+    emit DocumentReplaced();
     return true;
 }
 

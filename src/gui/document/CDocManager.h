@@ -55,6 +55,10 @@ public:
     void UpdateTitle();
     void UpdateRecentFiles();
 
+signals:
+    // A new or opened document has replaced the contents: its views make their initial update.
+    void DocumentReplaced();
+
 private:
     void OnUpdate(IDocumentView* sender, long hint) override;
     void RegisterCommands();
