@@ -1,8 +1,10 @@
 // AUVO: entry point. Start-up and shut-down live in CAUVOApp; the window side in gui/app.
 
 #include "core/app/CAUVOApp.h"
+#include "core/export/CWavExport.h"
 #include "gui/app/CQtAppFramework.h"
 #include "gui/app/GermanTranslations.h"
+#include "gui/document/CDocumentSession.h"
 #include "gui/platform/CQtMessageBoxService.h"
 #include "gui/platform/CSignalWatcher.h"
 #include "platform/sound/sdl/SdlAudioOutput.h"
@@ -11,6 +13,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 namespace {
 // Exit code of a start that failed (its message has been shown).
@@ -23,6 +26,9 @@ int main(int argc, char** argv) {
         std::fputs(CAUVOApp::AboutText().c_str(), stdout);
         return 0;
     }
+    // Renders a document's tinnitus tones into a WAV file: no window, no sound card.
+    if (argc >= 2 && std::strcmp(argv[1], "--export-wav") == 0)
+        return CWavExport::Main(argc, argv);
 
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("AUVO"));
@@ -38,6 +44,10 @@ int main(int argc, char** argv) {
     arguments.removeFirst();
     CQtAppFramework framework(arguments);
     framework.SetMessageBoxService(&messageBoxes);
+    auto documents = std::make_unique<CDocumentSession>(app);
+    framework.SetDocumentHandler([&documents](CMainFrame& frame, const QStringList& args) {
+        return documents->Start(frame, args);
+    });
 
     int exitCode = kStartFailed;
     if (app.InitInstance(framework, QApplication::applicationFilePath().toStdString()))
@@ -45,6 +55,7 @@ int main(int argc, char** argv) {
 
     // The window and its document go before the sound device they play on.
     framework.DestroyMainWindow();
+    documents.reset();
     const int result = app.ExitInstance(exitCode);
     app.SetMessageBoxService(nullptr);
     return result;

@@ -1,5 +1,10 @@
 #include "gui/document/CDocumentSession.h"
 
+#include "gui/app/CMainFrame.h"
+
+#include <QPalette>
+#include <QWidget>
+
 CDocumentSession::CDocumentSession(CAUVOApp& app, ViewFactory viewFactory)
     : m_documents(app, m_dialogs), m_comparison(app, m_documents),
       m_viewFactory(std::move(viewFactory)) {}
@@ -7,7 +12,14 @@ CDocumentSession::CDocumentSession(CAUVOApp& app, ViewFactory viewFactory)
 bool CDocumentSession::Start(CMainFrame& frame, const QStringList& arguments) {
     m_documents.Attach(frame);
     m_comparison.Attach(frame);
-    if (m_viewFactory)
+    if (m_viewFactory) {
         m_viewFactory(frame, m_documents.Document());
+    } else {
+        // Until a view is plugged in, an empty page stands for the document.
+        auto* page = new QWidget(&frame);
+        page->setAutoFillBackground(true);
+        page->setBackgroundRole(QPalette::Base);
+        frame.setCentralWidget(page);
+    }
     return m_documents.ProcessCommandLine(arguments);
 }
