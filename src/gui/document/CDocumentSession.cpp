@@ -13,7 +13,7 @@ bool CDocumentSession::Start(CMainFrame& frame, const QStringList& arguments) {
     m_documents.Attach(frame);
     m_comparison.Attach(frame);
     if (m_viewFactory) {
-        m_viewFactory(frame, m_documents.Document());
+        m_viewFactory(frame, m_documents);
     } else {
         // Until a view is plugged in, an empty page stands for the document.
         auto* page = new QWidget(&frame);

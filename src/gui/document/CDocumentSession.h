@@ -11,13 +11,13 @@
 #include <functional>
 
 class CAUVOApp;
-class CAUVODoc;
 class CMainFrame;
 
 class CDocumentSession {
 public:
-    // Puts the document's view into the new main window.
-    using ViewFactory = std::function<void(CMainFrame&, CAUVODoc&)>;
+    // Puts the document's view into the new main window; the view follows the manager's
+    // document from then on.
+    using ViewFactory = std::function<void(CMainFrame&, CDocManager&)>;
 
     explicit CDocumentSession(CAUVOApp& app, ViewFactory viewFactory = {});
 
