@@ -2,10 +2,18 @@
 
 #include "core/app/StringTable.h"
 
-#include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+
+namespace {
+constexpr unsigned kAppTitle = 57344;
+
+QString AppTitle() {
+    return QString::fromStdString(StringTable::Load(kAppTitle));
+}
+} // namespace
 
 QString CQtDocumentDialogs::GetOpenFileName(QWidget* parent, const QString& caption,
                                             const QString& filter, const QString& initialPath) {
@@ -14,23 +22,64 @@ QString CQtDocumentDialogs::GetOpenFileName(QWidget* parent, const QString& capt
 
 QString CQtDocumentDialogs::GetSaveFileName(QWidget* parent, const QString& caption,
                                             const QString& filter, const QString& initialPath) {
-    return QFileDialog::getSaveFileName(parent, caption, initialPath, filter);
+    QString initial = initialPath;
+    for (;;) {
+        // The extension is added here, so the question to replace a file asks about the file
+        // that would really be replaced.
+        QString path = QFileDialog::getSaveFileName(parent, caption, initial, filter, nullptr,
+                                                    QFileDialog::DontConfirmOverwrite);
+        if (path.isEmpty())
+            return {};
+        path = m_template.WithExtension(path);
+        if (!QFileInfo::exists(path) || ConfirmReplace(parent, path))
+            return path;
+        initial = path;
+    }
+}
+
+bool CQtDocumentDialogs::ConfirmReplace(QWidget* parent, const QString& path) {
+    QMessageBox box(QMessageBox::Warning, AppTitle(),
+                    QStringLiteral("%1 ist bereits vorhanden.\nMöchten Sie die Datei ersetzen?")
+                        .arg(QFileInfo(path).fileName()),
+                    QMessageBox::NoButton, parent);
+    QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+std::unique_ptr<QMessageBox> CQtDocumentDialogs::CreateSaveQuestion(QWidget* parent,
+                                                                    const QString& text) {
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Warning, AppTitle(), text,
+                                             QMessageBox::NoButton, parent);
+    // Named here: the German texts must not depend on an installed translation.
+    QPushButton* yes = box->addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+    box->addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+    QPushButton* cancel = box->addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+    box->setDefaultButton(yes);
+    box->setEscapeButton(cancel);
+    return box;
+}
+
+IDocumentDialogs::SaveAnswer CQtDocumentDialogs::AnswerFor(const QMessageBox& box,
+                                                           const QAbstractButton* button) {
+    if (button == nullptr)
+        return SaveAnswer::Cancel;
+    switch (box.buttonRole(const_cast<QAbstractButton*>(button))) {
+    case QMessageBox::YesRole:
+        return SaveAnswer::Yes;
+    case QMessageBox::NoRole:
+        return SaveAnswer::No;
+    default:
+        return SaveAnswer::Cancel;
+    }
 }
 
 IDocumentDialogs::SaveAnswer CQtDocumentDialogs::AskSaveChanges(QWidget* parent,
                                                                 const QString& text) {
-    QMessageBox box(QMessageBox::Warning, QString::fromStdString(StringTable::Load(57344)), text,
-                    QMessageBox::NoButton, parent);
-    // Named explicitly: the German button texts must not depend on an installed translation.
-    QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
-    box.setDefaultButton(yes);
-    box.setEscapeButton(cancel);
-    box.exec();
-    if (box.clickedButton() == yes)
-        return SaveAnswer::Yes;
-    if (box.clickedButton() == no)
-        return SaveAnswer::No;
-    return SaveAnswer::Cancel;
+    std::unique_ptr<QMessageBox> box = CreateSaveQuestion(parent, text);
+    box->exec();
+    return AnswerFor(*box, box->clickedButton());
 }
