@@ -83,7 +83,7 @@ void CAudiogramPainter::DrawUnguarded(CDC& dc, CAUVODoc& doc, int side, const CR
         CDiagramFrame::DrawTitle(dc, plot, side, options.together);
         CDiagramFrame::DrawAxes(dc, plot, axisPen, gridPen);
 
-        long long v = options.minDB;
+        long long v = CLevelScale::FirstLabel(options.minDB, options.maxDB);
         for (; v < options.maxDB; v += 10) {
             const int yv = level.AudiogramY(v);
             dc.TextOut(plot.x0 - 5, yv - 10, std::to_string(v));

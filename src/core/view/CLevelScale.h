@@ -4,6 +4,16 @@
 
 class CLevelScale {
 public:
+    static constexpr long long kMaxLabels = 1000;
+
+    // First of the labels every 10 dB from minDB below limit. A range of more than 1000
+    // labels (a hand-edited settings file) keeps the top 1000 so drawing cannot stall; the
+    // value that ends the labels stays the same.
+    static long long FirstLabel(long long minDB, long long limit) {
+        const long long count = limit > minDB ? (limit - minDB + 9) / 10 : 0;
+        return count > kMaxLabels ? minDB + 10 * (count - kMaxLabels) : minDB;
+    }
+
     CLevelScale(int yTop, int y0, int minDB, int maxDB);
 
     double UnitsPerDB() const { return m_dM; }

@@ -60,7 +60,7 @@ void CTinnitusPainter::DrawUnguarded(CDC& dc, CAUVODoc& doc, int side, const CRe
         CDiagramFrame::DrawTitle(dc, plot, side, options.together);
         CDiagramFrame::DrawAxes(dc, plot, axisPen, gridPen);
 
-        long long v = options.minDB;
+        long long v = CLevelScale::FirstLabel(options.minDB, 0);
         for (; v < 0; v += 10) {
             const int yv = level.TinnitusLabelY(v);
             dc.TextOut(plot.x0 - 5, yv - 10, std::to_string(-v));

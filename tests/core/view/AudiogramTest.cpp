@@ -229,3 +229,20 @@ TEST_F(ViewTest, DegenerateScalesDrawWithoutFault) {
     }
     EXPECT_TRUE(ProtocolLines().empty()); // nothing failed
 }
+
+TEST_F(ViewTest, HugeLevelRangeKeepsTheTopThousandLabels) {
+    WriteIni("VIEW_MIN_DB=-2000000005\n");
+    m_view.OnInitialUpdate();
+    auto dc = ScreenDC();
+    dc->SetMapMode(MM_LOMETRIC);
+    m_view.DrawTest(*dc, m_doc, 0, kLeft, false, false);
+    m_view.DrawTinnitus(*dc, m_doc, 0, kLeft, false);
+    int levelLabels = 0;
+    for (const auto& c : dc->CallsOf(Kind::Text))
+        if (c.flags == (TA_RIGHT | TA_BASELINE) && c.text != "dB")
+            ++levelLabels;
+    EXPECT_EQ(levelLabels, 2000);
+    // Same ending value as the full range: "dB" after 5 in the audiogram.
+    EXPECT_EQ(dc->TextsEqual("5").front().flags, TA_RIGHT | TA_BASELINE);
+    EXPECT_TRUE(dc->TextsEqual("-2000000005").empty());
+}
