@@ -2,11 +2,15 @@
 
 #include "core/app/CAUVOApp.h"
 #include "core/export/CWavExport.h"
+#include "gui/app/CMainFrame.h"
 #include "gui/app/CQtAppFramework.h"
 #include "gui/app/GermanTranslations.h"
 #include "gui/document/CDocumentSession.h"
+#include "gui/hearing/CKurzanleitungHost.h"
 #include "gui/platform/CQtMessageBoxService.h"
 #include "gui/platform/CSignalWatcher.h"
+#include "gui/view/CAUVOViewWidget.h"
+#include "gui/view/CPageCommandLine.h"
 #include "platform/sound/sdl/SdlAudioOutput.h"
 
 #include <QApplication>
@@ -29,6 +33,9 @@ int main(int argc, char** argv) {
     // Renders a document's tinnitus tones into a WAV file: no window, no sound card.
     if (argc >= 2 && std::strcmp(argv[1], "--export-wav") == 0)
         return CWavExport::Main(argc, argv);
+    // Prints or exports the page of a document without a window.
+    if (CPageCommandLine::Handles(argc, argv))
+        return CPageCommandLine::Main(argc, argv);
 
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("AUVO"));
@@ -44,7 +51,13 @@ int main(int argc, char** argv) {
     arguments.removeFirst();
     CQtAppFramework framework(arguments);
     framework.SetMessageBoxService(&messageBoxes);
-    auto documents = std::make_unique<CDocumentSession>(app);
+    framework.SetFrameCreatedHandler([&app](CMainFrame& frame) {
+        CKurzanleitungHost::Install(frame, frame.Commands(), app.m_lNormalNull);
+    });
+    auto documents =
+        std::make_unique<CDocumentSession>(app, [&app](CMainFrame& frame, CDocManager& docs) {
+            CAUVOViewWidget::Install(frame, frame.Commands(), &app)->FollowDocuments(docs);
+        });
     framework.SetDocumentHandler([&documents](CMainFrame& frame, const QStringList& args) {
         return documents->Start(frame, args);
     });

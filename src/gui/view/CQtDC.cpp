@@ -43,15 +43,18 @@ QString ToQString(const std::string& text) {
 
 } // namespace
 
-CQtDC::CQtDC(QPainter& painter, const Caps& caps, bool printing)
-    : m_painter(painter), m_caps(caps) {
+CQtDC::CQtDC(QPainter* painter, const Caps& caps, bool printing)
+    : m_pPainter(painter), m_caps(caps) {
     SetPrinting(printing);
-    m_painter.save();
-    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    if (m_pPainter != nullptr) {
+        m_pPainter->save();
+        m_pPainter->setRenderHint(QPainter::Antialiasing, false);
+    }
 }
 
 CQtDC::~CQtDC() {
-    m_painter.restore();
+    if (m_pPainter != nullptr)
+        m_pPainter->restore();
 }
 
 CQtDC::Caps CQtDC::PageCaps(const QPaintDevice& device) {
@@ -154,7 +157,7 @@ QFont CQtDC::CurrentQFont() const {
     int pixels = std::max(1, static_cast<int>(std::lround(wanted)));
     f.setPixelSize(pixels);
     if (lf.lfHeight >= 0) {
-        const QFontMetricsF fm(f, m_painter.device());
+        const QFontMetricsF fm(f, Device());
         if (fm.height() > 0)
             pixels = std::max(1, static_cast<int>(std::lround(wanted * pixels / fm.height())));
         f.setPixelSize(pixels);
@@ -164,11 +167,15 @@ QFont CQtDC::CurrentQFont() const {
 }
 
 CSize CQtDC::GetTextExtent(const std::string& text) const {
-    const QFontMetricsF fm(CurrentQFont(), m_painter.device());
+    const QFontMetricsF fm(CurrentQFont(), Device());
     const double sx = DeviceScaleX();
     const double sy = DeviceScaleY();
     return {static_cast<int>(std::lround(fm.horizontalAdvance(ToQString(text)) / sx)),
             static_cast<int>(std::lround(fm.height() / sy))};
+}
+
+QPaintDevice* CQtDC::Device() const {
+    return m_pPainter != nullptr ? m_pPainter->device() : nullptr;
 }
 
 QPoint CQtDC::ToDevice(CPoint p) const {
@@ -186,7 +193,7 @@ QRect CQtDC::ToDeviceRect(const CRect& logical) const {
 void CQtDC::ApplyPenAndBrush() {
     const CPen& pen = GetCurrentPen();
     if (pen.GetStyle() == PS_NULL) {
-        m_painter.setPen(Qt::NoPen);
+        m_pPainter->setPen(Qt::NoPen);
     } else {
         // Width 0 is one device pixel; other widths are logical and scale with the device.
         int width = 0;
@@ -195,46 +202,54 @@ void CQtDC::ApplyPenAndBrush() {
         QPen qpen(ToQColor(pen.GetColor()), width, ToQtStyle(pen.GetStyle()));
         qpen.setCapStyle(width > 1 ? Qt::RoundCap : Qt::FlatCap);
         qpen.setJoinStyle(Qt::RoundJoin);
-        m_painter.setPen(qpen);
+        m_pPainter->setPen(qpen);
     }
     const CBrush& brush = GetCurrentBrush();
     if (brush.IsHollow())
-        m_painter.setBrush(Qt::NoBrush);
+        m_pPainter->setBrush(Qt::NoBrush);
     else
-        m_painter.setBrush(ToQColor(brush.GetColor()));
+        m_pPainter->setBrush(ToQColor(brush.GetColor()));
 }
 
 void CQtDC::ApplyTextState() {
-    m_painter.setFont(CurrentQFont());
-    m_painter.setPen(ToQColor(GetTextColor()));
+    m_pPainter->setFont(CurrentQFont());
+    m_pPainter->setPen(ToQColor(GetTextColor()));
     if (GetBkMode() == OPAQUE) {
-        m_painter.setBackgroundMode(Qt::OpaqueMode);
-        m_painter.setBackground(Qt::white);
+        m_pPainter->setBackgroundMode(Qt::OpaqueMode);
+        m_pPainter->setBackground(Qt::white);
     } else {
-        m_painter.setBackgroundMode(Qt::TransparentMode);
+        m_pPainter->setBackgroundMode(Qt::TransparentMode);
     }
 }
 
 void CQtDC::DoLine(CPoint from, CPoint to) {
+    if (m_pPainter == nullptr)
+        return;
     ApplyPenAndBrush();
-    m_painter.drawLine(ToDevice(from), ToDevice(to));
+    m_pPainter->drawLine(ToDevice(from), ToDevice(to));
 }
 
 void CQtDC::DoEllipse(const CRect& box) {
+    if (m_pPainter == nullptr)
+        return;
     ApplyPenAndBrush();
-    m_painter.drawEllipse(ToDeviceRect(box));
+    m_pPainter->drawEllipse(ToDeviceRect(box));
 }
 
 void CQtDC::DoRectangle(const CRect& box) {
+    if (m_pPainter == nullptr)
+        return;
     ApplyPenAndBrush();
     const QRect r = ToDeviceRect(box);
-    m_painter.drawRect(r.adjusted(0, 0, -1, -1));
+    m_pPainter->drawRect(r.adjusted(0, 0, -1, -1));
 }
 
 void CQtDC::DoTextOut(CPoint at, const std::string& text) {
+    if (m_pPainter == nullptr)
+        return;
     ApplyTextState();
     const QString s = ToQString(text);
-    const QFontMetricsF fm(m_painter.font(), m_painter.device());
+    const QFontMetricsF fm(m_pPainter->font(), Device());
     const QPoint p = ToDevice(at);
     double x = p.x();
     const double width = fm.horizontalAdvance(s);
@@ -259,10 +274,12 @@ void CQtDC::DoTextOut(CPoint at, const std::string& text) {
         baseline += fm.ascent();
         break;
     }
-    m_painter.drawText(QPointF(x, baseline), s);
+    m_pPainter->drawText(QPointF(x, baseline), s);
 }
 
 int CQtDC::DoDrawText(const std::string& text, const CRect& rect, unsigned format) {
+    if (m_pPainter == nullptr)
+        return 0;
     ApplyTextState();
     const QRect device = ToDeviceRect(rect);
     int flags = Qt::AlignTop;
@@ -279,12 +296,12 @@ int CQtDC::DoDrawText(const std::string& text, const CRect& rect, unsigned forma
         s.replace(QChar('\n'), QChar(' '));
     QRect bounding;
     if (format & DT_NOCLIP) {
-        m_painter.drawText(device, flags | Qt::TextDontClip, s, &bounding);
+        m_pPainter->drawText(device, flags | Qt::TextDontClip, s, &bounding);
     } else {
-        m_painter.save();
-        m_painter.setClipRect(device, Qt::IntersectClip);
-        m_painter.drawText(device, flags, s, &bounding);
-        m_painter.restore();
+        m_pPainter->save();
+        m_pPainter->setClipRect(device, Qt::IntersectClip);
+        m_pPainter->drawText(device, flags, s, &bounding);
+        m_pPainter->restore();
     }
     const double sy = DeviceScaleY();
     return sy > 0 ? static_cast<int>(std::lround(bounding.height() / sy)) : 0;

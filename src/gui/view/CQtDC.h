@@ -25,8 +25,8 @@ public:
     };
 
     // The painter must be active and outlive this context. Printing marks printer, preview
-    // and export pages.
-    CQtDC(QPainter& painter, const Caps& caps, bool printing);
+    // and export pages. Without a painter the context only converts and measures.
+    CQtDC(QPainter* painter, const Caps& caps, bool printing);
     ~CQtDC() override;
 
     // Capabilities of a page-like device (printer, PDF writer, image): its size in pixels
@@ -57,8 +57,9 @@ private:
     void ApplyPenAndBrush();
     void ApplyTextState();
     QFont CurrentQFont() const;
+    QPaintDevice* Device() const;
 
-    QPainter& m_painter;
+    QPainter* m_pPainter;
     Caps m_caps;
     bool m_bHasClip = false;
     QRect m_clip;

@@ -17,7 +17,7 @@ protected:
         image.setDotsPerMeterY(qRound(dpi / 0.0254));
         image.fill(Qt::white);
         painter.begin(&image);
-        dc = std::make_unique<CQtDC>(painter, CQtDC::PageCaps(image), true);
+        dc = std::make_unique<CQtDC>(&painter, CQtDC::PageCaps(image), true);
         dc->SetMapMode(MM_LOMETRIC);
         const CQtDC::Caps caps = CQtDC::PageCaps(image);
         mapper.SetCaps(

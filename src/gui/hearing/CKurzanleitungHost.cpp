@@ -1,0 +1,59 @@
+#include "gui/hearing/CKurzanleitungHost.h"
+
+#include "core/app/CBaseApp.h"
+#include "gui/hearing/CKurzanleitungDialog.h"
+#include "gui/platform/CCommandTable.h"
+#include "gui/platform/CommandIds.h"
+
+#include <QWidget>
+
+#include <new>
+
+namespace {
+constexpr unsigned kIdGuideNotLoaded = 141;
+} // namespace
+
+CKurzanleitungHost::CKurzanleitungHost(QWidget& mainWindow)
+    : QObject(&mainWindow), m_mainWindow(mainWindow) {}
+
+CKurzanleitungHost::~CKurzanleitungHost() {
+    delete m_pKurzanleitung.data();
+}
+
+CKurzanleitungHost* CKurzanleitungHost::Install(QWidget& mainWindow, CCommandTable& commands,
+                                                long normalNull) {
+    auto* host = new CKurzanleitungHost(mainWindow);
+    commands.OnCommand(ID_KURZANLEITUNG, host,
+                       [host] { host->ShowKurzanleitung(CKurzanleitungDialog::GeneralText()); });
+    if (normalNull <= kUncalibrated)
+        host->ShowKurzanleitung(CKurzanleitungDialog::GeneralText());
+    return host;
+}
+
+CKurzanleitungHost* CKurzanleitungHost::Of(QWidget* widget) {
+    if (widget == nullptr)
+        return nullptr;
+    for (QWidget* w = widget; w != nullptr; w = w->parentWidget())
+        if (auto* host = w->findChild<CKurzanleitungHost*>(QString(), Qt::FindDirectChildrenOnly))
+            return host;
+    return nullptr;
+}
+
+void CKurzanleitungHost::ShowKurzanleitung(const std::string& text) {
+    if (m_pKurzanleitung.isNull()) {
+        try {
+            m_pKurzanleitung = new CKurzanleitungDialog(&m_mainWindow);
+        } catch (const std::bad_alloc&) {
+            if (CBaseApp* app = CBaseApp::Instance())
+                app->ErrorBoxId(kIdGuideNotLoaded);
+            return;
+        }
+    }
+    m_pKurzanleitung->SetText(text);
+    m_pKurzanleitung->show();
+    m_pKurzanleitung->raise();
+}
+
+CKurzanleitungDialog* CKurzanleitungHost::Window() const {
+    return m_pKurzanleitung.data();
+}

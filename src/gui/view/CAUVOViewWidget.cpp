@@ -1,0 +1,143 @@
+#include "gui/view/CAUVOViewWidget.h"
+
+#include "gui/document/CDocManager.h"
+#include "gui/view/CViewCommandHandlers.h"
+
+#include <QMainWindow>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include <cmath>
+
+namespace {
+// Tone circles and thick pens reach a little beyond a diagram's plot area; repainting this
+// much more keeps them from leaving traces when a tone moves near an edge.
+constexpr int kInvalidateMarginLogical = 25;
+
+unsigned KeyFlagsOf(const QMouseEvent& event) {
+    unsigned flags = 0;
+    if (event.buttons() & Qt::LeftButton)
+        flags |= CAUVOViewWidget::MK_LBUTTON;
+    if (event.buttons() & Qt::RightButton)
+        flags |= CAUVOViewWidget::MK_RBUTTON;
+    if (event.modifiers() & Qt::ShiftModifier)
+        flags |= CAUVOViewWidget::MK_SHIFT;
+    if (event.modifiers() & Qt::ControlModifier)
+        flags |= CAUVOViewWidget::MK_CONTROL;
+    return flags;
+}
+} // namespace
+
+CAUVOViewWidget::CAUVOViewWidget(CBaseApp* app, QWidget* parent) : QWidget(parent), m_view(app) {
+    m_view.SetWindow(this);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setMinimumSize(200, 150);
+}
+
+CAUVOViewWidget* CAUVOViewWidget::Install(QMainWindow& frame, CCommandTable& commands,
+                                          CBaseApp* app) {
+    auto* view = new CAUVOViewWidget(app, &frame);
+    frame.setCentralWidget(view);
+    view->RegisterCommands(commands);
+    return view;
+}
+
+CViewCommandHandlers& CAUVOViewWidget::RegisterCommands(CCommandTable& commands) {
+    if (m_pCommands == nullptr)
+        m_pCommands = new CViewCommandHandlers(*this, commands);
+    return *m_pCommands;
+}
+
+CAUVOViewWidget::~CAUVOViewWidget() {
+    // The command handlers refer to the view; they go first.
+    delete m_pCommands;
+    m_pCommands = nullptr;
+    m_view.OnDestroy();
+    m_view.SetDocument(nullptr);
+    m_view.SetWindow(nullptr);
+}
+
+void CAUVOViewWidget::AttachDocument(CAUVODoc* doc) {
+    m_view.SetDocument(doc);
+    if (doc != nullptr)
+        m_view.OnInitialUpdate();
+    update();
+}
+
+void CAUVOViewWidget::FollowDocuments(CDocManager& documents) {
+    AttachDocument(&documents.Document());
+    connect(&documents, &CDocManager::DocumentReplaced, this, [this] {
+        m_view.OnInitialUpdate();
+        update();
+    });
+}
+
+CQtDC::Caps CAUVOViewWidget::ScreenCaps() const {
+    CQtDC::Caps caps;
+    const QScreen* s = screen();
+    const QSize size = s != nullptr ? s->geometry().size() : QSize(width(), height());
+    caps.horzRes = size.width();
+    caps.vertRes = size.height();
+    caps.logPixelsX = logicalDpiX();
+    caps.logPixelsY = logicalDpiY();
+    caps.bitsPixel = depth();
+    caps.technology = DT_RASDISPLAY;
+    return caps;
+}
+
+CRect CAUVOViewWidget::GetClientRect() const {
+    return {0, 0, width(), height()};
+}
+
+std::unique_ptr<CDC> CAUVOViewWidget::CreateClientDC() {
+    return std::make_unique<CQtDC>(nullptr, ScreenCaps(), false);
+}
+
+void CAUVOViewWidget::InvalidateRect(const CRect* deviceRect, bool /*erase*/) {
+    if (deviceRect == nullptr) {
+        update();
+        return;
+    }
+    CRect r = *deviceRect;
+    r.NormalizeRect();
+    const CQtDC::Caps caps = ScreenCaps();
+    const int margin =
+        static_cast<int>(std::ceil(kInvalidateMarginLogical * caps.logPixelsX / 254.0)) + 1;
+    update(QRect(r.left, r.top, r.Width(), r.Height()).adjusted(-margin, -margin, margin, margin));
+}
+
+void CAUVOViewWidget::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.fillRect(event->rect(), Qt::white);
+    CQtDC dc(&painter, ScreenCaps(), false);
+    dc.SetClipDevice(event->rect());
+    m_view.OnDraw(dc);
+}
+
+bool CAUVOViewWidget::Forward(MouseMessage message, QMouseEvent* event) {
+    if (!m_mouseHandler)
+        return false;
+    const QPoint p = event->position().toPoint();
+    return m_mouseHandler(m_nCurrentTool, message, KeyFlagsOf(*event), CPoint(p.x(), p.y()));
+}
+
+void CAUVOViewWidget::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && Forward(MouseMessage::LButtonDown, event))
+        return;
+    QWidget::mousePressEvent(event);
+}
+
+void CAUVOViewWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && Forward(MouseMessage::LButtonUp, event))
+        return;
+    if (event->button() == Qt::RightButton && Forward(MouseMessage::RButtonUp, event))
+        return;
+    QWidget::mouseReleaseEvent(event);
+}
+
+void CAUVOViewWidget::mouseMoveEvent(QMouseEvent* event) {
+    Forward(MouseMessage::MouseMove, event);
+}

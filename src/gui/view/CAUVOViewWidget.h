@@ -1,0 +1,73 @@
+#pragma once
+// The view's window: paints the page on white from the top left corner in the screen's
+// 0.1 mm units (page width = window width, no scrolling), repaints when the document
+// changes, and hands mouse messages to the current mouse tool.
+
+#include "core/view/CAUVOView.h"
+#include "core/view/IViewWindow.h"
+#include "gui/view/CQtDC.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class CAUVODoc;
+class CBaseApp;
+class CCommandTable;
+class CDocManager;
+class CViewCommandHandlers;
+class QMainWindow;
+
+class CAUVOViewWidget : public QWidget, public IViewWindow {
+    Q_OBJECT
+public:
+    // Key flags handed to the mouse tools.
+    enum KeyFlags : unsigned { MK_LBUTTON = 1, MK_RBUTTON = 2, MK_SHIFT = 4, MK_CONTROL = 8 };
+    enum class MouseMessage { LButtonDown, LButtonUp, RButtonUp, MouseMove };
+    // Returns true when the tool took the message.
+    using MouseHandler = std::function<bool(int tool, MouseMessage, unsigned flags, CPoint)>;
+
+    explicit CAUVOViewWidget(CBaseApp* app, QWidget* parent = nullptr);
+    // Makes a view the central widget of the main window and registers its commands.
+    static CAUVOViewWidget* Install(QMainWindow& frame, CCommandTable& commands, CBaseApp* app);
+    // Stores the display flags, like the view window going away.
+    ~CAUVOViewWidget() override;
+
+    CAUVOView& View() { return m_view; }
+    // A new or opened document: the view attaches and reads its settings again.
+    // Null detaches (before the document goes away).
+    void AttachDocument(CAUVODoc* doc);
+    CAUVODoc* Document() const { return m_view.GetDocument(); }
+    // Shows the manager's document and makes the initial update for every new or opened one.
+    void FollowDocuments(CDocManager& documents);
+
+    // Its commands in the window's command table (once).
+    CViewCommandHandlers& RegisterCommands(CCommandTable& commands);
+    CViewCommandHandlers* Commands() const { return m_pCommands; }
+
+    int CurrentTool() const { return m_nCurrentTool; }
+    void SetMouseHandler(MouseHandler handler) { m_mouseHandler = std::move(handler); }
+
+    // The screen as a device: its size in pixels and the window's logical resolution.
+    CQtDC::Caps ScreenCaps() const;
+
+    // IViewWindow
+    CRect GetClientRect() const override;
+    std::unique_ptr<CDC> CreateClientDC() override;
+    void InvalidateRect(const CRect* deviceRect, bool erase) override;
+    void SetCurrentTool(int toolNumber) override { m_nCurrentTool = toolNumber; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    bool Forward(MouseMessage message, QMouseEvent* event);
+
+    CAUVOView m_view;
+    int m_nCurrentTool = 0;
+    MouseHandler m_mouseHandler;
+    CViewCommandHandlers* m_pCommands = nullptr;
+};

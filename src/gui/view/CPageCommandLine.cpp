@@ -1,0 +1,233 @@
+#include "gui/view/CPageCommandLine.h"
+
+#include "core/app/CAUVOApp.h"
+#include "core/app/StringTable.h"
+#include "core/document/CAUVODoc.h"
+#include "core/export/CStreamMessageBoxService.h"
+#include "core/view/CAUVOView.h"
+#include "gui/view/CPageOutput.h"
+#include "gui/view/CPagePrinter.h"
+#include "platform/sound/IAudioOutput.h"
+#include "platform/sound/SoundDevice.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPrinter>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+
+namespace {
+
+constexpr unsigned kIdPrintFailed = 61702;
+
+// Tones need sound buffers to report their levels; nothing is played.
+class SilentOutput : public IAudioOutput {
+public:
+    bool Start(Mixer&) override { return true; }
+    void Stop() override {}
+};
+
+CPageCommandLine::Mode ModeOfSwitch(const QString& arg) {
+    if (arg == QLatin1String("--print"))
+        return CPageCommandLine::Mode::Print;
+    if (arg == QLatin1String("--export-pdf"))
+        return CPageCommandLine::Mode::Pdf;
+    if (arg == QLatin1String("--export-png"))
+        return CPageCommandLine::Mode::Png;
+    return CPageCommandLine::Mode::None;
+}
+
+bool SameFile(const QString& a, const QString& b) {
+    if (a.isEmpty() || b.isEmpty())
+        return false;
+    const QFileInfo fa(a);
+    const QFileInfo fb(b);
+    if (fa.exists() && fb.exists())
+        return fa.canonicalFilePath() == fb.canonicalFilePath();
+    return fa.absoluteFilePath() == fb.absoluteFilePath();
+}
+} // namespace
+
+bool CPageCommandLine::Handles(int argc, char** argv) {
+    return argc >= 2 && ModeOfSwitch(QString::fromLocal8Bit(argv[1])) != Mode::None;
+}
+
+std::string CPageCommandLine::Usage() {
+    return "Aufruf: auvo --print DATEI\n"
+           "       auvo --export-pdf AUSGABE.pdf [Optionen] DATEI\n"
+           "       auvo --export-png AUSGABE.png [--dpi N] [Optionen] DATEI\n"
+           "Optionen: --together (Links und Rechts zusammen), --normal-curve (Normalkurve),\n"
+           "          --comparison DATEI2 (Vergleichsdokument)\n";
+}
+
+bool CPageCommandLine::Arguments::Parse(const QStringList& args, QString& error) {
+    *this = Arguments();
+    if (args.isEmpty() || (mode = ModeOfSwitch(args.front())) == Mode::None) {
+        error = QStringLiteral("Unbekannter Aufruf.");
+        return false;
+    }
+    QStringList positional;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (arg == QLatin1String("--together")) {
+            together = true;
+        } else if (arg == QLatin1String("--normal-curve")) {
+            normalCurve = true;
+        } else if (arg == QLatin1String("--comparison") || arg == QLatin1String("--dpi")) {
+            if (i + 1 >= args.size()) {
+                error = QStringLiteral("Zur Option %1 fehlt der Wert.").arg(arg);
+                return false;
+            }
+            const QString value = args[++i];
+            if (arg == QLatin1String("--comparison")) {
+                comparisonPath = value;
+                continue;
+            }
+            bool ok = false;
+            const int n = value.toInt(&ok);
+            if (mode != Mode::Png) {
+                error = QStringLiteral("Die Option --dpi gilt nur für --export-png.");
+                return false;
+            }
+            if (!ok || n < 1 || n > CPageOutput::kMaxDpi) {
+                error = QStringLiteral("Ungültige Auflösung '%1': erlaubt sind 1 bis %2 dpi.")
+                            .arg(value)
+                            .arg(CPageOutput::kMaxDpi);
+                return false;
+            }
+            dpi = n;
+        } else if (arg.startsWith(QLatin1String("--"))) {
+            error = QStringLiteral("Unbekannte Option '%1'.").arg(arg);
+            return false;
+        } else {
+            positional.push_back(arg);
+        }
+    }
+    const qsizetype wanted = mode == Mode::Print ? 1 : 2;
+    if (positional.size() != wanted) {
+        error = mode == Mode::Print
+                    ? QStringLiteral("Bitte genau eine Dokumentdatei angeben.")
+                    : QStringLiteral("Bitte Ausgabedatei und Dokumentdatei angeben.");
+        return false;
+    }
+    if (mode != Mode::Print)
+        outPath = positional.takeFirst();
+    documentPath = positional.front();
+    // An export must never overwrite the measurements it reads.
+    if (SameFile(outPath, documentPath) || SameFile(outPath, comparisonPath)) {
+        error = QStringLiteral("Die Ausgabedatei '%1' ist eines der Dokumente; sie wird nicht "
+                               "überschrieben.")
+                    .arg(outPath);
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
+int Draw(CAUVOApp& app, const CPageCommandLine::Arguments& args, std::ostream& err) {
+    CAUVODoc doc;
+    const std::string path = QFileInfo(args.documentPath).absoluteFilePath().toStdString();
+    if (!doc.OnOpenDocument(path))
+        return CPageCommandLine::kFailed;
+    // The header names the file, as for a document opened in the window.
+    doc.SetPathName(path, false);
+    if (!args.comparisonPath.isEmpty() &&
+        !doc.SetVergleichsDatei(args.comparisonPath.toStdString()))
+        return CPageCommandLine::kFailed;
+
+    CAUVOView view(&app);
+    view.SetDocument(&doc);
+    view.OnInitialUpdate();
+    view.m_bZusammen = args.together;
+    view.m_bNormalkurve = args.normalCurve;
+
+    int result = CPageCommandLine::kOk;
+    QString error;
+    switch (args.mode) {
+    case CPageCommandLine::Mode::Pdf:
+        if (!CPageOutput::WritePdf(view, args.outPath, error))
+            result = CPageCommandLine::kFailed;
+        break;
+    case CPageCommandLine::Mode::Png:
+        if (!CPageOutput::WritePng(view, args.outPath, args.dpi, error))
+            result = CPageCommandLine::kFailed;
+        break;
+    case CPageCommandLine::Mode::Print: {
+        if (!CPagePrinter::HasPrinter()) {
+            error = CPagePrinter::NoPrinterMessage();
+            result = CPageCommandLine::kFailed;
+            break;
+        }
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setDocName(QString::fromStdString(doc.GetTitle()));
+        QPainter painter;
+        if (!painter.begin(&printer)) {
+            error = QString::fromStdString(StringTable::Load(kIdPrintFailed));
+            result = CPageCommandLine::kFailed;
+            break;
+        }
+        CPageOutput::DrawOnPrinter(view, painter, printer);
+        painter.end();
+        break;
+    }
+    case CPageCommandLine::Mode::None:
+        break;
+    }
+    // Settings stay as they are: a run without window stores no display flags.
+    view.SetDocument(nullptr);
+    if (!error.isEmpty())
+        err << error.toStdString() << "\n";
+    return result;
+}
+
+} // namespace
+
+int CPageCommandLine::Run(const QStringList& args, const std::string& exePath, std::ostream& err) {
+    Arguments parsed;
+    QString error;
+    if (!parsed.Parse(args, error)) {
+        err << error.toStdString() << "\n" << Usage();
+        return kFailed;
+    }
+
+    CAUVOApp app;
+    CStreamMessageBoxService messages(err);
+    app.SetMessageBoxService(&messages);
+    const std::string folder = CAUVOApp::ProgramFolder(exePath);
+    app.SetProgramFolder(folder);
+    app.SetSectionName("AUVO");
+    app.SetProfileName(CAUVOApp::SettingsFileFor(folder));
+    app.LoadSettings();
+
+    SoundDevice* device = nullptr;
+    if (SoundDevice::Create(std::make_unique<SilentOutput>(), &device) == DS_OK)
+        app.m_pDirectSound = device;
+
+    const int result = Draw(app, parsed, err);
+
+    app.m_pDirectSound = nullptr;
+    if (device != nullptr)
+        device->Release();
+    app.SetMessageBoxService(nullptr);
+    return result;
+}
+
+int CPageCommandLine::Main(int argc, char** argv) {
+    // No display is needed for any of these runs.
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication qapp(argc, argv);
+    QStringList args = QApplication::arguments();
+    args.removeFirst();
+    std::error_code ec;
+    std::string exePath = std::filesystem::read_symlink("/proc/self/exe", ec).string();
+    if (ec)
+        exePath = QApplication::applicationFilePath().toStdString();
+    return Run(args, exePath, std::cerr);
+}

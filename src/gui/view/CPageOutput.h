@@ -1,0 +1,36 @@
+#pragma once
+// One page drawn by the view on a page device: a printer (its own resolution and printable
+// area), or an A4 sheet without margins for PDF and PNG files, whose page is always
+// 2100 x 2970 units whatever the resolution.
+
+#include "gui/view/CQtDC.h"
+
+#include <QString>
+
+class CAUVOView;
+class QPainter;
+class QPrinter;
+
+class CPageOutput {
+public:
+    static constexpr int kA4Width = 2100; // 0.1 mm
+    static constexpr int kA4Height = 2970;
+    static constexpr int kDefaultDpi = 150;
+    static constexpr int kMaxDpi = 1200;
+
+    // Page 1 on an active painter of a printer; the device's pixels and resolution give the
+    // page width.
+    static void DrawOnPrinter(CAUVOView& view, QPainter& painter, QPrinter& printer);
+    // Page 1 on an active painter whose device is an A4 sheet of the given size in pixels.
+    static void DrawOnA4(CAUVOView& view, QPainter& painter, const QSize& devicePixels);
+
+    // Files are written beside the target and replace it only when complete. On failure
+    // error holds the German message.
+    static bool WritePdf(CAUVOView& view, const QString& path, QString& error);
+    static bool WritePng(CAUVOView& view, const QString& path, int dpi, QString& error);
+
+    // Size in pixels of an A4 sheet at dpi.
+    static QSize A4Pixels(int dpi);
+    // The device of an A4 sheet as the view sees it (0.1 mm per pixel).
+    static CQtDC::Caps A4Caps();
+};

@@ -1,0 +1,54 @@
+#include "gui/view/CViewCommandHandlers.h"
+
+#include "core/document/CAUVODoc.h"
+#include "gui/hearing/CKommentarDialog.h"
+#include "gui/platform/CCommandTable.h"
+#include "gui/platform/CommandIds.h"
+#include "gui/view/CAUVOViewWidget.h"
+#include "gui/view/CPagePrinter.h"
+
+CViewCommandHandlers::CViewCommandHandlers(CAUVOViewWidget& view, CCommandTable& commands)
+    : QObject(&view), m_view(view), m_commands(commands), m_viewCommands(view.View()),
+      m_pPrinter(new CPagePrinter(view)) {
+    for (int id : {ID_ZUSAMMEN, ID_VIEW_HOERTEST, ID_VIEW_TINNITUS, ID_LOGDARST, ID_NORMALKURVE,
+                   ID_TINNITUS_HOEREN})
+        RegisterViewCommand(id);
+
+    m_commands.OnCommand(ID_KOMMENTAR, this, [this] { OnKommentar(); });
+    m_commands.OnUpdate(ID_KOMMENTAR, this,
+                        [this](CCmdUI& ui) { ui.Enable(m_view.Document() != nullptr); });
+
+    // Direct printing has no menu entry; it still is a command of the window.
+    if (m_commands.Action(kPrintDirect) == nullptr)
+        m_commands.Add(kPrintDirect, QStringLiteral("Direkt drucken"));
+    const auto hasDocument = [this](CCmdUI& ui) { ui.Enable(m_view.Document() != nullptr); };
+    m_commands.OnCommand(ID_FILE_PRINT, this, [this] { m_pPrinter->OnFilePrint(); });
+    m_commands.OnUpdate(ID_FILE_PRINT, this, hasDocument);
+    m_commands.OnCommand(kPrintDirect, this, [this] { m_pPrinter->OnFilePrintDirect(); });
+    m_commands.OnUpdate(kPrintDirect, this, hasDocument);
+    m_commands.OnCommand(ID_FILE_PRINT_PREVIEW, this, [this] { m_pPrinter->OnFilePrintPreview(); });
+    m_commands.OnUpdate(ID_FILE_PRINT_PREVIEW, this, hasDocument);
+    m_commands.OnCommand(ID_FILE_PRINT_SETUP, this, [this] { m_pPrinter->OnFilePrintSetup(); });
+}
+
+void CViewCommandHandlers::RegisterViewCommand(int id) {
+    m_commands.OnCommand(id, this, [this, id] {
+        if (m_view.Document() != nullptr)
+            m_viewCommands.Execute(id);
+    });
+    m_commands.OnUpdate(id, this, [this, id](CCmdUI& ui) {
+        const bool attached = m_view.Document() != nullptr;
+        ui.Enable(attached && m_viewCommands.IsEnabled(id));
+        ui.SetCheck(attached && m_viewCommands.IsChecked(id));
+    });
+}
+
+void CViewCommandHandlers::OnKommentar() {
+    CAUVODoc* doc = m_view.Document();
+    if (doc == nullptr)
+        return;
+    CKommentarDialog dialog(&m_view);
+    dialog.m_strKommentar = doc->m_strKommentar;
+    if (dialog.exec() == QDialog::Accepted)
+        doc->SetComment(dialog.m_strKommentar);
+}

@@ -1,0 +1,33 @@
+#pragma once
+// The view's menu commands in the main window's command table: the display toggles with
+// their check marks, playing the tinnitus tones, the comment dialog and printing.
+
+#include "core/view/CViewCommands.h"
+
+#include <QObject>
+
+class CAUVOViewWidget;
+class CCommandTable;
+class CPagePrinter;
+
+class CViewCommandHandlers : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kPrintDirect = 57608;
+
+    // Lives as long as the view widget; its handlers go with it.
+    CViewCommandHandlers(CAUVOViewWidget& view, CCommandTable& commands);
+
+    CPagePrinter& Printer() { return *m_pPrinter; }
+
+    // 32772: the comment dialog on the document's comment; OK hands the text to the document.
+    void OnKommentar();
+
+private:
+    void RegisterViewCommand(int id);
+
+    CAUVOViewWidget& m_view;
+    CCommandTable& m_commands;
+    CViewCommands m_viewCommands;
+    CPagePrinter* m_pPrinter;
+};
