@@ -233,3 +233,44 @@ TEST_F(CAUVODocTest, SavedPathGoesToRecentFilesComparisonPathDoesNot) {
     ASSERT_EQ(t.app.GetRecentFileList().Entries().size(), 1u);
     EXPECT_EQ(t.app.GetRecentFileList().Entries()[0], t.folder.Path("m.auvo"));
 }
+
+TEST_F(CAUVODocTest, ProtocolLinesFollowTheDebugLevel) {
+    const std::string protocol = t.folder.Path("AUVO.PRT");
+    const std::string path = WriteDoc("p.auvo", 8, "");
+    auto run = [&] {
+        CAUVODoc other;
+        other.OnNewDocument();
+        other.OnOpenDocument(path);
+        other.SetVergleichsDatei(path);
+        other.SetVergleichsDatei();
+        other.TToneNear(0, 1000.0);
+        other.TToneNear(1, 5000.0);
+        other.CreateTTValue(1, 440.0, 250);
+        other.GetValueForFrequency(1500, 1);
+    };
+    run();
+    EXPECT_FALSE(std::filesystem::exists(protocol));
+
+    t.app.m_nDebugLevel = 10;
+    run();
+    std::string text;
+    for (std::uint8_t c : TempFolder::Read(protocol))
+        text += static_cast<char>(c);
+    for (const std::string& expected : std::vector<std::string>{
+             "CAUVODoc::CAUVODoc\r\n",
+             "CAUVODoc::OnNewDocument\r\n",
+             "CAUVODoc::OnOpenDocument\r\n",
+             "CAUVODoc::Serialize: LADEN '" + path + "'\r\n",
+             "CAUVODoc::SetVergleichsDatei: '" + path + "'\r\n",
+             "CAUVODoc::SetVergleichsDatei: null\r\n",
+             "CAUVODos::TToneNear LINKS,  1000.00 Hz\r\n",
+             " mit  1000.00 Hz\r\n",
+             "CAUVODos::TToneNear RECHTS,  5000.00 Hz\r\n",
+             " ... kein Treffer!\r\n",
+             "CAUVODoc::CreateTTValue: RECHTS,   440.00 Hz, 250 mB\r\n",
+             " ... DeviceAtt = -9750 ",
+             "CAUVODoc::GetValueForFrequency: 1500, Side 1\r\n",
+             "CAUVODoc::~CAUVODoc\r\n",
+         })
+        EXPECT_NE(text.find(expected), std::string::npos) << expected;
+}
