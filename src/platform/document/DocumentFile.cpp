@@ -84,7 +84,8 @@ void WriteAll(int fd, const std::uint8_t* data, std::size_t size, const std::str
 namespace DocumentFile {
 
 std::vector<std::uint8_t> ReadWholeFile(const std::string& path, std::size_t limit) {
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Non-blocking, so a pipe given as a document cannot hang the program before it is refused.
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.Get() < 0)
         CFileException::ThrowOsError(errno, path);
     struct stat st {};
@@ -92,6 +93,8 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& path, std::size_t lim
         CFileException::ThrowOsError(errno, path);
     if (S_ISDIR(st.st_mode))
         CFileException::ThrowOsError(EISDIR, path);
+    if (!S_ISREG(st.st_mode))
+        throw CFileException(CFileException::invalidFile, 0, path);
     if (st.st_size < 0 || static_cast<std::uint64_t>(st.st_size) > limit)
         throw CArchiveException(CArchiveException::badSchema, path);
 
@@ -131,6 +134,9 @@ void WriteFileAtomically(const std::string& requestedPath, const std::vector<std
     const std::string path = ResolveTarget(requestedPath);
     const std::string folder = FolderOf(path);
     const std::string name = NameOf(path);
+    // Renaming would replace a file we may not write to; refuse as writing in place would.
+    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0)
+        CFileException::ThrowOsError(errno, requestedPath);
 
     static std::atomic<unsigned> counter{0};
     std::string temp;

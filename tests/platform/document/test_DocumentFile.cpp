@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -21,6 +23,23 @@ int CauseOfWrite(const std::string& path, const std::vector<std::uint8_t>& bytes
         return e.m_cause;
     }
     return CFileException::none;
+}
+
+// Root writes anywhere: the cause an ordinary user gets, from a child process.
+constexpr int kNoOrdinaryUser = 100;
+int CauseAsOrdinaryUser(const std::function<int()>& attempt) {
+    if (::geteuid() != 0)
+        return attempt();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+            ::_exit(kNoOrdinaryUser);
+        ::_exit(attempt());
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return kNoOrdinaryUser;
+    return WEXITSTATUS(status);
 }
 
 // A tiny tmpfs, so a full disk and a read-only folder are real; needs the right to mount.
@@ -63,6 +82,13 @@ TEST(DocumentFileRead, ReadsWholeFileAndRefusesWhatCannotBeRead) {
         EXPECT_EQ(e.m_cause, CFileException::fileNotFound);
     }
     EXPECT_THROW(DocumentFile::ReadWholeFile(dir.Path()), CFileException);
+    ASSERT_EQ(::mkfifo(dir.Path("pipe").c_str(), 0600), 0);
+    try {
+        DocumentFile::ReadWholeFile(dir.Path("pipe"));
+        FAIL();
+    } catch (const CFileException& e) {
+        EXPECT_EQ(e.m_cause, CFileException::invalidFile);
+    }
     try {
         DocumentFile::ReadWholeFile(dir.Path("big"), big.size() - 1);
         FAIL();
@@ -112,37 +138,27 @@ TEST(DocumentFileSave, MissingFolderOrDirectoryTargetFailsWithoutTrace) {
     EXPECT_TRUE(std::filesystem::is_directory(dir.Path("folder.auvo")));
 }
 
-TEST(DocumentFileSave, ReadOnlyFolderLeavesOldFileByteIdentical) {
+TEST(DocumentFileSave, ReadOnlyFolderOrFileLeavesOldFileByteIdentical) {
     TempFolder dir;
     std::filesystem::create_directory(dir.Path("ro"));
-    const std::string target = dir.Path("ro/doc.auvo");
-    TempFolder::Write(target, kOld);
-    ::chmod(dir.Path().c_str(), 0755);
+    const std::string inReadOnlyFolder = dir.Path("ro/doc.auvo");
+    const std::string readOnlyFile = dir.Path("readonly.auvo");
+    TempFolder::Write(inReadOnlyFolder, kOld);
+    TempFolder::Write(readOnlyFile, kOld);
+    ::chmod(dir.Path().c_str(), 0777);
     ::chmod(dir.Path("ro").c_str(), 0555);
+    ::chmod(readOnlyFile.c_str(), 0444);
 
-    int cause = -1;
-    if (::geteuid() != 0) {
-        cause = CauseOfWrite(target, {5, 5, 5});
-    } else {
-        // Root writes anywhere: try as an ordinary user in a child process.
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            if (::setgid(65534) != 0 || ::setuid(65534) != 0)
-                ::_exit(100);
-            ::_exit(CauseOfWrite(target, {5, 5, 5}));
-        }
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        ASSERT_TRUE(WIFEXITED(status));
-        cause = WEXITSTATUS(status);
-        if (cause == 100)
+    for (const std::string& target : {inReadOnlyFolder, readOnlyFile}) {
+        const int cause = CauseAsOrdinaryUser([&] { return CauseOfWrite(target, {5, 5, 5}); });
+        if (cause == kNoOrdinaryUser)
             GTEST_SKIP() << "cannot drop privileges";
+        EXPECT_EQ(cause, CFileException::accessDenied) << target;
+        EXPECT_EQ(TempFolder::Read(target), kOld) << target;
     }
-    EXPECT_EQ(cause, CFileException::accessDenied);
-    EXPECT_EQ(TempFolder::Read(target), kOld);
     ::chmod(dir.Path("ro").c_str(), 0755);
     EXPECT_EQ(std::filesystem::directory_iterator(dir.Path("ro"))->path().filename(), "doc.auvo");
+    EXPECT_EQ(dir.Names().size(), 2u);
 }
 
 TEST(DocumentFileSave, FullDiskAndReadOnlyMountLeaveOldFileByteIdentical) {
