@@ -21,28 +21,40 @@ std::int16_t To16(double value) {
     return static_cast<std::int16_t>(static_cast<std::uint16_t>(whole & 0xFFFF));
 }
 
-// Fills samples[0..count) with the sines, using a rotation that is re-synchronised with
-// the exact formula every kResync samples and falls back to it near integer values.
+// Fills samples[0..count) with the sines, using rotations that are re-synchronised with the
+// exact formula every kResync samples and fall back to it near integer values. Four
+// interleaved rotators keep the multiplications independent of each other.
 void FastSines(double h, int count, std::int16_t* samples) {
+    constexpr int kLanes = 4;
     const double step = kPi / h;
     const double stepCos = std::cos(step);
     const double stepSin = std::sin(step);
+    const double laneCos = std::cos(kLanes * step);
+    const double laneSin = std::sin(kLanes * step);
     for (int start = 0; start < count; start += kResync) {
         const double x = start / h * kPi;
-        double s = std::sin(x);
-        double c = std::cos(x);
+        double s[kLanes];
+        double c[kLanes];
+        s[0] = std::sin(x);
+        c[0] = std::cos(x);
+        for (int j = 1; j < kLanes; ++j) {
+            s[j] = s[j - 1] * stepCos + c[j - 1] * stepSin;
+            c[j] = c[j - 1] * stepCos - s[j - 1] * stepSin;
+        }
         const int end = std::min(count, start + kResync);
-        for (int i = start; i < end; ++i) {
-            const double value = s * kScale;
-            const double rest = std::fabs(value - static_cast<double>(static_cast<int>(value)));
-            if (rest < kMargin || rest > 1.0 - kMargin) {
-                samples[i] = CSineGenerator::ExactSample(i, h);
-            } else {
-                samples[i] = static_cast<std::int16_t>(static_cast<int>(value));
+        for (int i = start; i < end; i += kLanes) {
+            for (int j = 0; j < kLanes && i + j < end; ++j) {
+                const double value = s[j] * kScale;
+                const double rest = std::fabs(value - static_cast<double>(static_cast<int>(value)));
+                samples[i + j] = rest < kMargin || rest > 1.0 - kMargin
+                                     ? CSineGenerator::ExactSample(i + j, h)
+                                     : static_cast<std::int16_t>(static_cast<int>(value));
             }
-            const double next = s * stepCos + c * stepSin;
-            c = c * stepCos - s * stepSin;
-            s = next;
+            for (int j = 0; j < kLanes; ++j) {
+                const double next = s[j] * laneCos + c[j] * laneSin;
+                c[j] = c[j] * laneCos - s[j] * laneSin;
+                s[j] = next;
+            }
         }
     }
 }

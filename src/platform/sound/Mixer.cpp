@@ -171,11 +171,12 @@ void Mixer::Render(float* out, std::size_t frames) {
         for (const int index : m_active) {
             MixVoice(m_voices[index], n);
         }
-        const float* left = m_left.get();
-        const float* right = m_right.get();
+        const float* __restrict left = m_left.get();
+        const float* __restrict right = m_right.get();
+        float* __restrict dst = out;
         for (std::size_t i = 0; i < n; ++i) {
-            out[2 * i] = left[i];
-            out[2 * i + 1] = right[i];
+            dst[2 * i] = left[i];
+            dst[2 * i + 1] = right[i];
         }
         out += 2 * n;
         frames -= n;
@@ -273,9 +274,9 @@ void Mixer::MixVoice(Voice& voice, std::size_t frames) {
         if (voice.rampLeft > 0) {
             count = std::min<std::size_t>(count, voice.rampLeft);
         }
-        float* left = m_left.get() + done;
-        float* right = m_right.get() + done;
-        const std::int16_t* src =
+        float* __restrict left = m_left.get() + done;
+        float* __restrict right = m_right.get() + done;
+        const std::int16_t* __restrict src =
             voice.block != nullptr ? voice.block->samples.data() + voice.position : nullptr;
         if (voice.rampLeft > 0) {
             float gainLeft = voice.gainLeft;

@@ -20,7 +20,7 @@ bool SdlAudioOutput::Start(Mixer& mixer) {
     want.freq = Mixer::kSampleRate;
     want.format = AUDIO_F32SYS;
     want.channels = Mixer::kChannels;
-    want.samples = 512; // about 12 ms per callback
+    want.samples = 1024; // about 23 ms per callback: no underruns on a busy machine
     want.callback = &SdlAudioOutput::Callback;
     want.userdata = this;
     SDL_AudioSpec have{};
