@@ -148,6 +148,7 @@ void CMainFrame::CreateToolBar() {
         }
         QAction* action = m_pCommands->Action(id);
         action->setIcon(CToolbarIcons::ForCommand(id));
+        action->setIconVisibleInMenu(false); // the menus stay text only
         m_pToolBar->addAction(action);
     }
     addToolBar(Qt::TopToolBarArea, m_pToolBar);
