@@ -155,7 +155,8 @@ protected:
 } // namespace
 
 TEST_F(Program, SigtermEndsTheRunAndLeavesSettingsAndProtocol) {
-    std::ofstream(m_program / "AUVO.ini") << "[AUVO]\nDEBUG=1\nNORMALNULL=-3333\n";
+    std::ofstream(m_program / "AUVO.ini")
+        << "[AUVO]\nDEBUG=1\nNORMALNULL=-3333\n[MRU]\nDatei1=/daten/messung.auvo\n";
     Spawn({});
     EXPECT_EQ(EndWith(SIGTERM, true), 0) << ReadFile(m_root / "output.log");
 
@@ -163,6 +164,7 @@ TEST_F(Program, SigtermEndsTheRunAndLeavesSettingsAndProtocol) {
     EXPECT_EQ(Ini(ini, "AUVO", "NORMALNULL"), "-3333");
     EXPECT_EQ(Ini(ini, "AUVO", "VergleichsdateiPfad"), "");
     EXPECT_EQ(Ini(ini, "AUVO", "DEBUG"), "1");
+    EXPECT_EQ(Ini(ini, "MRU", "Datei1"), "/daten/messung.auvo");
 
     const std::string protocol = ReadFile(m_program / "AUVO.PRT");
     const std::string first = protocol.substr(0, protocol.find("\r\n"));
