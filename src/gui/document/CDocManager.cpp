@@ -120,7 +120,7 @@ bool CDocManager::SaveModified() {
     if (!m_pDoc->IsModified())
         return true;
     const QString text =
-        Text(kAskToSave).replace(QStringLiteral("%1"), QString::fromStdString(m_pDoc->GetTitle()));
+        QString::fromStdString(StringTable::Format(kAskToSave, m_pDoc->GetTitle()));
     switch (m_dialogs.AskSaveChanges(ParentWindow(), text)) {
     case IDocumentDialogs::SaveAnswer::Yes:
         return OnFileSave();

@@ -168,4 +168,10 @@ TEST_F(ExportFixture, BadArgumentsPrintUsage) {
     EXPECT_EQ(Run({"--export-wav", PathOf("out.wav")}, err), 2);
     EXPECT_NE(err.find("Aufruf:"), std::string::npos);
     EXPECT_FALSE(fs::exists(PathOf("out.wav")));
+
+    // Exporting over the document itself would destroy it.
+    const std::string doc = WriteSample();
+    const auto size = fs::file_size(doc);
+    EXPECT_EQ(Run({"--export-wav", doc, "--seconds", "1", doc}, err), 2);
+    EXPECT_EQ(fs::file_size(doc), size);
 }
