@@ -16,23 +16,32 @@ public:
     SoundBuffer(SoundDevice& device, int voice, DWORD flags, const WAVEFORMATEX& format,
                 DWORD bytes);
 
+    // Flags and byte length; caps->dwSize must be 20.
     HRESULT GetCaps(DSBCAPS* caps) override;
     HRESULT GetFormat(WAVEFORMATEX* format, DWORD sizeAllocated, DWORD* sizeWritten) override;
+    // Bits 1 playing, 4 looping, 2 lost.
     HRESULT GetStatus(DWORD* status) override;
     // Values outside the platform's range read back as they were set.
     HRESULT GetVolume(LONG* volume) override;
     HRESULT GetPan(LONG* pan) override;
     // Secondary buffers keep their format: DSERR_INVALIDCALL.
     HRESULT SetFormat(const WAVEFORMATEX* format) override;
+    // mB; the output follows with a 20 ms ramp.
     HRESULT SetVolume(LONG volume) override;
+    // -10000 left only .. 10000 right only; ramped like the volume.
     HRESULT SetPan(LONG pan) override;
+    // From the current position; flags 1 = looping. Ramps in.
     HRESULT Play(DWORD reserved, DWORD priority, DWORD flags) override;
+    // Ramps out; the position stays where the ramp ended.
     HRESULT Stop() override;
     // DSERR_BUFFERLOST while the buffer is lost (until Restore).
     HRESULT Lock(DWORD offset, DWORD bytes, void** ptr1, DWORD* bytes1, void** ptr2, DWORD* bytes2,
                  DWORD flags) override;
+    // Publishes the buffer's samples to the audio thread.
     HRESULT Unlock(void* ptr1, DWORD bytes1, void* ptr2, DWORD bytes2) override;
+    // Makes a lost buffer usable again (its samples must be written anew).
     HRESULT Restore() override;
+    // The last reference ramps the voice out and frees it.
     DWORD Release() override;
 
 private:

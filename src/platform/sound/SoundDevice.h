@@ -13,11 +13,14 @@ public:
     // Creates a device playing on output; DSERR_NODRIVER when the output cannot start.
     static HRESULT Create(std::unique_ptr<IAudioOutput> output, SoundDevice** device);
 
+    // Primary buffer (flags 1, length 0, no format) or a secondary one: PCM mono 16-bit at
+    // 44100 Hz (else DSERR_BADFORMAT), 4 bytes or more (else DSERR_INVALIDPARAM).
     HRESULT CreateSoundBuffer(const DSBUFFERDESC* desc, IDirectSoundBuffer** buffer,
                               void* outer) override;
     // Accepted and remembered; the mixer needs no priority.
     HRESULT SetCooperativeLevel(HWND window, DWORD level) override;
     DWORD AddRef();
+    // The last reference stops the output and frees the mixer.
     DWORD Release() override;
 
     // The mixer the buffers play on (for tests that render on demand).
