@@ -57,11 +57,13 @@ void CDocManager::RegisterCommands() {
 }
 
 bool CDocManager::ProcessCommandLine(const QStringList& arguments) {
-    if (arguments.isEmpty())
-        return NewDocument();
-    if (arguments.size() != 1 || arguments.front().isEmpty())
-        return false;
-    return OpenFile(arguments.front());
+    // As the framework parses it: switches it does not know are ignored, the first other
+    // argument is the document.
+    for (const QString& argument : arguments) {
+        if (!argument.isEmpty() && !argument.startsWith(QLatin1Char('-')))
+            return OpenFile(argument);
+    }
+    return NewDocument();
 }
 
 bool CDocManager::OnFileNew() {

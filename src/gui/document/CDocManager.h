@@ -28,8 +28,8 @@ public:
 
     // Joins the main window: file commands, recent files, title, question before closing.
     void Attach(CMainFrame& frame);
-    // Start-up: no argument makes a new document, one argument opens that file. False when
-    // the file could not be opened (the user has been told) or the arguments make no sense.
+    // Start-up: without a file name a new document, else the first file named is opened.
+    // False when it could not be opened (the user has been told).
     bool ProcessCommandLine(const QStringList& arguments);
 
     CAUVODoc& Document() { return *m_pDoc; }

@@ -175,6 +175,10 @@ TEST_F(DocumentFlows, CommandLineOpensTheNamedFileOrEndsTheStart) {
     EXPECT_EQ(other.Document().m_strKommentar, "vom Aufruf");
     EXPECT_EQ(otherFrame.windowTitle(), QStringLiteral("start.auvo - AUVO"));
 
+    CDocManager unknownSwitch(app, dialogs);
+    EXPECT_TRUE(unknownSwitch.ProcessCommandLine({QStringLiteral("--unbekannt")}));
+    EXPECT_EQ(unknownSwitch.Document().GetTitle(), "Unbenannt");
+
     CDocManager failing(app, dialogs);
     EXPECT_FALSE(failing.ProcessCommandLine({Path("gibt-es-nicht.auvo")}));
     ASSERT_EQ(boxes.texts.size(), 1u);
