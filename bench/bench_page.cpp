@@ -1,7 +1,16 @@
 // Layout and drawing of the full page without rendering: a lower bound for the real devices.
 #include "PageBenchDocument.h"
 
+#include "gui/view/CPageOutput.h"
+#include "gui/view/CQtDC.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
 #include <benchmark/benchmark.h>
+
+#include <cstdlib>
 
 namespace {
 
@@ -46,6 +55,60 @@ void BM_PageRecordedScreen1920(benchmark::State& state) {
 }
 BENCHMARK(BM_PageRecordedScreen1920)->Unit(benchmark::kMicrosecond);
 
+// Real rendering with QPainter into an image the size of a full-HD window, as on screen.
+void BM_PageQPainterScreen1920(benchmark::State& state) {
+    PageBenchDocument page(1920, 1080);
+    QImage image(1920, 1080, QImage::Format_RGB32);
+    CQtDC::Caps caps;
+    caps.horzRes = 1920;
+    caps.vertRes = 1080;
+    caps.logPixelsX = caps.logPixelsY = 96;
+    for (auto _ : state) {
+        QPainter painter(&image);
+        painter.fillRect(image.rect(), Qt::white);
+        CQtDC dc(&painter, caps, false);
+        page.View().OnDraw(dc);
+    }
+}
+BENCHMARK(BM_PageQPainterScreen1920)->Unit(benchmark::kMillisecond);
+
+// An A4 page at 600 dpi as a printer draws it (the image stands in for the printer's page).
+void BM_PageQPainterA4At600Dpi(benchmark::State& state) {
+    PageBenchDocument page;
+    QImage image(CPageOutput::A4Pixels(600), QImage::Format_RGB32);
+    image.setDotsPerMeterX(23622);
+    image.setDotsPerMeterY(23622);
+    const CQtDC::Caps caps = CQtDC::PageCaps(image);
+    image.fill(Qt::white); // a printer's page starts blank
+    for (auto _ : state) {
+        QPainter painter(&image);
+        CQtDC dc(&painter, caps, true);
+        page.View().OnDraw(dc);
+    }
+}
+BENCHMARK(BM_PageQPainterA4At600Dpi)->Unit(benchmark::kMillisecond);
+
+// The same page through the export path (0.1 mm grid scaled to 600 dpi), white sheet included.
+void BM_PageExportA4At600Dpi(benchmark::State& state) {
+    PageBenchDocument page;
+    QImage image(CPageOutput::A4Pixels(600), QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        CPageOutput::DrawOnA4(page.View(), painter, image.size());
+    }
+}
+BENCHMARK(BM_PageExportA4At600Dpi)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
-BENCHMARK_MAIN();
+// Fonts need a GUI application; no display is needed.
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
