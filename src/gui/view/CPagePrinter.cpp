@@ -67,8 +67,9 @@ bool CPagePrinter::PrintOn(QPrinter& printer) {
     CPageOutput::DrawOnPrinter(m_view.View(), painter, printer);
     painter.end();
     ++m_nPagesDrawn;
-    // The hit rectangles now hold printer coordinates; the next screen paint restores them.
-    m_view.update();
+    // The hit rectangles now hold printer coordinates; a screen paint restores them before
+    // the next mouse message can use them.
+    m_view.repaint();
     return true;
 }
 
@@ -97,7 +98,7 @@ void CPagePrinter::OnFilePrintPreview() {
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* printer) { PrintOn(*printer); });
     dialog.exec();
-    m_view.update();
+    m_view.repaint();
 }
 
 void CPagePrinter::OnFilePrintSetup() {

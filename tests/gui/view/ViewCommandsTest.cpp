@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -52,6 +53,7 @@ protected:
         view->AttachDocument(&data.doc);
         frame.resize(1000, 800);
         frame.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&frame));
     }
     ~ViewCommandsTest() override { view->AttachDocument(nullptr); }
 
@@ -149,9 +151,16 @@ TEST_F(ViewCommandsTest, DirectPrintingDrawsOnePageOnTheCurrentPrinter) {
     const QString pdf = QString::fromStdString(folder.Path() + "/druck.pdf");
     printer.Printer().setOutputFormat(QPrinter::PdfFormat);
     printer.Printer().setOutputFileName(pdf);
+    view->View().m_bShowTTD = true;
+    view->repaint();
+    const CRect onScreen = view->View().m_rectRechts;
+    ASSERT_FALSE(onScreen.IsRectEmpty());
+
     ASSERT_NE(frame.Action(CViewCommandHandlers::kPrintDirect), nullptr);
     ASSERT_TRUE(frame.Commands().Execute(CViewCommandHandlers::kPrintDirect));
     EXPECT_EQ(printer.PagesDrawn(), 1);
+    // The mouse tools find the diagrams where the screen shows them again.
+    EXPECT_EQ(view->View().m_rectRechts, onScreen);
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.read(5).startsWith("%PDF-"));
