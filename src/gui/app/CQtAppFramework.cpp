@@ -3,7 +3,11 @@
 #include "gui/app/CMainFrame.h"
 #include "gui/platform/CQtMessageBoxService.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
+
+#include <algorithm>
 
 CQtAppFramework::CQtAppFramework(QStringList arguments) : m_arguments(std::move(arguments)) {}
 
@@ -33,6 +37,15 @@ bool CQtAppFramework::ProcessCommandLine() {
 void CQtAppFramework::ShowMainWindow() {
     if (!m_pFrame)
         return;
+    // Room for the whole page (two diagram rows) without filling a large screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        const QSize size(std::min(1200, area.width() * 9 / 10),
+                         std::min(1000, area.height() * 9 / 10));
+        m_pFrame->resize(size);
+        m_pFrame->move(area.left() + (area.width() - size.width()) / 2,
+                       area.top() + (area.height() - size.height()) / 2);
+    }
     m_pFrame->show();
     m_pFrame->activateWindow();
     m_pFrame->raise();
