@@ -1,10 +1,10 @@
 #include "platform/sound/PrimarySoundBuffer.h"
+#include "platform/sound/SoundFormat.h"
 
 #include "platform/sound/SoundDevice.h"
 #include "platform/sound/SoundFaults.h"
 
 namespace {
-constexpr DWORD kFormatSize = 18;
 constexpr DWORD kOutputBytes = 17640; // 100 ms of the output format
 } // namespace
 
@@ -36,21 +36,7 @@ HRESULT PrimarySoundBuffer::GetCaps(DSBCAPS* caps) {
 
 HRESULT PrimarySoundBuffer::GetFormat(WAVEFORMATEX* format, DWORD sizeAllocated,
                                       DWORD* sizeWritten) {
-    if (format == nullptr) {
-        if (sizeWritten == nullptr) {
-            return DSERR_INVALIDPARAM;
-        }
-        *sizeWritten = kFormatSize;
-        return DS_OK;
-    }
-    if (sizeAllocated < kFormatSize) {
-        return DSERR_INVALIDPARAM;
-    }
-    *format = m_format;
-    if (sizeWritten != nullptr) {
-        *sizeWritten = kFormatSize;
-    }
-    return DS_OK;
+    return CopyFormatOut(m_format, format, sizeAllocated, sizeWritten);
 }
 
 HRESULT PrimarySoundBuffer::GetStatus(DWORD* status) {

@@ -1,4 +1,5 @@
 #include "platform/sound/SoundBuffer.h"
+#include "platform/sound/SoundFormat.h"
 
 #include "platform/sound/Mixer.h"
 #include "platform/sound/MixerGain.h"
@@ -6,10 +7,6 @@
 #include "platform/sound/SoundFaults.h"
 
 #include <algorithm>
-
-namespace {
-constexpr DWORD kFormatSize = 18; // the platform's WAVEFORMATEX without padding
-}
 
 SoundBuffer::SoundBuffer(SoundDevice& device, int voice, DWORD flags, const WAVEFORMATEX& format,
                          DWORD bytes)
@@ -32,21 +29,7 @@ HRESULT SoundBuffer::GetCaps(DSBCAPS* caps) {
 }
 
 HRESULT SoundBuffer::GetFormat(WAVEFORMATEX* format, DWORD sizeAllocated, DWORD* sizeWritten) {
-    if (format == nullptr) {
-        if (sizeWritten == nullptr) {
-            return DSERR_INVALIDPARAM;
-        }
-        *sizeWritten = kFormatSize;
-        return DS_OK;
-    }
-    if (sizeAllocated < kFormatSize) {
-        return DSERR_INVALIDPARAM;
-    }
-    *format = m_format;
-    if (sizeWritten != nullptr) {
-        *sizeWritten = kFormatSize;
-    }
-    return DS_OK;
+    return CopyFormatOut(m_format, format, sizeAllocated, sizeWritten);
 }
 
 HRESULT SoundBuffer::GetStatus(DWORD* status) {
