@@ -11,6 +11,7 @@
 namespace {
 const ReleaseStamp kReleaseStamp{115, 4711};
 CAUVOApp* g_pApp = nullptr;
+bool g_bExitWatched = false;
 
 constexpr unsigned IDS_APP_TITLE = 57344;
 constexpr unsigned IDS_VERSION = 138;
@@ -49,6 +50,16 @@ std::string FindSettingsFile(const std::string& programFolder) {
     return UserSettingsFolder() + "/" + kIniName;
 }
 } // namespace
+
+// The windowing system may end the process with exit() from inside the event loop (X11 does
+// when its connection breaks at a logout); the settings, the calibration above all, still go
+// to disk then.
+void CAUVOApp::SaveSettingsAtAbruptExit() {
+    if (g_pApp && g_pApp->m_bSettingsPending) {
+        g_pApp->m_bSettingsPending = false;
+        g_pApp->SaveSettings();
+    }
+}
 
 CAUVOApp::CAUVOApp() : CBaseApp(kReleaseStamp) {
     if (!g_pApp)
@@ -92,6 +103,10 @@ bool CAUVOApp::InitInstance(IAppFramework& framework, const std::string& exePath
     SetProfileName(FindSettingsFile(GetProgramFolder()));
 
     LoadSettings();
+    // Only now: an exit before the settings were read must not overwrite them with defaults.
+    m_bSettingsPending = true;
+    if (!g_bExitWatched)
+        g_bExitWatched = std::atexit(&CAUVOApp::SaveSettingsAtAbruptExit) == 0;
 
     if (m_nDebugLevel >= 1) {
         char line[600];
@@ -127,6 +142,7 @@ bool CAUVOApp::InitInstance(IAppFramework& framework, const std::string& exePath
 }
 
 int CAUVOApp::ExitInstance(int exitCode) {
+    m_bSettingsPending = false;
     if (m_pPrimaryBuffer) {
         m_pPrimaryBuffer->Stop();
         m_pPrimaryBuffer->Release();

@@ -44,5 +44,9 @@ public:
     std::string m_strVergleichsdateiPfad;
 
 private:
+    static void SaveSettingsAtAbruptExit();
+
     CRecentFileList m_recentFiles;
+    // Started, and ExitInstance has not written the settings yet.
+    bool m_bSettingsPending = false;
 };

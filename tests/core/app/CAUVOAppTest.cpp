@@ -274,6 +274,38 @@ TEST_F(AppStart, PrimaryBufferThatWillNotPlayGivesMessage1002) {
     EXPECT_EQ(Ini("AUVO", "NORMALNULL", m_userIni), "-10000");
 }
 
+TEST_F(AppStart, SettingsSurviveAnExitFromInsideTheRun) {
+    // As when the display connection breaks at a logout: exit() without ExitInstance.
+    WriteProgramIni("[AUVO]\nNORMALNULL=-4200\n[MRU]\nDatei1=/daten/a.auvo\n");
+    GTEST_FLAG_SET(death_test_style, "fast");
+    EXPECT_EXIT(
+        {
+            if (Start()) {
+                m_app.m_lNormalNull = -2500;
+                m_app.m_strVergleichsdateiPfad = "/daten/vergleich";
+            }
+            std::exit(3);
+        },
+        testing::ExitedWithCode(3), "");
+    const fs::path ini = m_program / "AUVO.ini";
+    EXPECT_EQ(Ini("AUVO", "NORMALNULL", ini), "-2500");
+    EXPECT_EQ(Ini("AUVO", "VergleichsdateiPfad", ini), "/daten/vergleich");
+    EXPECT_EQ(Ini("MRU", "Datei1", ini), "/daten/a.auvo");
+
+    // A regular end writes once; a later exit() leaves what it wrote.
+    EXPECT_EXIT(
+        {
+            if (Start()) {
+                m_app.m_lNormalNull = -1800;
+                m_app.ExitInstance(0);
+                m_app.m_lNormalNull = -9999;
+            }
+            std::exit(4);
+        },
+        testing::ExitedWithCode(4), "");
+    EXPECT_EQ(Ini("AUVO", "NORMALNULL", ini), "-1800");
+}
+
 TEST_F(AppStart, FailedCommandLineEndsQuietlyBeforeTheWindow) {
     m_framework.m_bCommandLineOk = false;
     EXPECT_FALSE(Start());
