@@ -38,7 +38,8 @@ TEST(Windows1252, HighBytesDecodeAsWindowsDefinesThem) {
     EXPECT_EQ(TextCodec::Windows1252ToUtf8(Byte(0xE4) + Byte(0xDF)), "äß");
     // The undefined bytes keep their number as control characters.
     for (unsigned char b : {0x81, 0x8D, 0x8F, 0x90, 0x9D}) {
-        std::string expected = "\xC2" + Byte(b);
+        std::string expected("\xC2");
+        expected += Byte(b);
         EXPECT_EQ(TextCodec::Windows1252ToUtf8(Byte(b)), expected);
     }
 }
