@@ -51,6 +51,7 @@ void CTinnitusDaten::RemoveAll() {
     for (auto& tone : m_listRechts)
         tone.reset();
     m_listRechts.clear();
+    ++m_nDeletions;
     m_nPlayMode = playNone;
 }
 
@@ -103,7 +104,9 @@ void CTinnitusDaten::RemoveTone(int side, CSinusTone* tone, bool deleteTone) {
         return;
     std::unique_ptr<CSinusTone> owned = std::move(*it);
     list.erase(it);
-    if (!deleteTone)
+    if (deleteTone)
+        ++m_nDeletions;
+    else
         owned.release(); // the caller owns it now
 }
 

@@ -39,6 +39,9 @@ public:
     void StopAll();
     std::int32_t GetCount(int side) const;
     CSinusTone* GetTone(int index, int side) const;
+    // Changes whenever tones are deleted: a tone pointer kept from before may be stale even
+    // when a new tone now lives at its address.
+    std::uint32_t GetDeletions() const { return m_nDeletions; }
 
     std::int32_t m_nVersion = 100;
     IDirectSound* m_pDirectSound = nullptr;
@@ -53,4 +56,5 @@ private:
 
     ToneList m_listLinks;
     ToneList m_listRechts;
+    std::uint32_t m_nDeletions = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "core/app/CBaseApp.h"
 #include "core/document/CAUVODoc.h"
+#include "core/tinnitus/CTinnitusDaten.h"
 #include "core/view/CAudiogramPainter.h"
 #include "core/view/CFrequencyScale.h"
 #include "core/view/CLevelScale.h"
@@ -21,6 +22,10 @@ CAUVOView::~CAUVOView() {
 void CAUVOView::SetDocument(CAUVODoc* doc) {
     if (m_pDocument != nullptr)
         m_pDocument->RemoveView(this);
+    if (doc != m_pDocument) {
+        m_pSelTone = nullptr;
+        m_nSelSide = kNoSide;
+    }
     m_pDocument = doc;
     if (m_pDocument != nullptr)
         m_pDocument->AddView(this);
@@ -63,7 +68,27 @@ void CAUVOView::OnDestroy() {
 }
 
 void CAUVOView::OnUpdate(IDocumentView* /*sender*/, long /*hint*/) {
+    // A load or New deletes the old tones before the initial update clears the selection.
+    if (!SelectionInDocument()) {
+        m_pSelTone = nullptr;
+        m_nSelSide = kNoSide;
+    }
     InvalidateAll();
+}
+
+bool CAUVOView::SelectionInDocument() const {
+    if (m_pSelTone == nullptr)
+        return true;
+    if (m_pDocument == nullptr)
+        return false;
+    const CTinnitusDaten& tones = m_pDocument->m_TinnitusDaten;
+    if (tones.GetDeletions() != m_nSelDeletions)
+        return false;
+    for (int side = 0; side <= 1; ++side)
+        for (int i = 0; i < tones.GetCount(side); ++i)
+            if (tones.GetTone(i, side) == m_pSelTone)
+                return true;
+    return false;
 }
 
 void CAUVOView::InvalidateAll() {
@@ -82,7 +107,7 @@ CDiagramOptions CAUVOView::Options(bool logarithmic) const {
     o.maxDB = m_nMaxDB;
     o.together = m_bZusammen;
     o.logarithmic = logarithmic;
-    o.selected = m_pSelTone;
+    o.selected = GetSelectedTone();
     return o;
 }
 
@@ -140,9 +165,15 @@ bool CAUVOView::ClientToTT(CPoint client, int& side, double& frequency, int& lev
 }
 
 void CAUVOView::SetSelectedTone(CSinusTone* tone, int side) {
-    if (tone == m_pSelTone)
+    // A stale selection is no selection, even if a new tone took over its address.
+    const bool stale = !SelectionInDocument();
+    if (stale)
+        m_pSelTone = nullptr;
+    else if (tone == m_pSelTone)
         return;
     m_pSelTone = tone;
+    if (m_pDocument != nullptr)
+        m_nSelDeletions = m_pDocument->m_TinnitusDaten.GetDeletions();
     if (tone != nullptr)
         InvalidateSide(side);
     if (side != m_nSelSide) {
@@ -152,9 +183,10 @@ void CAUVOView::SetSelectedTone(CSinusTone* tone, int side) {
 }
 
 CSinusTone* CAUVOView::GetSelectedTone(int* side) const {
+    const bool valid = SelectionInDocument();
     if (side != nullptr)
-        *side = m_nSelSide;
-    return m_pSelTone;
+        *side = valid ? m_nSelSide : kNoSide;
+    return valid ? m_pSelTone : nullptr;
 }
 
 void CAUVOView::InvalidateSide(int side) {

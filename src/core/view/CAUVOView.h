@@ -8,6 +8,8 @@
 #include "platform/dc/CRect.h"
 #include "platform/document/IDocumentView.h"
 
+#include <cstdint>
+
 class CAUVODoc;
 class CBaseApp;
 class CSinusTone;
@@ -34,7 +36,8 @@ public:
     void OnInitialUpdate();
     // The window is going away: the three display flags are stored.
     void OnDestroy();
-    // The document changed: the whole view is repainted.
+    // The document changed: the whole view is repainted, and a selected tone the document no
+    // longer holds (it was reloaded or renewed) is forgotten.
     void OnUpdate(IDocumentView* sender, long hint) override;
 
     // The whole page on any device.
@@ -48,6 +51,7 @@ public:
     bool ClientToTT(CPoint client, int& side, double& frequency, int& level);
 
     void SetSelectedTone(CSinusTone* tone, int side);
+    // None (side 3) once the document no longer holds the selected tone.
     CSinusTone* GetSelectedTone(int* side = nullptr) const;
     // Repaints the tinnitus diagram of side 0, or of the right ear for any other side.
     void InvalidateSide(int side);
@@ -67,10 +71,15 @@ public:
 private:
     CDiagramOptions Options(bool logarithmic) const;
     int DebugLevel() const;
+    // No tone has been deleted since the selection was made and the document still holds
+    // the selected tone (its address alone proves nothing: it may be reused).
+    bool SelectionInDocument() const;
 
     CBaseApp* m_pApp;
     IViewWindow* m_pWindow = nullptr;
     CAUVODoc* m_pDocument = nullptr;
     CSinusTone* m_pSelTone = nullptr;
     int m_nSelSide = kNoSide;
+    // The document's tone deletions when the tone was selected.
+    std::uint32_t m_nSelDeletions = 0;
 };

@@ -127,3 +127,42 @@ TEST_F(ViewTest, DeletingTheLastSelectedToneStopsPlaying) {
     commands.DeleteSelectedTone(); // nothing selected: nothing happens
     EXPECT_FALSE(commands.Execute(32783));
 }
+
+TEST_F(ViewTest, ASelectedToneTheDocumentNoLongerHoldsIsNoSelection) {
+    const std::string empty = m_folder + "/leer.auvo";
+    ASSERT_TRUE(m_doc.OnSaveDocument(empty));
+    m_view.m_bShowTTD = true;
+    CViewCommands commands(m_view);
+    m_view.SetSelectedTone(AddTone(m_doc, 1, 1000.0, 1000), 1);
+
+    // New deletes the tones before anyone tells the view.
+    ASSERT_TRUE(m_doc.OnNewDocument());
+    int side = 0;
+    EXPECT_EQ(m_view.GetSelectedTone(&side), nullptr);
+    EXPECT_EQ(side, 3);
+    EXPECT_FALSE(commands.IsEnabled(32783));
+    EXPECT_FALSE(commands.Execute(32783));
+
+    // Tones made afterwards (one may well take the old address) are never drawn black, and
+    // the delete command leaves them alone.
+    CSinusTone* fresh = AddTone(m_doc, 1, 1000.0, 1000);
+    AddTone(m_doc, 1, 3000.0, 1000);
+    auto dc = ScreenDC();
+    m_view.OnDraw(*dc);
+    const auto circles = dc->CallsOf(CRecordingDC::Kind::Ellipse);
+    ASSERT_EQ(circles.size(), 2u);
+    for (const auto& c : circles)
+        EXPECT_EQ(c.brush, CBrush(RGB(255, 0, 0)));
+    commands.DeleteSelectedTone();
+    EXPECT_EQ(m_doc.m_TinnitusDaten.GetCount(1), 2);
+
+    m_view.SetSelectedTone(fresh, 1);
+    EXPECT_EQ(m_view.GetSelectedTone(&side), fresh);
+    EXPECT_EQ(side, 1);
+
+    // Opening a file replaces the tones; the document's announcement drops the selection.
+    ASSERT_TRUE(m_doc.OnOpenDocument(empty));
+    EXPECT_EQ(m_doc.m_TinnitusDaten.GetCount(1), 0);
+    EXPECT_EQ(m_view.GetSelectedTone(&side), nullptr);
+    EXPECT_EQ(side, 3);
+}
