@@ -105,9 +105,14 @@ bool CAUVODoc::OnOpenDocument(const std::string& path) {
     m_bLoaded = false;
     if (!CDocument::OnOpenDocument(path))
         return false;
-    // An empty file is not read; its tones are gone all the same.
-    if (!m_bLoaded)
+    // An empty file is not read; its tones are gone all the same. A document that never held
+    // a measurement (the first one, a comparison) gets the standard frequencies as after New:
+    // without any, the diagrams could not scale their frequency axis.
+    if (!m_bLoaded) {
         m_TinnitusDaten.Reset(AppDevice());
+        if (m_HoertestDaten.GetCount() == 0)
+            m_HoertestDaten.Init(8);
+    }
     return true;
 }
 

@@ -129,6 +129,23 @@ TEST_F(CAUVODocTest, ChangesMarkModifiedDateTodayAndRedraw) {
     EXPECT_EQ(doc.m_HoertestDaten.GetCount(), 32);
 }
 
+TEST_F(CAUVODocTest, AnEmptyFileNeverLeavesADocumentWithoutFrequencies) {
+    // The first document of a run and every comparison document start without a measurement.
+    const std::string empty = t.folder.Path("leer.auvo");
+    TempFolder::Write(empty, {});
+    ASSERT_TRUE(doc.OnOpenDocument(empty));
+    ASSERT_EQ(doc.m_HoertestDaten.GetCount(), 8);
+    EXPECT_EQ(doc.m_HoertestDaten.GetFrequency(7), 10000);
+    EXPECT_EQ(doc.GetMaxFrequencyKHz(), 10);
+
+    ASSERT_TRUE(doc.OnOpenDocument(WriteDoc("a.auvo", 32, "")));
+    ASSERT_TRUE(doc.SetVergleichsDatei(empty));
+    ASSERT_NE(doc.GetVergleichsDoc(), nullptr);
+    EXPECT_EQ(doc.GetVergleichsDoc()->m_HoertestDaten.GetCount(), 8);
+    EXPECT_EQ(doc.GetMaxFrequencyKHz(), 32);
+    EXPECT_EQ(doc.GetMaxEntryCount(), 32);
+}
+
 TEST_F(CAUVODocTest, ComparisonFileOpensReplacesClosesAndFailsCleanly) {
     ASSERT_TRUE(doc.OnOpenDocument(WriteDoc("a.auvo", 8, "eigene")));
     const auto own = Snapshot(doc);
