@@ -12,6 +12,9 @@ CDocumentSession::CDocumentSession(CAUVOApp& app, ViewFactory viewFactory)
 bool CDocumentSession::Start(CMainFrame& frame, const QStringList& arguments) {
     m_documents.Attach(frame);
     m_comparison.Attach(frame);
+    // The view joins once the first document stands, so its initial update runs once.
+    if (!m_documents.ProcessCommandLine(arguments))
+        return false;
     if (m_viewFactory) {
         m_viewFactory(frame, m_documents);
     } else {
@@ -21,5 +24,5 @@ bool CDocumentSession::Start(CMainFrame& frame, const QStringList& arguments) {
         page->setBackgroundRole(QPalette::Base);
         frame.setCentralWidget(page);
     }
-    return m_documents.ProcessCommandLine(arguments);
+    return true;
 }

@@ -175,6 +175,26 @@ TEST_F(Program, SigtermEndsTheRunAndLeavesSettingsAndProtocol) {
     EXPECT_FALSE(fs::exists(m_root / "config" / "AUVO" / "AUVO.ini"));
 }
 
+TEST_F(Program, TheViewReadsItsSettingsOnceAtStartAndWritesThemAtExit) {
+    std::ofstream(m_program / "AUVO.ini") << "[AUVO]\nDEBUG=5\nNORMALNULL=-4000\nVIEW_HTD=1\n"
+                                             "VIEW_TTD=0\nVIEW_LOGDARST=7\nVIEW_MIN_DB=-65\n";
+    Spawn({});
+    EXPECT_EQ(EndWith(SIGTERM, true), 0) << ReadFile(m_root / "output.log");
+
+    const fs::path ini = m_program / "AUVO.ini";
+    EXPECT_EQ(Ini(ini, "AUVO", "VIEW_HTD"), "1");
+    EXPECT_EQ(Ini(ini, "AUVO", "VIEW_TTD"), "0");
+    EXPECT_EQ(Ini(ini, "AUVO", "VIEW_LOGDARST"), "1");
+    EXPECT_EQ(Ini(ini, "AUVO", "VIEW_MIN_DB"), "-65"); // read, never written
+    EXPECT_EQ(Ini(ini, "AUVO", "VIEW_MAX_DB"), "<missing>");
+
+    const std::string protocol = ReadFile(m_program / "AUVO.PRT");
+    const std::string line = "CAUVOView::OnInitialUpdate: MinDB = -65, MaxDB = 10";
+    const std::size_t first = protocol.find(line);
+    ASSERT_NE(first, std::string::npos) << protocol;
+    EXPECT_EQ(protocol.find(line, first + 1), std::string::npos) << protocol;
+}
+
 TEST_F(Program, FirstRunEndedByAnyLogoutSignalCreatesTheUserSettings) {
     const fs::path ini = m_root / "config" / "AUVO" / "AUVO.ini";
     for (int sig : {SIGINT, SIGHUP, SIGTERM}) {
