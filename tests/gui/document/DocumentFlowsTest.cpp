@@ -82,6 +82,14 @@ TEST_F(DocumentFlows, TheSaveQuestionGuardsNewOpenAndExit) {
     dialogs.saveAnswers = {Answer::Cancel};
     EXPECT_FALSE(frame->close());
     EXPECT_TRUE(frame->isVisible());
+    // So does "&Beenden".
+    dialogs.saveAnswers = {Answer::Cancel};
+    const size_t beforeExit = dialogs.calls.size();
+    ASSERT_TRUE(Run(ID_APP_EXIT));
+    ASSERT_EQ(dialogs.calls.size(), beforeExit + 1);
+    EXPECT_EQ(dialogs.calls.back().initial, QStringLiteral("Änderungen in Unbenannt speichern?"));
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_TRUE(Doc().IsModified());
 
     // Nein: a new document (the comment of the previous one stays, as always).
     dialogs.saveAnswers = {Answer::No};
