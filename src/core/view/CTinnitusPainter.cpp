@@ -12,6 +12,7 @@
 #include "core/view/CSavedDCObjects.h"
 #include "core/view/DrawErrors.h"
 #include "core/view/TextFormat.h"
+#include "core/view/Trunc.h"
 
 #include <string>
 
@@ -89,7 +90,11 @@ void CTinnitusPainter::DrawUnguarded(CDC& dc, CAUVODoc& doc, int side, const CRe
         return CPoint(x, y);
     };
     auto circle = [&](CPoint c) {
-        dc.Ellipse(c.x - kToneRadius, c.y + kToneRadius, c.x + kToneRadius, c.y - kToneRadius);
+        // A tone far off the scale (any value a file may hold) sits at the clamped edge of the
+        // coordinate range; its circle must not step beyond it.
+        auto at = [](int v, int d) { return ClampToInt(static_cast<long long>(v) + d); };
+        dc.Ellipse(at(c.x, -kToneRadius), at(c.y, kToneRadius), at(c.x, kToneRadius),
+                   at(c.y, -kToneRadius));
     };
 
     if (doc.m_pVergleichsDoc != nullptr) {

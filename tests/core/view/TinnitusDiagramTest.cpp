@@ -4,6 +4,8 @@
 
 #include "core/sound/CSinusTone.h"
 
+#include <climits>
+
 namespace {
 
 const CRect kLeft(50, -950, 975, -1550);
@@ -117,4 +119,23 @@ TEST_F(ViewTest, TinnitusErrorKeepsTheHitRectangleAndIsLogged) {
                   "CAUVOView::DrawTinnitus: 50, -950, 975, -1550",
                   "CAUVOView::DrawTinnitus: Koord RECHTS = 170, -1500  -  975, -1000",
                   "Interner Fehler in DrawText: 'HTD Noch nicht initialisiert'"}));
+}
+
+TEST_F(ViewTest, TinnitusTonesFarOffTheScaleStayAtItsEdge) {
+    // Frequencies as a file may hold them: far beyond the axis, and 0 Hz on the log axis.
+    AddTone(m_doc, 0, 1e300, 2000);
+    AddTone(m_doc, 0, 0.0, 2000);
+    auto draw = [this](bool logarithmic) {
+        auto dc = ScreenDC();
+        dc->SetMapMode(MM_LOMETRIC);
+        m_view.DrawTinnitus(*dc, m_doc, 0, kLeft, logarithmic);
+        return dc->CallsOf(Kind::Ellipse);
+    };
+    const auto linear = draw(false);
+    ASSERT_EQ(linear.size(), 2u);
+    EXPECT_EQ(linear[0].rect, CRect(INT_MAX - 15, -1343, INT_MAX, -1373));
+    EXPECT_EQ(linear[1].rect, CRect(155, -1343, 185, -1373));
+    const auto logarithmic = draw(true);
+    ASSERT_EQ(logarithmic.size(), 2u);
+    EXPECT_EQ(logarithmic[1].rect, CRect(INT_MIN, -1343, INT_MIN + 15, -1373));
 }
