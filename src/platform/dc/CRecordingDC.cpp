@@ -1,4 +1,5 @@
 #include "platform/dc/CRecordingDC.h"
+#include "platform/dc/DeviceCapsLookup.h"
 
 #include <cstdlib>
 
@@ -9,28 +10,7 @@ CRecordingDC::CRecordingDC(const Caps& caps, bool printing) : m_caps(caps) {
 }
 
 int CRecordingDC::GetDeviceCaps(int index) const {
-    switch (index) {
-    case HORZRES:
-        return m_caps.horzRes;
-    case VERTRES:
-        return m_caps.vertRes;
-    case LOGPIXELSX:
-        return m_caps.logPixelsX;
-    case LOGPIXELSY:
-        return m_caps.logPixelsY;
-    case PLANES:
-        return m_caps.planes;
-    case BITSPIXEL:
-        return m_caps.bitsPixel;
-    case TECHNOLOGY:
-        return m_caps.technology;
-    case HORZSIZE:
-        return m_caps.logPixelsX > 0 ? m_caps.horzRes * 254 / m_caps.logPixelsX / 10 : 0;
-    case VERTSIZE:
-        return m_caps.logPixelsY > 0 ? m_caps.vertRes * 254 / m_caps.logPixelsY / 10 : 0;
-    default:
-        return 0;
-    }
+    return LookupDeviceCaps(m_caps, index);
 }
 
 CRect CRecordingDC::GetClipBoxDevice() const {
