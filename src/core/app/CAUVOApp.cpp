@@ -95,6 +95,13 @@ std::string CAUVOApp::AboutText() {
     return text;
 }
 
+void CAUVOApp::LoadSettingsWithoutWindow(const std::string& exePath) {
+    SetProgramFolder(ProgramFolder(exePath));
+    SetSectionName("AUVO");
+    SetProfileName(SettingsFileFor(GetProgramFolder()));
+    LoadSettings();
+}
+
 bool CAUVOApp::InitInstance(IAppFramework& framework, const std::string& exePath) {
     SetProgramFolder(ProgramFolderOf(exePath));
     // Each run starts a fresh protocol; a missing or locked file is no reason to stop.

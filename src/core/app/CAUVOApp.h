@@ -28,6 +28,9 @@ public:
 
     void LoadSettings();
     void SaveSettings();
+    // For the runs without window (exports, printing): the settings exactly as start-up finds
+    // and reads them; nothing is written and the protocol is kept.
+    void LoadSettingsWithoutWindow(const std::string& exePath);
     bool CreatePrimarySoundBuffer(HWND mainWindow);
     // Name of a sound status for the protocol ("DSERR_BADFORMAT", ...).
     static const char* SoundStatusName(HRESULT status);

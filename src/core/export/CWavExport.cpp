@@ -113,13 +113,7 @@ int CWavExport::Run(const std::vector<std::string>& args, const std::string& exe
     CAUVOApp app;
     CStreamMessageBoxService messages(err);
     app.SetMessageBoxService(&messages);
-    // The settings as start-up reads them, for the calibration level; the protocol of the
-    // last windowed run is kept.
-    const std::string folder = CAUVOApp::ProgramFolder(exePath);
-    app.SetProgramFolder(folder);
-    app.SetSectionName("AUVO");
-    app.SetProfileName(CAUVOApp::SettingsFileFor(folder));
-    app.LoadSettings();
+    app.LoadSettingsWithoutWindow(exePath);
 
     const int result = Export(app, parsed);
     app.SetMessageBoxService(nullptr);

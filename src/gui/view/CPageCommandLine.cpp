@@ -199,11 +199,7 @@ int CPageCommandLine::Run(const QStringList& args, const std::string& exePath, s
     CAUVOApp app;
     CStreamMessageBoxService messages(err);
     app.SetMessageBoxService(&messages);
-    const std::string folder = CAUVOApp::ProgramFolder(exePath);
-    app.SetProgramFolder(folder);
-    app.SetSectionName("AUVO");
-    app.SetProfileName(CAUVOApp::SettingsFileFor(folder));
-    app.LoadSettings();
+    app.LoadSettingsWithoutWindow(exePath);
 
     SoundDevice* device = nullptr;
     if (SoundDevice::Create(std::make_unique<SilentOutput>(), &device) == DS_OK)
