@@ -1,4 +1,5 @@
 #include "core/app/CBaseApp.h"
+#include "platform/file/FileWrite.h"
 
 #include "core/app/IMessageBoxService.h"
 #include "core/app/StringTable.h"
@@ -71,21 +72,6 @@ std::string ComposeProtocolLine(const std::string& text) {
         body.resize(end);
     }
     return stamp + body + "\r\n";
-}
-
-bool WriteAll(int fd, const std::string& data) {
-    std::size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
 }
 
 // Decimal conversion: leading blanks, optional sign, digits up to the first other character.
@@ -163,7 +149,7 @@ void CBaseApp::WriteProtocol(const std::string& text, int level) {
     }
 
     const std::string line = ComposeProtocolLine(text);
-    bool ok = ::lseek(fd, 0, SEEK_END) >= 0 && WriteAll(fd, line);
+    bool ok = ::lseek(fd, 0, SEEK_END) >= 0 && WriteAll(fd, line.data(), line.size());
     ok = (::close(fd) == 0) && ok;
     if (!ok) {
         ShowSystemModal("Protokoll Schreibfehler / Close!");

@@ -1,4 +1,5 @@
 #include "platform/document/DocumentFile.h"
+#include "platform/file/FileWrite.h"
 
 #include "platform/archive/CArchiveException.h"
 #include "platform/archive/CFileException.h"
@@ -62,21 +63,6 @@ std::string ResolveTarget(const std::string& path) {
         }
     }
     return path;
-}
-
-void WriteAll(int fd, const std::uint8_t* data, std::size_t size, const std::string& path) {
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            CFileException::ThrowOsError(errno, path);
-        }
-        if (written == 0)
-            CFileException::ThrowOsError(ENOSPC, path);
-        data += written;
-        size -= static_cast<std::size_t>(written);
-    }
 }
 
 } // namespace
@@ -159,7 +145,8 @@ void WriteFileAtomically(const std::string& requestedPath, const std::vector<std
         struct stat old {};
         if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
             ::fchmod(fd.Get(), old.st_mode & 07777);
-        WriteAll(fd.Get(), bytes.data(), bytes.size(), requestedPath);
+        if (!WriteAll(fd.Get(), bytes.data(), bytes.size()))
+            CFileException::ThrowOsError(errno, requestedPath);
         if (::fsync(fd.Get()) != 0)
             CFileException::ThrowOsError(errno, requestedPath);
         if (const int error = fd.Close(); error != 0)

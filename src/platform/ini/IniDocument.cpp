@@ -1,4 +1,5 @@
 #include "platform/ini/IniDocument.h"
+#include "platform/file/FileWrite.h"
 
 #include <cerrno>
 #include <climits>
@@ -58,21 +59,6 @@ std::optional<std::string> KeyName(const std::string& text) {
         return std::nullopt;
     }
     return Trim(t.substr(0, eq));
-}
-
-bool WriteAll(int fd, const std::string& data) {
-    std::size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
 }
 
 // Writes through a symbolic link to its target instead of replacing the link.
@@ -144,7 +130,7 @@ bool IniDocument::Save(const std::string& path) const {
     // Keep the permissions of the file being replaced.
     struct stat st {};
     const mode_t mode = ::stat(target.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
-    bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, data) && ::fsync(fd) == 0;
+    bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, data.data(), data.size()) && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
     if (ok && ::rename(tmpName.c_str(), target.c_str()) == 0) {
         return true;
