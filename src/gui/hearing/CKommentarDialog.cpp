@@ -36,7 +36,7 @@ CKommentarDialog::CKommentarDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Kommentar zur Messung"));
     m_pEdit = new QPlainTextEdit(this);
     m_pEdit->setObjectName(QStringLiteral("1009"));
-    // Enter breaks the line; only the button accepts.
+    // The editor takes Enter for a line break, so the default OK button never steals it.
     m_pEdit->setTabChangesFocus(true);
 
     auto* buttons = new QDialogButtonBox(this);
@@ -45,7 +45,7 @@ CKommentarDialog::CKommentarDialog(QWidget* parent) : QDialog(parent) {
     QPushButton* cancel =
         buttons->addButton(QStringLiteral("&Abbrechen"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("2"));
-    ok->setAutoDefault(false);
+    ok->setDefault(true);
     cancel->setAutoDefault(false);
     connect(buttons, &QDialogButtonBox::accepted, this, &CKommentarDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CKommentarDialog::reject);

@@ -3,6 +3,8 @@
 #include "gui/hearing/CKommentarDialog.h"
 
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -63,6 +65,25 @@ TEST_F(KommentarDialogTest, LineBreaksReachTheCommentUnchanged) {
     dlg.Edit()->setPlainText(QStringLiteral("Zeile 1\nZeile 2\n\nZeile 4"));
     dlg.accept();
     EXPECT_EQ(dlg.m_strKommentar, "Zeile 1\nZeile 2\n\nZeile 4");
+}
+
+TEST_F(KommentarDialogTest, EnterInTheEditorBreaksTheLineThoughOkIsTheDefault) {
+    CKommentarDialog dlg;
+    dlg.m_strKommentar = "oben";
+    dlg.show();
+    auto* ok = dlg.findChild<QPushButton*>(QStringLiteral("1"));
+    ASSERT_NE(ok, nullptr);
+    EXPECT_TRUE(ok->isDefault());
+
+    dlg.Edit()->setFocus();
+    dlg.Edit()->moveCursor(QTextCursor::End);
+    QTest::keyClick(dlg.Edit(), Qt::Key_Return);
+    QTest::keyClicks(dlg.Edit(), QStringLiteral("unten"));
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_EQ(dlg.result(), QDialog::Rejected) << "Enter must not accept";
+    QTest::mouseClick(ok, Qt::LeftButton);
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(dlg.m_strKommentar, "oben\nunten");
 }
 
 TEST_F(KommentarDialogTest, CrLfCommentsKeepTheirLineEnds) {
