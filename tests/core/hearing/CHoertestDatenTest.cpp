@@ -81,15 +81,24 @@ TEST(HoertestDatenTables, NormalCurves) {
         EXPECT_EQ(d.GetValue(i, 1), normal8[i]) << i;
     }
 
+    // Every point of the extended curve, both ears.
     d.InitNormal(32);
-    const std::pair<std::int32_t, std::int32_t> samples[] = {
-        {100, -2000},   {250, -800},    {1500, 50},     {3500, 700},    {5500, 400},
-        {6000, 0},      {8500, -1050},  {10000, -1250}, {11000, -1200}, {12000, -1100},
-        {13500, -1150}, {14500, -1350}, {15000, -1400}};
-    for (auto [hz, mb] : samples) {
-        EXPECT_EQ(d.InterpolateValue(hz, 0), mb) << hz;
-        EXPECT_EQ(d.InterpolateValue(hz, 1), mb) << hz;
+    const std::pair<std::int32_t, std::int32_t> curve32[] = {
+        {100, -2000},   {250, -800},    {500, -200},    {1000, 0},      {1500, 50},
+        {2000, 200},    {2500, 300},    {3000, 500},    {3500, 700},    {4000, 800},
+        {4500, 700},    {5000, 600},    {5500, 400},    {6000, 0},      {6500, -200},
+        {7000, -400},   {7500, -700},   {8000, -1000},  {8500, -1050},  {9000, -1100},
+        {9500, -1150},  {10000, -1250}, {10500, -1250}, {11000, -1200}, {11500, -1200},
+        {12000, -1100}, {12500, -1100}, {13000, -1100}, {13500, -1150}, {14000, -1200},
+        {14500, -1350}, {15000, -1400}};
+    ASSERT_EQ(d.GetCount(), 32);
+    for (int i = 0; i < 32; ++i) {
+        auto [hz, mb] = curve32[i];
+        EXPECT_EQ(d.GetFrequency(i), hz) << i;
+        EXPECT_EQ(d.GetValue(i, 0), mb) << hz;
+        EXPECT_EQ(d.GetValue(i, 1), mb) << hz;
     }
+    EXPECT_EQ(d.InterpolateValue(10000, 1), -1250); // not the -1200 of the standard curve
 
     d.InitNormal(5);
     EXPECT_EQ(d.GetValue(4, 0), 0);
