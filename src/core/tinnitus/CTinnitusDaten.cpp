@@ -56,6 +56,9 @@ void CTinnitusDaten::RemoveAll() {
 }
 
 CSinusTone* CTinnitusDaten::NewTone(int side, double frequency, LONG deviceAtt, bool start) {
+    // Reading takes at most kMaxTones: one more would save a file that never opens again.
+    if (GetCount(0) + GetCount(1) >= kMaxTones)
+        return nullptr;
     std::unique_ptr<CSinusTone> tone;
     try {
         tone =

@@ -28,7 +28,8 @@ public:
 
     void Reset(IDirectSound* device);
     void RemoveAll();
-    // Null if memory runs out; a refused sound buffer throws with nothing added.
+    // Null if memory runs out or kMaxTones are there; a refused sound buffer throws with
+    // nothing added.
     CSinusTone* NewTone(int side, double frequency, LONG deviceAtt, bool start);
     // Side 0 left, 1 right. The list owns the tone afterwards (true), also when it already
     // held it; a tone on the other side moves over. Any other side: false, caller keeps it.

@@ -166,6 +166,19 @@ TEST_F(TinnitusDatenTest, NegativeCountsHoldNoTonesAndAThousandTonesAreTheMost) 
     tones.resize(500);
     Load(list, Block(100, 500, tones, 500, tones));
     EXPECT_EQ(list.GetCount(0) + list.GetCount(1), 1000);
+    // No new tone beyond that either, or the list would save a file it cannot read back.
+    EXPECT_EQ(list.NewTone(1, 440.0, -5000, false), nullptr);
+    EXPECT_EQ(list.NewTone(0, 440.0, -5000, false), nullptr);
+    EXPECT_EQ(list.GetCount(0) + list.GetCount(1), 1000);
+    list.RemoveTone(0, list.GetTone(0, 0), true);
+    ASSERT_NE(list.NewTone(1, 440.0, -5000, false), nullptr);
+    CTinnitusDaten back;
+    back.Reset(&device);
+    Load(back, Store(list));
+    EXPECT_EQ(back.GetCount(0), 499);
+    EXPECT_EQ(back.GetCount(1), 501);
+    back.RemoveAll();
+
     std::vector<Tone> more(501, Tone{0.0, -5000});
     EXPECT_THROW(Load(list, Block(100, 500, tones, 501, more)), CArchiveException);
     EXPECT_EQ(list.GetCount(0) + list.GetCount(1), 0);
