@@ -1,4 +1,5 @@
 #include "core/app/CAUVOApp.h"
+#include "platform/sound/SoundFormat.h"
 
 #include "core/app/IAppFramework.h"
 #include "core/app/StringTable.h"
@@ -220,14 +221,7 @@ bool CAUVOApp::CreatePrimarySoundBuffer(HWND mainWindow) {
         return false;
     }
 
-    WAVEFORMATEX format;
-    format.wFormatTag = WAVE_FORMAT_PCM;
-    format.nChannels = 2;
-    format.nSamplesPerSec = 44100;
-    format.wBitsPerSample = 16;
-    format.nBlockAlign = 4;
-    format.nAvgBytesPerSec = 176400;
-    format.cbSize = 0;
+    WAVEFORMATEX format = PcmFormat(2);
     const HRESULT hr = buffer->SetFormat(&format);
     if (hr == DS_OK) {
         m_pPrimaryBuffer = buffer;

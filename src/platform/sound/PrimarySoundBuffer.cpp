@@ -12,15 +12,7 @@ PrimarySoundBuffer::PrimarySoundBuffer(SoundDevice& device)
     : m_device(device), m_format(OutputFormat()) {}
 
 WAVEFORMATEX PrimarySoundBuffer::OutputFormat() {
-    WAVEFORMATEX format;
-    format.wFormatTag = WAVE_FORMAT_PCM;
-    format.nChannels = 2;
-    format.nSamplesPerSec = 44100;
-    format.wBitsPerSample = 16;
-    format.nBlockAlign = 4;
-    format.nAvgBytesPerSec = 176400;
-    format.cbSize = 0;
-    return format;
+    return PcmFormat(2);
 }
 
 HRESULT PrimarySoundBuffer::GetCaps(DSBCAPS* caps) {

@@ -3,6 +3,19 @@
 
 #include "platform/sound/DirectSound.h"
 
+// A PCM format record with block alignment and byte rate derived from the rest.
+inline WAVEFORMATEX PcmFormat(WORD channels, DWORD samplesPerSec = 44100, WORD bitsPerSample = 16) {
+    WAVEFORMATEX format;
+    format.wFormatTag = WAVE_FORMAT_PCM;
+    format.nChannels = channels;
+    format.nSamplesPerSec = samplesPerSec;
+    format.wBitsPerSample = bitsPerSample;
+    format.nBlockAlign = static_cast<WORD>(channels * bitsPerSample / 8);
+    format.nAvgBytesPerSec = samplesPerSec * format.nBlockAlign;
+    format.cbSize = 0;
+    return format;
+}
+
 // The platform's WAVEFORMATEX without padding.
 constexpr DWORD kWaveFormatSize = 18;
 

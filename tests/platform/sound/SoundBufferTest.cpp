@@ -3,6 +3,7 @@
 
 #include "platform/sound/PrimarySoundBuffer.h"
 #include "platform/sound/SoundFaults.h"
+#include "platform/sound/SoundFormat.h"
 #include "platform/sound/SoundTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -30,16 +31,7 @@ protected:
         SoundFaults::Reset();
     }
 
-    static WAVEFORMATEX MonoFormat() {
-        WAVEFORMATEX format;
-        format.wFormatTag = WAVE_FORMAT_PCM;
-        format.nChannels = 1;
-        format.nSamplesPerSec = 44100;
-        format.wBitsPerSample = 16;
-        format.nBlockAlign = 2;
-        format.nAvgBytesPerSec = 88200;
-        return format;
-    }
+    static WAVEFORMATEX MonoFormat() { return PcmFormat(1); }
 
     HRESULT Create(DWORD bytes, IDirectSoundBuffer** buffer,
                    const WAVEFORMATEX& format = MonoFormat()) {

@@ -4,6 +4,7 @@
 #include "platform/sound/AudioOutputFactory.h"
 #include "platform/sound/PrimarySoundBuffer.h"
 #include "platform/sound/SoundFaults.h"
+#include "platform/sound/SoundFormat.h"
 #include "platform/sound/SoundTestSupport.h"
 #include "platform/sound/WavFileOutput.h"
 
@@ -108,13 +109,7 @@ TEST_F(SoundDeviceTest, InjectedFaultsHitOnlyTheNextCall) {
     EXPECT_EQ(primary->Play(0, 0, DSBPLAY_LOOPING), DSERR_GENERIC);
     EXPECT_EQ(primary->Play(0, 0, DSBPLAY_LOOPING), DS_OK);
 
-    WAVEFORMATEX mono;
-    mono.wFormatTag = WAVE_FORMAT_PCM;
-    mono.nChannels = 1;
-    mono.nSamplesPerSec = 44100;
-    mono.wBitsPerSample = 16;
-    mono.nBlockAlign = 2;
-    mono.nAvgBytesPerSec = 88200;
+    WAVEFORMATEX mono = PcmFormat(1);
     DSBUFFERDESC secondary;
     secondary.dwFlags = DSBCAPS_CTRLPAN | DSBCAPS_CTRLVOLUME;
     secondary.dwBufferBytes = 100;
@@ -138,13 +133,7 @@ TEST_F(SoundDeviceTest, WavOutputRendersOnDemandAsFloatStereo) {
     SoundDevice* device = nullptr;
     ASSERT_EQ(SoundDevice::Create(std::move(output), &device), DS_OK);
 
-    WAVEFORMATEX mono;
-    mono.wFormatTag = WAVE_FORMAT_PCM;
-    mono.nChannels = 1;
-    mono.nSamplesPerSec = 44100;
-    mono.wBitsPerSample = 16;
-    mono.nBlockAlign = 2;
-    mono.nAvgBytesPerSec = 88200;
+    WAVEFORMATEX mono = PcmFormat(1);
     DSBUFFERDESC desc;
     desc.dwFlags = DSBCAPS_CTRLPAN | DSBCAPS_CTRLVOLUME;
     desc.dwBufferBytes = 200;

@@ -3,6 +3,7 @@
 // format), plays one looping tone object, then stops it and ends. Exit code 2: no device.
 
 #include "core/sound/CSinusTone.h"
+#include "platform/sound/SoundFormat.h"
 #include "platform/sound/sdl/SdlAudioOutput.h"
 
 #include <chrono>
@@ -37,13 +38,7 @@ int main(int argc, char** argv) {
     desc.dwFlags = DSBCAPS_PRIMARYBUFFER;
     IDirectSoundBuffer* primary = nullptr;
     device->CreateSoundBuffer(&desc, &primary, nullptr);
-    WAVEFORMATEX format;
-    format.wFormatTag = WAVE_FORMAT_PCM;
-    format.nChannels = 2;
-    format.nSamplesPerSec = 44100;
-    format.wBitsPerSample = 16;
-    format.nBlockAlign = 4;
-    format.nAvgBytesPerSec = 176400;
+    WAVEFORMATEX format = PcmFormat(2);
     primary->SetFormat(&format);
     primary->Play(0, 0, DSBPLAY_LOOPING);
     {

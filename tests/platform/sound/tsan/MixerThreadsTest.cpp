@@ -3,6 +3,7 @@
 
 #include "platform/sound/NullAudioOutput.h"
 #include "platform/sound/SoundDevice.h"
+#include "platform/sound/SoundFormat.h"
 
 #include <gtest/gtest.h>
 
@@ -49,13 +50,7 @@ private:
 };
 
 IDirectSoundBuffer* NewBuffer(IDirectSound& device, DWORD bytes) {
-    WAVEFORMATEX format;
-    format.wFormatTag = WAVE_FORMAT_PCM;
-    format.nChannels = 1;
-    format.nSamplesPerSec = 44100;
-    format.wBitsPerSample = 16;
-    format.nBlockAlign = 2;
-    format.nAvgBytesPerSec = 88200;
+    WAVEFORMATEX format = PcmFormat(1);
     DSBUFFERDESC desc;
     desc.dwFlags = DSBCAPS_CTRLFREQUENCY | DSBCAPS_CTRLPAN | DSBCAPS_CTRLVOLUME;
     desc.dwBufferBytes = bytes;
