@@ -3,6 +3,7 @@
 
 #include "core/sound/CSinusTone.h"
 #include "platform/sound/NullAudioOutput.h"
+#include "platform/sound/SilentAudioOutput.h"
 #include "platform/sound/SoundDevice.h"
 
 #include <benchmark/benchmark.h>
@@ -11,13 +12,6 @@
 #include <vector>
 
 namespace {
-
-// No thread: the benchmark renders itself.
-class ManualOutput : public IAudioOutput {
-public:
-    bool Start(Mixer& /*mixer*/) override { return true; }
-    void Stop() override {}
-};
 
 void BM_SetFrequency(benchmark::State& state, double frequency) {
     SoundDevice* device = nullptr;
@@ -45,7 +39,7 @@ void BM_MixerTones(benchmark::State& state) {
     const auto tones = static_cast<int>(state.range(0));
     constexpr std::size_t kFrames = 1024;
     SoundDevice* device = nullptr;
-    SoundDevice::Create(std::make_unique<ManualOutput>(), &device);
+    SoundDevice::Create(std::make_unique<SilentAudioOutput>(), &device);
     Mixer& mixer = device->GetMixer();
     std::vector<float> out(2 * 2 * Mixer::kRampFrames);
     {

@@ -7,7 +7,7 @@
 #include "core/view/CAUVOView.h"
 #include "gui/view/CPageOutput.h"
 #include "gui/view/CPagePrinter.h"
-#include "platform/sound/IAudioOutput.h"
+#include "platform/sound/SilentAudioOutput.h"
 #include "platform/sound/SoundDevice.h"
 
 #include <QApplication>
@@ -24,13 +24,6 @@
 namespace {
 
 constexpr unsigned kIdPrintFailed = 61702;
-
-// Tones need sound buffers to report their levels; nothing is played.
-class SilentOutput : public IAudioOutput {
-public:
-    bool Start(Mixer&) override { return true; }
-    void Stop() override {}
-};
 
 CPageCommandLine::Mode ModeOfSwitch(const QString& arg) {
     if (arg == QLatin1String("--print"))
@@ -202,7 +195,7 @@ int CPageCommandLine::Run(const QStringList& args, const std::string& exePath, s
     app.LoadSettingsWithoutWindow(exePath);
 
     SoundDevice* device = nullptr;
-    if (SoundDevice::Create(std::make_unique<SilentOutput>(), &device) == DS_OK)
+    if (SoundDevice::Create(std::make_unique<SilentAudioOutput>(), &device) == DS_OK)
         app.m_pDirectSound = device;
 
     const int result = Draw(app, parsed, err);

@@ -1,8 +1,8 @@
-#include "RecordingMessageBoxes.h"
 #include "core/app/CBaseApp.h"
 #include "core/app/StringTable.h"
-#include "platform/ini/ScratchFolder.h"
 #include "platform/time/LocalClock.h"
+#include "support/RecordingMessageBoxes.h"
+#include "support/TempFolder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -18,9 +18,9 @@ protected:
         app.SetProgramFolder(dir.Path());
         app.SetMessageBoxService(&boxes);
     }
-    std::string Protocol() const { return ScratchFolder::Read(app.GetProtocolPath()); }
+    std::string Protocol() const { return TempFolder::ReadText(app.GetProtocolPath()); }
 
-    ScratchFolder dir;
+    TempFolder dir;
     FixedLocalClock clock{LocalDateTime{2026, 12, 6, 7, 5, 0}};
     RecordingMessageBoxes boxes;
     CBaseApp app{kStamp};
@@ -28,7 +28,7 @@ protected:
 
 TEST_F(MessageBoxTest, ErrorBoxLogsCaptionAndTextBeforeShowing) {
     std::string protocolWhenShown;
-    boxes.onShow = [&] { protocolWhenShown = Protocol(); };
+    boxes.onShow = [&](const RecordingMessageBoxes::Box&) { protocolWhenShown = Protocol(); };
     app.ErrorBox("Zeile 1\nZeile 2");
 
     ASSERT_EQ(boxes.boxes.size(), 1u);

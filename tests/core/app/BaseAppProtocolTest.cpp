@@ -1,7 +1,7 @@
-#include "RecordingMessageBoxes.h"
 #include "core/app/CBaseApp.h"
-#include "platform/ini/ScratchFolder.h"
 #include "platform/time/LocalClock.h"
+#include "support/RecordingMessageBoxes.h"
+#include "support/TempFolder.h"
 
 #include <fcntl.h>
 #include <filesystem>
@@ -19,10 +19,10 @@ protected:
         app.SetProgramFolder(dir.Path());
         app.SetMessageBoxService(&boxes);
     }
-    std::string Protocol() const { return ScratchFolder::Read(app.GetProtocolPath()); }
+    std::string Protocol() const { return TempFolder::ReadText(app.GetProtocolPath()); }
     bool ProtocolExists() const { return std::filesystem::exists(app.GetProtocolPath()); }
 
-    ScratchFolder dir;
+    TempFolder dir;
     FixedLocalClock clock{LocalDateTime{2026, 12, 6, 7, 5, 42}};
     RecordingMessageBoxes boxes;
     CBaseApp app{kStamp};

@@ -1,5 +1,5 @@
 #include "core/app/CBaseApp.h"
-#include "platform/ini/ScratchFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -14,7 +14,7 @@ protected:
         app.SetSectionName("AUVO");
         app.SetProfileName(dir.File("AUVO.ini"));
     }
-    void Store(const std::string& content) { ScratchFolder::Write(app.GetProfileName(), content); }
+    void Store(const std::string& content) { TempFolder::WriteText(app.GetProfileName(), content); }
     int ReadInt(const char* key, bool* found = nullptr) {
         int value = 12345;
         const bool ok = app.ReadIniInt(key, value);
@@ -24,7 +24,7 @@ protected:
         return value;
     }
 
-    ScratchFolder dir;
+    TempFolder dir;
     CBaseApp app{kStamp};
 };
 
@@ -58,7 +58,7 @@ TEST_F(SettingsTest, WriteIniIntSignedAndUnsigned) {
     ASSERT_TRUE(app.WriteIniInt("U", -1, true));
     ASSERT_TRUE(app.WriteIniInt("S", -1));
     ASSERT_TRUE(app.WriteIniInt("N", -10000));
-    EXPECT_EQ(ScratchFolder::Read(app.GetProfileName()), "[AUVO]\nU=4294967295\nS=-1\nN=-10000\n");
+    EXPECT_EQ(TempFolder::ReadText(app.GetProfileName()), "[AUVO]\nU=4294967295\nS=-1\nN=-10000\n");
 }
 
 TEST_F(SettingsTest, ReadIniStringCutsToSizeAndReportsEmptyValues) {
@@ -79,12 +79,12 @@ TEST_F(SettingsTest, FirstWriteCreatesTheSettingsFileAndItsFolder) {
     EXPECT_FALSE(app.ReadIniInt("NORMALNULL", value));
     ASSERT_TRUE(app.WriteIniInt("NORMALNULL", -10000));
     ASSERT_TRUE(app.WriteIniString("VergleichsdateiPfad", ""));
-    EXPECT_EQ(ScratchFolder::Read(app.GetProfileName()),
+    EXPECT_EQ(TempFolder::ReadText(app.GetProfileName()),
               "[AUVO]\nNORMALNULL=-10000\nVergleichsdateiPfad=\n");
 }
 
 TEST_F(SettingsTest, WriteReportsFailure) {
-    ScratchFolder::Write(dir.File("datei"), "");
+    TempFolder::WriteText(dir.File("datei"), "");
     app.SetProfileName(dir.File("datei/AUVO.ini"));
     EXPECT_FALSE(app.WriteIniString("A", "1"));
     EXPECT_FALSE(app.WriteIniInt("A", 1));

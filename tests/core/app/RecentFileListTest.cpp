@@ -1,6 +1,6 @@
 #include "core/app/CRecentFileList.h"
 #include "platform/ini/PrivateProfile.h"
-#include "platform/ini/ScratchFolder.h"
+#include "support/TempFolder.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -43,19 +43,19 @@ TEST(RecentFileList, DisplayNamesFitThirtyCharactersAndKeepTheFileName) {
 }
 
 TEST(RecentFileList, WriteThenReadKeepsTheListAndOtherSections) {
-    ScratchFolder dir;
+    TempFolder dir;
     const std::string ini = dir.File("AUVO.ini");
-    ScratchFolder::Write(ini, "[AUVO]\r\nNORMALNULL=-2500\r\n[MRU]\r\nDatei1=/alt1\r\n"
-                              "Datei2=/alt2\r\nDatei3=/alt3\r\nDatei4=/alt4\r\n[Settings]\r\n"
-                              "PreviewPages=1\r\n");
+    TempFolder::WriteText(ini, "[AUVO]\r\nNORMALNULL=-2500\r\n[MRU]\r\nDatei1=/alt1\r\n"
+                               "Datei2=/alt2\r\nDatei3=/alt3\r\nDatei4=/alt4\r\n[Settings]\r\n"
+                               "PreviewPages=1\r\n");
     CRecentFileList list;
     list.Add("/home/u/b.auvo");
     list.Add("/home/u/a b.auvo");
     list.WriteList(ini);
 
-    EXPECT_EQ(ScratchFolder::Read(ini), "[AUVO]\r\nNORMALNULL=-2500\r\n[Settings]\r\n"
-                                        "PreviewPages=1\r\n[MRU]\r\nDatei1=/home/u/a b.auvo\r\n"
-                                        "Datei2=/home/u/b.auvo\r\n");
+    EXPECT_EQ(TempFolder::ReadText(ini), "[AUVO]\r\nNORMALNULL=-2500\r\n[Settings]\r\n"
+                                         "PreviewPages=1\r\n[MRU]\r\nDatei1=/home/u/a b.auvo\r\n"
+                                         "Datei2=/home/u/b.auvo\r\n");
     CRecentFileList read;
     read.Add("/wird/ersetzt");
     read.ReadList(ini);
@@ -63,9 +63,9 @@ TEST(RecentFileList, WriteThenReadKeepsTheListAndOtherSections) {
 }
 
 TEST(RecentFileList, ReadSkipsEmptyAndRepeatedEntries) {
-    ScratchFolder dir;
+    TempFolder dir;
     const std::string ini = dir.File("AUVO.ini");
-    ScratchFolder::Write(ini, "[mru]\ndatei1=/a\nDatei2=\nDatei3=/a\nDatei4=/b\nDatei5=/c\n");
+    TempFolder::WriteText(ini, "[mru]\ndatei1=/a\nDatei2=\nDatei3=/a\nDatei4=/b\nDatei5=/c\n");
     CRecentFileList list;
     list.ReadList(ini);
     EXPECT_EQ(list.Entries(), (Paths{"/a", "/b"}));

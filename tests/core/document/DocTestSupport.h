@@ -2,24 +2,17 @@
 // An application object with a fake sound device and recorded message boxes, and a builder
 // for document bytes.
 
-#include "FakeSoundDevice.h"
 #include "core/app/CAUVOApp.h"
-#include "core/app/IMessageBoxService.h"
 #include "core/document/CAUVODoc.h"
 #include "platform/archive/CArchive.h"
-#include "platform/document/TempFolder.h"
+#include "support/FakeSoundDevice.h"
+#include "support/RecordingMessageBoxes.h"
+#include "support/TempFolder.h"
 
 #include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
-
-class RecordingBoxes : public IMessageBoxService {
-public:
-    void Show(const std::string& text, const std::string&, Icon) override { texts.push_back(text); }
-    void ShowSystemModal(const std::string& text) override { texts.push_back(text); }
-    std::vector<std::string> texts;
-};
 
 struct TestApp {
     TestApp() {
@@ -31,7 +24,7 @@ struct TestApp {
 
     TempFolder folder;
     FakeSoundDevice device;
-    RecordingBoxes boxes;
+    RecordingMessageBoxes boxes;
     CAUVOApp app;
 };
 

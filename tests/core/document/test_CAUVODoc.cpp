@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <ctime>
+#include <filesystem>
 #include <limits>
 
 namespace {
@@ -24,8 +25,8 @@ protected:
         b.Int(version).Text("k").Text("03.03.2003").Text(comment).Hearing(entries);
         if (version == 200)
             b.Tones({{1000.0, -5000}}, {{2000.0, -6000}});
-        const std::string path = t.folder.Path(name);
-        TempFolder::Write(path, b.Get());
+        const std::string path = t.folder.File(name);
+        TempFolder::WriteBytes(path, b.Get());
         return path;
     }
     static std::string Today() { return CDate(std::time(nullptr)).GetText(); }
@@ -41,7 +42,7 @@ TEST_F(CAUVODocTest, NewDocumentIsTodaysEmptyMeasurementButKeepsTheComment) {
     doc.AddView(&view);
     ASSERT_TRUE(doc.OnOpenDocument(WriteDoc("a.auvo", 32, "Kommentar")));
     ASSERT_TRUE(doc.SetVergleichsDatei(WriteDoc("v.auvo", 8, "")));
-    doc.SetPathName(t.folder.Path("a.auvo"));
+    doc.SetPathName(t.folder.File("a.auvo"));
     doc.m_TinnitusDaten.PlayAll(2);
     doc.SetModifiedFlag();
 
@@ -62,18 +63,18 @@ TEST_F(CAUVODocTest, NewDocumentIsTodaysEmptyMeasurementButKeepsTheComment) {
 
 TEST_F(CAUVODocTest, FailedOpenLeavesThePreviousMeasurementPlaying) {
     ASSERT_TRUE(doc.OnOpenDocument(WriteDoc("a.auvo", 8, "vorher")));
-    doc.SetPathName(t.folder.Path("a.auvo"));
+    doc.SetPathName(t.folder.File("a.auvo"));
     doc.m_TinnitusDaten.PlayAll(2);
     doc.SetModifiedFlag();
     const auto before = Snapshot(doc);
     doc.AddView(&view);
 
-    EXPECT_FALSE(doc.OnOpenDocument(t.folder.Path("fehlt.auvo")));
+    EXPECT_FALSE(doc.OnOpenDocument(t.folder.File("fehlt.auvo")));
     EXPECT_FALSE(doc.OnOpenDocument(WriteDoc("b.auvo", 8, "", 102)));
-    ASSERT_EQ(t.boxes.texts.size(), 2u);
-    EXPECT_EQ(t.boxes.texts[0], "Die Datei " + t.folder.Path("fehlt.auvo") +
-                                    " konnte nicht geöffnet werden.\nDatei nicht gefunden");
-    EXPECT_EQ(t.boxes.texts[1], "Unerwartetes Dateiformat.");
+    ASSERT_EQ(t.boxes.Texts().size(), 2u);
+    EXPECT_EQ(t.boxes.Texts()[0], "Die Datei " + t.folder.File("fehlt.auvo") +
+                                      " konnte nicht geöffnet werden.\nDatei nicht gefunden");
+    EXPECT_EQ(t.boxes.Texts()[1], "Unerwartetes Dateiformat.");
     EXPECT_EQ(view.updates, 0);
     EXPECT_EQ(Snapshot(doc), before);
     EXPECT_EQ(doc.GetTitle(), "a.auvo");
@@ -93,8 +94,8 @@ TEST_F(CAUVODocTest, SuccessfulOpenStopsOldTonesAndUpdatesViews) {
     EXPECT_EQ(doc.m_strKommentar, "neu");
 
     // An empty file is not read: the tones go, the rest stays.
-    TempFolder::Write(t.folder.Path("leer.auvo"), {});
-    ASSERT_TRUE(doc.OnOpenDocument(t.folder.Path("leer.auvo")));
+    TempFolder::WriteBytes(t.folder.File("leer.auvo"), {});
+    ASSERT_TRUE(doc.OnOpenDocument(t.folder.File("leer.auvo")));
     EXPECT_EQ(t.device.LiveBuffers(), 0);
     EXPECT_EQ(doc.m_strKommentar, "neu");
     EXPECT_EQ(doc.m_HoertestDaten.GetCount(), 32);
@@ -131,8 +132,8 @@ TEST_F(CAUVODocTest, ChangesMarkModifiedDateTodayAndRedraw) {
 
 TEST_F(CAUVODocTest, AnEmptyFileNeverLeavesADocumentWithoutFrequencies) {
     // The first document of a run and every comparison document start without a measurement.
-    const std::string empty = t.folder.Path("leer.auvo");
-    TempFolder::Write(empty, {});
+    const std::string empty = t.folder.File("leer.auvo");
+    TempFolder::WriteBytes(empty, {});
     ASSERT_TRUE(doc.OnOpenDocument(empty));
     ASSERT_EQ(doc.m_HoertestDaten.GetCount(), 8);
     EXPECT_EQ(doc.m_HoertestDaten.GetFrequency(7), 10000);
@@ -171,8 +172,8 @@ TEST_F(CAUVODocTest, ComparisonFileOpensReplacesClosesAndFailsCleanly) {
 
     EXPECT_FALSE(doc.SetVergleichsDatei(WriteDoc("bad.auvo", 8, "", 199)));
     EXPECT_EQ(doc.GetVergleichsDoc(), nullptr);
-    ASSERT_EQ(t.boxes.texts.size(), 1u);
-    EXPECT_EQ(t.boxes.texts[0], "Unerwartetes Dateiformat.");
+    ASSERT_EQ(t.boxes.Texts().size(), 1u);
+    EXPECT_EQ(t.boxes.Texts()[0], "Unerwartetes Dateiformat.");
     EXPECT_EQ(view.updates, 3);
     EXPECT_EQ(t.device.LiveBuffers(), 2);
     doc.SetVergleichsDatei();
@@ -222,7 +223,7 @@ TEST_F(CAUVODocTest, NewToneUsesCalibrationAndStartsWhileListPlays) {
 
     // A refused buffer adds nothing and leaves the flag alone.
     doc.SetModifiedFlag(false);
-    t.device.m_refuse = true;
+    t.device.m_allow = 0;
     EXPECT_THROW(doc.CreateTTValue(0, 100.0, 0), CSoundBufferException);
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.m_TinnitusDaten.GetCount(0), 0);
@@ -244,15 +245,15 @@ TEST_F(CAUVODocTest, ValuesAndSizesComeFromTheHearingData) {
 
 TEST_F(CAUVODocTest, SavedPathGoesToRecentFilesComparisonPathDoesNot) {
     doc.OnNewDocument();
-    ASSERT_TRUE(doc.OnSaveDocument(t.folder.Path("m.auvo")));
-    doc.SetPathName(t.folder.Path("m.auvo"));
+    ASSERT_TRUE(doc.OnSaveDocument(t.folder.File("m.auvo")));
+    doc.SetPathName(t.folder.File("m.auvo"));
     EXPECT_EQ(doc.GetTitle(), "m.auvo");
     ASSERT_EQ(t.app.GetRecentFileList().Entries().size(), 1u);
-    EXPECT_EQ(t.app.GetRecentFileList().Entries()[0], t.folder.Path("m.auvo"));
+    EXPECT_EQ(t.app.GetRecentFileList().Entries()[0], t.folder.File("m.auvo"));
 }
 
 TEST_F(CAUVODocTest, ProtocolLinesFollowTheDebugLevel) {
-    const std::string protocol = t.folder.Path("AUVO.PRT");
+    const std::string protocol = t.folder.File("AUVO.PRT");
     const std::string path = WriteDoc("p.auvo", 8, "");
     auto run = [&] {
         CAUVODoc other;
@@ -271,7 +272,7 @@ TEST_F(CAUVODocTest, ProtocolLinesFollowTheDebugLevel) {
     t.app.m_nDebugLevel = 10;
     run();
     std::string text;
-    for (std::uint8_t c : TempFolder::Read(protocol))
+    for (std::uint8_t c : TempFolder::ReadBytes(protocol))
         text += static_cast<char>(c);
     for (const std::string& expected : std::vector<std::string>{
              "CAUVODoc::CAUVODoc\r\n",

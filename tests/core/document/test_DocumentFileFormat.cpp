@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace {
 
 const std::string kHeader = "AUVO V2.10 ZEB GmbH Varnholm";
@@ -10,8 +12,8 @@ const std::string kHeader = "AUVO V2.10 ZEB GmbH Varnholm";
 class DocumentFileFormat : public testing::Test {
 protected:
     std::string Write(const std::string& name, const std::vector<std::uint8_t>& bytes) {
-        const std::string path = t.folder.Path(name);
-        TempFolder::Write(path, bytes);
+        const std::string path = t.folder.File(name);
+        TempFolder::WriteBytes(path, bytes);
         return path;
     }
     // A measurement with a comment, 8 frequencies and tones on both ears.
@@ -67,7 +69,7 @@ TEST_F(DocumentFileFormat, ReadsEachVersionWithItsFields) {
         EXPECT_EQ(doc.m_TinnitusDaten.m_nPlayMode, CTinnitusDaten::playNone);
         EXPECT_EQ(t.device.PlayingBuffers(), 0);
     }
-    EXPECT_TRUE(t.boxes.texts.empty());
+    EXPECT_TRUE(t.boxes.Texts().empty());
 }
 
 TEST_F(DocumentFileFormat, RefusesOtherVersionsAndBadBlocks) {
@@ -103,10 +105,10 @@ TEST_F(DocumentFileFormat, RefusesOtherVersionsAndBadBlocks) {
         doc.OnNewDocument();
         doc.SetComment("bleibt");
         const auto before = Snapshot(doc);
-        t.boxes.texts.clear();
+        t.boxes.boxes.clear();
         EXPECT_FALSE(doc.OnOpenDocument(Write("bad.auvo", c.bytes.Get()))) << c.name;
-        ASSERT_EQ(t.boxes.texts.size(), 1u) << c.name;
-        EXPECT_EQ(t.boxes.texts[0], c.message) << c.name;
+        ASSERT_EQ(t.boxes.Texts().size(), 1u) << c.name;
+        EXPECT_EQ(t.boxes.Texts()[0], c.message) << c.name;
         EXPECT_EQ(Snapshot(doc), before) << c.name;
         EXPECT_TRUE(doc.IsModified());
         EXPECT_EQ(t.device.LiveBuffers(), 0) << c.name;
@@ -126,19 +128,19 @@ TEST_F(DocumentFileFormat, FileCutAtAnyOffsetFailsAndChangesNothing) {
     ASSERT_TRUE(doc.OnOpenDocument(Write("other.auvo", other.Get())));
     CSinusTone* const tone = doc.m_TinnitusDaten.GetTone(0, 0);
     const auto before = Snapshot(doc);
-    const std::string path = t.folder.Path("cut.auvo");
+    const std::string path = t.folder.File("cut.auvo");
 
     for (std::size_t length = 1; length < full.size(); ++length) {
-        TempFolder::Write(path, {full.begin(), full.begin() + static_cast<long>(length)});
-        t.boxes.texts.clear();
+        TempFolder::WriteBytes(path, {full.begin(), full.begin() + static_cast<long>(length)});
+        t.boxes.boxes.clear();
         ASSERT_FALSE(doc.OnOpenDocument(path)) << length;
-        ASSERT_EQ(t.boxes.texts.size(), 1u) << length;
-        EXPECT_EQ(t.boxes.texts[0], "Unerwartetes Dateiformat.") << length;
+        ASSERT_EQ(t.boxes.Texts().size(), 1u) << length;
+        EXPECT_EQ(t.boxes.Texts()[0], "Unerwartetes Dateiformat.") << length;
         ASSERT_EQ(Snapshot(doc), before) << length;
         ASSERT_EQ(doc.m_TinnitusDaten.GetTone(0, 0), tone);
         ASSERT_EQ(t.device.LiveBuffers(), 1) << length;
     }
-    TempFolder::Write(path, full);
+    TempFolder::WriteBytes(path, full);
     EXPECT_TRUE(doc.OnOpenDocument(path));
     EXPECT_EQ(t.device.LiveBuffers(), 3);
 }
@@ -148,13 +150,13 @@ TEST_F(DocumentFileFormat, SavedDocumentHasTheExactLayout) {
     doc.OnNewDocument();
     doc.m_strDatum = "06.12.2026";
     doc.m_strKommentar = "";
-    ASSERT_TRUE(doc.OnSaveDocument(t.folder.Path("neu.auvo")));
+    ASSERT_TRUE(doc.OnSaveDocument(t.folder.File("neu.auvo")));
     DocBytes expected;
     expected.Int(200).Text(kHeader).Text("06.12.2026").Text("").Int(100).Int(8).Int(0);
     for (std::int32_t f : {250, 500, 1000, 2000, 4000, 6000, 8000, 10000})
         expected.Int(f).Int(0).Int(0);
     expected.Tones({}, {});
-    EXPECT_EQ(TempFolder::Read(t.folder.Path("neu.auvo")), expected.Get());
+    EXPECT_EQ(TempFolder::ReadBytes(t.folder.File("neu.auvo")), expected.Get());
     EXPECT_EQ(expected.Get().size(), 4u + 29 + 11 + 1 + 108 + 12);
 }
 
@@ -169,11 +171,11 @@ TEST_F(DocumentFileFormat, RoundTripsKeepEverythingAndUpgradeOldVersions) {
         ASSERT_TRUE(doc.OnOpenDocument(Write("a.auvo", Version200().Get())));
         doc.SetComment(comment);
         doc.CreateTTValue(1, 12345.678, 1500);
-        ASSERT_TRUE(doc.OnSaveDocument(t.folder.Path("b.auvo")));
+        ASSERT_TRUE(doc.OnSaveDocument(t.folder.File("b.auvo")));
         EXPECT_FALSE(doc.IsModified());
 
         CAUVODoc back;
-        ASSERT_TRUE(back.OnOpenDocument(t.folder.Path("b.auvo")));
+        ASSERT_TRUE(back.OnOpenDocument(t.folder.File("b.auvo")));
         EXPECT_EQ(back.m_strKommentar, comment);
         EXPECT_EQ(back.m_strHeader, kHeader);
         EXPECT_EQ(back.m_HoertestDaten.Interleaved, 1);
@@ -185,8 +187,8 @@ TEST_F(DocumentFileFormat, RoundTripsKeepEverythingAndUpgradeOldVersions) {
     CAUVODoc umlauts;
     umlauts.OnNewDocument();
     umlauts.SetComment("ä");
-    ASSERT_TRUE(umlauts.OnSaveDocument(t.folder.Path("c.auvo")));
-    const auto c = TempFolder::Read(t.folder.Path("c.auvo"));
+    ASSERT_TRUE(umlauts.OnSaveDocument(t.folder.File("c.auvo")));
+    const auto c = TempFolder::ReadBytes(t.folder.File("c.auvo"));
     EXPECT_EQ(c[4 + 29 + 11], 1);
     EXPECT_EQ(c[4 + 29 + 11 + 1], 0xE4);
 
@@ -194,10 +196,10 @@ TEST_F(DocumentFileFormat, RoundTripsKeepEverythingAndUpgradeOldVersions) {
     old.Int(100).Text("24.12.1999").Text("alt").Hearing(8);
     CAUVODoc upgraded;
     ASSERT_TRUE(upgraded.OnOpenDocument(Write("old.auvo", old.Get())));
-    ASSERT_TRUE(upgraded.OnSaveDocument(t.folder.Path("old.auvo")));
+    ASSERT_TRUE(upgraded.OnSaveDocument(t.folder.File("old.auvo")));
     DocBytes expected;
     expected.Int(200).Text(kHeader).Text("24.12.1999").Text("alt").Hearing(8).Tones({}, {});
-    EXPECT_EQ(TempFolder::Read(t.folder.Path("old.auvo")), expected.Get());
+    EXPECT_EQ(TempFolder::ReadBytes(t.folder.File("old.auvo")), expected.Get());
 }
 
 TEST_F(DocumentFileFormat, FailedSaveKeepsFileAndModifiedFlagAndNamesTheCause) {
@@ -205,16 +207,16 @@ TEST_F(DocumentFileFormat, FailedSaveKeepsFileAndModifiedFlagAndNamesTheCause) {
     CAUVODoc doc;
     ASSERT_TRUE(doc.OnOpenDocument(path));
     doc.SetComment("neu");
-    EXPECT_FALSE(doc.OnSaveDocument(t.folder.Path("fehlt/doc.auvo")));
-    ASSERT_EQ(t.boxes.texts.size(), 1u);
-    EXPECT_EQ(t.boxes.texts[0], "Die Datei " + t.folder.Path("fehlt/doc.auvo") +
-                                    " konnte nicht gespeichert werden.\nDatei nicht gefunden");
+    EXPECT_FALSE(doc.OnSaveDocument(t.folder.File("fehlt/doc.auvo")));
+    ASSERT_EQ(t.boxes.Texts().size(), 1u);
+    EXPECT_EQ(t.boxes.Texts()[0], "Die Datei " + t.folder.File("fehlt/doc.auvo") +
+                                      " konnte nicht gespeichert werden.\nDatei nicht gefunden");
     EXPECT_TRUE(doc.IsModified());
 
-    std::filesystem::create_directory(t.folder.Path("ordner.auvo"));
-    EXPECT_FALSE(doc.OnSaveDocument(t.folder.Path("ordner.auvo")));
+    std::filesystem::create_directory(t.folder.File("ordner.auvo"));
+    EXPECT_FALSE(doc.OnSaveDocument(t.folder.File("ordner.auvo")));
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(TempFolder::Read(path), Version200().Get());
+    EXPECT_EQ(TempFolder::ReadBytes(path), Version200().Get());
     EXPECT_EQ(doc.m_strKommentar, "neu");
 }
 
@@ -223,10 +225,10 @@ TEST_F(DocumentFileFormat, RefusedSoundBufferFailsTheOpenAndKeepsTheDocument) {
     doc.OnNewDocument();
     doc.CreateTTValue(0, 440.0, 0);
     const auto before = Snapshot(doc);
-    t.device.m_refuse = true;
+    t.device.m_allow = 0;
     EXPECT_FALSE(doc.OnOpenDocument(Write("v200.auvo", Version200().Get())));
-    ASSERT_EQ(t.boxes.texts.size(), 1u);
-    EXPECT_EQ(t.boxes.texts[0], "Fehler beim Öffnen des Dokuments.");
+    ASSERT_EQ(t.boxes.Texts().size(), 1u);
+    EXPECT_EQ(t.boxes.Texts()[0], "Fehler beim Öffnen des Dokuments.");
     EXPECT_EQ(Snapshot(doc), before);
     EXPECT_EQ(t.device.LiveBuffers(), 1);
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 
 namespace {
@@ -17,9 +18,9 @@ struct Sample {
 
 std::vector<std::uint8_t> Saved(TestApp& t, CAUVODoc& doc, const std::string& datum) {
     doc.m_strDatum = datum;
-    const std::string path = t.folder.Path("sample.auvo");
+    const std::string path = t.folder.File("sample.auvo");
     EXPECT_TRUE(doc.OnSaveDocument(path));
-    return TempFolder::Read(path);
+    return TempFolder::ReadBytes(path);
 }
 
 // A typical measurement: slight loss in the high frequencies, a tinnitus on both ears.
@@ -118,32 +119,32 @@ TEST(SampleDocuments, CommittedFilesAreBuiltHereAndOpen) {
         const std::vector<std::uint8_t> bytes = sample.build(t);
         if (write) {
             std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-            TempFolder::Write(path, bytes);
+            TempFolder::WriteBytes(path, bytes);
         }
-        EXPECT_EQ(TempFolder::Read(path), bytes) << sample.path;
+        EXPECT_EQ(TempFolder::ReadBytes(path), bytes) << sample.path;
         CAUVODoc doc;
         EXPECT_TRUE(doc.OnOpenDocument(path)) << sample.path;
         EXPECT_GT(doc.m_HoertestDaten.GetCount(), 0);
     }
-    EXPECT_TRUE(t.boxes.texts.empty());
+    EXPECT_TRUE(t.boxes.Texts().empty());
 }
 
 TEST(SampleDocuments, ExamplesShowWhatTheirNamesPromise) {
     TestApp t;
     CAUVODoc doc;
-    const std::string path = t.folder.Path("s.auvo");
-    TempFolder::Write(path, EightFrequencies(t));
+    const std::string path = t.folder.File("s.auvo");
+    TempFolder::WriteBytes(path, EightFrequencies(t));
     ASSERT_TRUE(doc.OnOpenDocument(path));
     EXPECT_EQ(doc.m_HoertestDaten.GetCount(), 8);
     EXPECT_EQ(doc.m_TinnitusDaten.GetCount(0), 1);
     EXPECT_EQ(doc.m_TinnitusDaten.GetCount(1), 2);
 
-    TempFolder::Write(path, ThirtyTwoFrequencies(t));
+    TempFolder::WriteBytes(path, ThirtyTwoFrequencies(t));
     ASSERT_TRUE(doc.OnOpenDocument(path));
     EXPECT_EQ(doc.m_HoertestDaten.GetCount(), 32);
     EXPECT_EQ(doc.GetMaxFrequencyKHz(), 15);
 
-    TempFolder::Write(path, WideComment());
+    TempFolder::WriteBytes(path, WideComment());
     ASSERT_TRUE(doc.OnOpenDocument(path));
     EXPECT_EQ(doc.m_strKommentar, "\xe2\x99\xaa\xe6\x9c\xac");
 }

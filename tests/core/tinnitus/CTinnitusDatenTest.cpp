@@ -3,7 +3,7 @@
 #include "platform/archive/CArchive.h"
 #include "platform/archive/CArchiveException.h"
 
-#include "FakeSoundDevice.h"
+#include "support/FakeSoundDevice.h"
 
 #include <gtest/gtest.h>
 
@@ -47,7 +47,7 @@ protected:
     void SetUp() override { list.Reset(&device); }
 
     // The buffer of a tone just made (the device's newest).
-    FakeBuffer* Add(int side, double frequency, LONG level, bool start = false) {
+    FakeSoundBuffer* Add(int side, double frequency, LONG level, bool start = false) {
         EXPECT_NE(list.NewTone(side, frequency, level, start), nullptr);
         return device.Newest();
     }
@@ -95,7 +95,7 @@ TEST_F(TinnitusDatenTest, RoundTripKeepsSidesOrderAndLevelsAndLeavesAllStopped) 
     EXPECT_EQ(other.m_live[0]->m_pan, -10000);
     EXPECT_EQ(other.m_live[1]->m_pan, -10000);
     EXPECT_EQ(other.m_live[2]->m_pan, 10000);
-    for (FakeBuffer* b : other.m_live)
+    for (FakeSoundBuffer* b : other.m_live)
         EXPECT_FALSE(b->m_playing);
     EXPECT_EQ(Store(back), stored);
 }
@@ -185,7 +185,7 @@ TEST_F(TinnitusDatenTest, NegativeCountsHoldNoTonesAndAThousandTonesAreTheMost) 
 }
 
 TEST_F(TinnitusDatenTest, AddToneKeepsOneEntryPerTone) {
-    FakeBuffer* buffer = Add(0, 1000.0, -5000);
+    FakeSoundBuffer* buffer = Add(0, 1000.0, -5000);
     CSinusTone* tone = list.GetTone(0, 0);
     EXPECT_EQ(buffer->m_pan, -10000);
     int pans = buffer->m_panCalls;
@@ -227,8 +227,8 @@ TEST_F(TinnitusDatenTest, RemoveToneTakesTheToneOutWithoutTouchingThePlayMode) {
 }
 
 TEST_F(TinnitusDatenTest, PlayModesStartAndStopTheRightTones) {
-    FakeBuffer* left = Add(0, 1000.0, -5000);
-    FakeBuffer* right = Add(1, 2000.0, -5000);
+    FakeSoundBuffer* left = Add(0, 1000.0, -5000);
+    FakeSoundBuffer* right = Add(1, 2000.0, -5000);
 
     list.PlayAll(0);
     EXPECT_TRUE(left->m_playing);
@@ -260,11 +260,11 @@ TEST_F(TinnitusDatenTest, PlayModesStartAndStopTheRightTones) {
 
 TEST_F(TinnitusDatenTest, NewToneStartsOnlyWhenAsked) {
     list.PlayAll(0);
-    FakeBuffer* started = Add(1, 3000.0, -4500, true);
+    FakeSoundBuffer* started = Add(1, 3000.0, -4500, true);
     EXPECT_TRUE(started->m_playing);
     EXPECT_EQ(started->m_volume, -4500);
     EXPECT_EQ(started->m_pan, 10000);
-    FakeBuffer* quiet = Add(0, 3000.0, -4500, false);
+    FakeSoundBuffer* quiet = Add(0, 3000.0, -4500, false);
     EXPECT_FALSE(quiet->m_playing);
 }
 

@@ -62,8 +62,8 @@ TEST_F(ComparisonFile, AFailureClosesTheComparisonAndTouchesNothingElse) {
 
     dialogs.paths = {bad.fileName()};
     ASSERT_TRUE(Run(ID_VERGLEICHSDATEI_OEFFNEN));
-    ASSERT_EQ(boxes.texts.size(), 1u);
-    EXPECT_EQ(boxes.texts[0], "Unerwartetes Dateiformat.");
+    ASSERT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_EQ(boxes.Texts()[0], "Unerwartetes Dateiformat.");
     EXPECT_EQ(Doc().GetVergleichsDoc(), nullptr);
     EXPECT_EQ(app.m_strVergleichsdateiPfad, m_dir.path().toStdString());
     EXPECT_EQ(Doc().m_strKommentar, "aktuell");
@@ -73,7 +73,7 @@ TEST_F(ComparisonFile, AFailureClosesTheComparisonAndTouchesNothingElse) {
     // A cancelled dialog changes nothing.
     dialogs.paths = {};
     ASSERT_TRUE(Run(ID_VERGLEICHSDATEI_OEFFNEN));
-    EXPECT_EQ(boxes.texts.size(), 1u);
+    EXPECT_EQ(boxes.Texts().size(), 1u);
     EXPECT_EQ(app.m_strVergleichsdateiPfad, m_dir.path().toStdString());
 }
 

@@ -128,7 +128,7 @@ TEST_F(DocumentFlows, OpenReadsTheFileAndAFailedOpenKeepsTheCurrentMeasurement) 
     EXPECT_EQ(Doc().m_TinnitusDaten.GetCount(0), 1);
     EXPECT_EQ(Doc().m_TinnitusDaten.GetCount(1), 1);
     EXPECT_EQ(Title(), QStringLiteral("messung.auvo - AUVO"));
-    EXPECT_TRUE(boxes.texts.empty());
+    EXPECT_TRUE(boxes.Texts().empty());
 
     // A file of another kind: the format message; the open measurement stays, also on screen.
     QFile bad(Path("kaputt.auvo"));
@@ -137,8 +137,8 @@ TEST_F(DocumentFlows, OpenReadsTheFileAndAFailedOpenKeepsTheCurrentMeasurement) 
     bad.close();
     dialogs.paths = {bad.fileName()};
     EXPECT_TRUE(Run(ID_FILE_OPEN));
-    ASSERT_EQ(boxes.texts.size(), 1u);
-    EXPECT_EQ(boxes.texts[0], "Unerwartetes Dateiformat.");
+    ASSERT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_EQ(boxes.Texts()[0], "Unerwartetes Dateiformat.");
     EXPECT_EQ(Doc().m_strKommentar, "Kopfhörer links");
     EXPECT_EQ(Doc().m_TinnitusDaten.GetCount(0), 1);
     EXPECT_EQ(Title(), QStringLiteral("messung.auvo - AUVO"));
@@ -155,8 +155,8 @@ TEST_F(DocumentFlows, AFailedSaveKeepsTheDocumentModifiedAndTheFileAsItWas) {
     // Save As into a folder that does not exist.
     dialogs.paths = {Path("fehlt/neu.auvo")};
     ASSERT_TRUE(Run(ID_FILE_SAVE_AS));
-    ASSERT_EQ(boxes.texts.size(), 1u);
-    EXPECT_NE(boxes.texts[0].find("konnte nicht gespeichert werden"), std::string::npos);
+    ASSERT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_NE(boxes.Texts()[0].find("konnte nicht gespeichert werden"), std::string::npos);
     EXPECT_TRUE(Doc().IsModified());
     EXPECT_EQ(Title(), QStringLiteral("bleibt.auvo* - AUVO"));
     EXPECT_EQ(QString::fromStdString(Doc().GetPathName()), path);
@@ -168,7 +168,7 @@ TEST_F(DocumentFlows, AFailedSaveKeepsTheDocumentModifiedAndTheFileAsItWas) {
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("bleibt.auvo")));
     dialogs.saveAnswers = {Answer::Yes};
     ASSERT_TRUE(Run(ID_FILE_NEW));
-    EXPECT_EQ(boxes.texts.size(), 2u);
+    EXPECT_EQ(boxes.Texts().size(), 2u);
     EXPECT_TRUE(Doc().IsModified());
     EXPECT_EQ(Doc().m_strKommentar, "geändert");
     EXPECT_EQ(QString::fromStdString(Doc().GetPathName()), path);
@@ -189,7 +189,7 @@ TEST_F(DocumentFlows, CommandLineOpensTheNamedFileOrEndsTheStart) {
 
     CDocManager failing(app, dialogs);
     EXPECT_FALSE(failing.ProcessCommandLine({Path("gibt-es-nicht.auvo")}));
-    ASSERT_EQ(boxes.texts.size(), 1u);
-    EXPECT_NE(boxes.texts[0].find("konnte nicht geöffnet werden"), std::string::npos);
-    EXPECT_NE(boxes.texts[0].find("Datei nicht gefunden"), std::string::npos);
+    ASSERT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_NE(boxes.Texts()[0].find("konnte nicht geöffnet werden"), std::string::npos);
+    EXPECT_NE(boxes.Texts()[0].find("Datei nicht gefunden"), std::string::npos);
 }

@@ -3,7 +3,6 @@
 // question and file dialog, recorded message boxes and a sound device without sound card.
 
 #include "core/app/CAUVOApp.h"
-#include "core/app/IMessageBoxService.h"
 #include "core/document/CAUVODoc.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/document/CComparisonFile.h"
@@ -11,6 +10,7 @@
 #include "gui/document/IDocumentDialogs.h"
 #include "platform/sound/SoundDevice.h"
 #include "platform/sound/WavFileOutput.h"
+#include "support/RecordingMessageBoxes.h"
 
 #include <gtest/gtest.h>
 
@@ -66,13 +66,6 @@ private:
     }
 };
 
-class RecordedBoxes : public IMessageBoxService {
-public:
-    void Show(const std::string& text, const std::string&, Icon) override { texts.push_back(text); }
-    void ShowSystemModal(const std::string& text) override { texts.push_back(text); }
-    std::vector<std::string> texts;
-};
-
 class DocumentGuiFixture : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -125,7 +118,7 @@ protected:
 
     QTemporaryDir m_dir;
     CAUVOApp app;
-    RecordedBoxes boxes;
+    RecordingMessageBoxes boxes;
     AnsweringDialogs dialogs;
     std::unique_ptr<CMainFrame> frame;
     std::unique_ptr<CDocManager> documents;

@@ -76,8 +76,8 @@ TEST_F(RecentFiles, AnEntryThatNoLongerOpensIsRemovedAfterTheMessage) {
     ASSERT_TRUE(QFile::remove(gone));
 
     RecentAction(*frame, 1)->trigger();
-    ASSERT_EQ(boxes.texts.size(), 1u);
-    EXPECT_NE(boxes.texts[0].find("konnte nicht geöffnet werden"), std::string::npos);
+    ASSERT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_NE(boxes.Texts()[0].find("konnte nicht geöffnet werden"), std::string::npos);
     ASSERT_EQ(app.GetRecentFileList().Entries().size(), 1u);
     EXPECT_EQ(QString::fromStdString(app.GetRecentFileList().Entries()[0]), kept);
     EXPECT_EQ(RecentEntries(*frame).size(), 1);

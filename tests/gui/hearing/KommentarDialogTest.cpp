@@ -1,6 +1,6 @@
 #include "core/app/CBaseApp.h"
-#include "core/app/IMessageBoxService.h"
 #include "gui/hearing/CKommentarDialog.h"
+#include "support/RecordingMessageBoxes.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -11,13 +11,6 @@
 #include <vector>
 
 namespace {
-
-class RecordingBoxes : public IMessageBoxService {
-public:
-    void Show(const std::string& text, const std::string&, Icon) override { texts.push_back(text); }
-    void ShowSystemModal(const std::string& text) override { texts.push_back(text); }
-    std::vector<std::string> texts;
-};
 
 const ReleaseStamp kStamp{2, 10};
 
@@ -34,7 +27,7 @@ protected:
         return dlg.result() == QDialog::Accepted && !dlg.isVisible();
     }
 
-    RecordingBoxes boxes;
+    RecordingMessageBoxes boxes;
     CBaseApp app{kStamp};
 };
 
@@ -42,13 +35,13 @@ TEST_F(KommentarDialogTest, AcceptsUpToFiveHundredCharactersAndRefusesMore) {
     CKommentarDialog dlg;
     EXPECT_FALSE(Confirm(dlg, QString(501, QChar('x'))));
     EXPECT_TRUE(dlg.isVisible()) << "a refused OK keeps the dialog open";
-    ASSERT_EQ(boxes.texts.size(), 1u);
-    EXPECT_EQ(boxes.texts[0], "Geben Sie bitte nicht mehr als 500 Zeichen ein.");
+    ASSERT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_EQ(boxes.Texts()[0], "Geben Sie bitte nicht mehr als 500 Zeichen ein.");
     EXPECT_TRUE(dlg.m_strKommentar.empty());
 
     EXPECT_TRUE(Confirm(dlg, QString(500, QChar('x'))));
     EXPECT_EQ(dlg.m_strKommentar, std::string(500, 'x'));
-    EXPECT_EQ(boxes.texts.size(), 1u);
+    EXPECT_EQ(boxes.Texts().size(), 1u);
 }
 
 TEST_F(KommentarDialogTest, LimitCountsCharactersNotBytes) {

@@ -19,7 +19,7 @@ using namespace viewgui;
 class PageCommandLineTest : public testing::Test {
 protected:
     PageCommandLineTest() {
-        folder.WriteIni("NORMALNULL=-5000\nVIEW_HTD=1\nVIEW_TTD=1\n");
+        WriteIni(folder, "NORMALNULL=-5000\nVIEW_HTD=1\nVIEW_TTD=1\n");
         AppWithDocument data(folder);
         data.Fill();
         data.doc.SetComment("Kommandozeile");
@@ -66,7 +66,7 @@ TEST_F(PageCommandLineTest, ExportsPngAndPdfWithTheSettingsOfTheProgramFolder) {
     EXPECT_GT(QFile(Path("a.pdf")).size(), 1000);
 
     // Without the tinnitus row in the settings no tone is drawn.
-    folder.WriteIni("NORMALNULL=-5000\nVIEW_HTD=1\nVIEW_TTD=0\n");
+    WriteIni(folder, "NORMALNULL=-5000\nVIEW_HTD=1\nVIEW_TTD=0\n");
     ASSERT_EQ(Run({"--export-png", Path("b.png"), "--dpi", "100", Path("messung.auvo")}), 0);
     const QImage without(Path("b.png"));
     EXPECT_EQ(without.size(), CPageOutput::A4Pixels(100));

@@ -12,18 +12,8 @@
 
 namespace viewgui {
 
-TempFolder::TempFolder() {
-    char tmpl[] = "/tmp/auvo-viewgui-XXXXXX";
-    m_path = ::mkdtemp(tmpl);
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ec;
-    std::filesystem::remove_all(m_path, ec);
-}
-
-void TempFolder::WriteIni(const std::string& lines) const {
-    std::ofstream(m_path + "/AUVO.ini") << "[AUVO]\n" << lines;
+void WriteIni(const TempFolder& folder, const std::string& lines) {
+    TempFolder::WriteText(folder.File("AUVO.ini"), "[AUVO]\n" + lines);
 }
 
 AppWithDocument::AppWithDocument(const TempFolder& folder) {

@@ -5,6 +5,7 @@
 #include "core/app/CAUVOApp.h"
 #include "core/document/CAUVODoc.h"
 #include "platform/dc/CRecordingDC.h"
+#include "support/TempFolder.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -20,16 +21,8 @@ namespace viewgui {
 inline constexpr COLORREF kRight = RGB(255, 0, 0);
 inline constexpr COLORREF kLeft = RGB(0, 0, 255);
 
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    const std::string& Path() const { return m_path; }
-    void WriteIni(const std::string& lines) const;
-
-private:
-    std::string m_path;
-};
+// Writes the folder's settings file with these lines in the program's section.
+void WriteIni(const TempFolder& folder, const std::string& lines);
 
 // Owns the application object for its lifetime; only one may exist at a time.
 class AppWithDocument {

@@ -116,7 +116,7 @@ TEST_F(ViewWidgetTest, EveryNewDocumentRereadsTheDisplaySettingsAndDropsTheSelec
     widget.AttachDocument(nullptr);
     NoDialogs dialogs;
     CDocManager documents(data.app, dialogs);
-    folder.WriteIni("VIEW_HTD=0\nVIEW_TTD=1\nVIEW_LOGDARST=1\n");
+    WriteIni(folder, "VIEW_HTD=0\nVIEW_TTD=1\nVIEW_LOGDARST=1\n");
     widget.FollowDocuments(documents);
     EXPECT_EQ(widget.Document(), &documents.Document());
     EXPECT_TRUE(widget.View().m_bLogDarst);

@@ -2,7 +2,7 @@
 #include "platform/archive/CArchiveException.h"
 #include "platform/archive/CFileException.h"
 #include "platform/document/CDocument.h"
-#include "platform/document/TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -94,25 +94,25 @@ TEST(CDocumentPath, TitleIsFileNameOrUntitled) {
 
 TEST(CDocumentOpen, SuccessClearsModifiedAndEmptyFileIsNotRead) {
     TempFolder dir;
-    TempFolder::Write(dir.Path("n"), {0x2A, 0, 0, 0});
-    TempFolder::Write(dir.Path("empty"), {});
+    TempFolder::WriteBytes(dir.File("n"), {0x2A, 0, 0, 0});
+    TempFolder::WriteBytes(dir.File("empty"), {});
     NumberDocument doc;
     doc.SetModifiedFlag();
-    ASSERT_TRUE(doc.OnOpenDocument(dir.Path("n")));
+    ASSERT_TRUE(doc.OnOpenDocument(dir.File("n")));
     EXPECT_EQ(doc.value, 42);
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.GetLastError().kind, CDocumentError::Kind::None);
 
     doc.serializeCalls = 0;
-    EXPECT_TRUE(doc.OnOpenDocument(dir.Path("empty")));
+    EXPECT_TRUE(doc.OnOpenDocument(dir.File("empty")));
     EXPECT_EQ(doc.serializeCalls, 0);
     EXPECT_EQ(doc.value, 42);
 }
 
 TEST(CDocumentOpen, FailuresAreClassifiedReportedAndKeepTheDocument) {
     TempFolder dir;
-    TempFolder::Write(dir.Path("short"), {1, 2});
-    TempFolder::Write(dir.Path("n"), {7, 0, 0, 0});
+    TempFolder::WriteBytes(dir.File("short"), {1, 2});
+    TempFolder::WriteBytes(dir.File("n"), {7, 0, 0, 0});
 
     struct Case {
         std::string file;
@@ -137,12 +137,12 @@ TEST(CDocumentOpen, FailuresAreClassifiedReportedAndKeepTheDocument) {
         doc.value = 5;
         doc.SetModifiedFlag();
         doc.failLoad = c.failLoad;
-        EXPECT_FALSE(doc.OnOpenDocument(dir.Path(c.file))) << c.file;
+        EXPECT_FALSE(doc.OnOpenDocument(dir.File(c.file))) << c.file;
         ASSERT_EQ(doc.reported.size(), 1u);
         EXPECT_EQ(doc.reported[0].kind, c.kind) << c.file;
         EXPECT_EQ(doc.reported[0].fileCause, c.cause);
         EXPECT_FALSE(doc.reported[0].saving);
-        EXPECT_EQ(doc.reported[0].path, dir.Path(c.file));
+        EXPECT_EQ(doc.reported[0].path, dir.File(c.file));
         EXPECT_EQ(doc.GetLastError().kind, c.kind);
         EXPECT_EQ(doc.value, 5);
         EXPECT_TRUE(doc.IsModified());
@@ -154,28 +154,28 @@ TEST(CDocumentSave, WritesSerializedBytesAndClearsModified) {
     NumberDocument doc;
     doc.value = 0x01020304;
     doc.SetModifiedFlag();
-    ASSERT_TRUE(doc.OnSaveDocument(dir.Path("n")));
+    ASSERT_TRUE(doc.OnSaveDocument(dir.File("n")));
     EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(TempFolder::Read(dir.Path("n")), (std::vector<std::uint8_t>{4, 3, 2, 1}));
+    EXPECT_EQ(TempFolder::ReadBytes(dir.File("n")), (std::vector<std::uint8_t>{4, 3, 2, 1}));
 }
 
 TEST(CDocumentSave, FailureKeepsOldFileAndModifiedFlag) {
     TempFolder dir;
     const std::vector<std::uint8_t> old = {9, 9, 9, 9, 9};
-    TempFolder::Write(dir.Path("n"), old);
+    TempFolder::WriteBytes(dir.File("n"), old);
 
     NumberDocument doc;
     doc.SetModifiedFlag();
     doc.failStore = [] { throw std::runtime_error("mitten im Schreiben"); };
-    EXPECT_FALSE(doc.OnSaveDocument(dir.Path("n")));
+    EXPECT_FALSE(doc.OnSaveDocument(dir.File("n")));
     ASSERT_EQ(doc.reported.size(), 1u);
     EXPECT_TRUE(doc.reported[0].saving);
     EXPECT_EQ(doc.reported[0].kind, CDocumentError::Kind::Other);
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(TempFolder::Read(dir.Path("n")), old);
+    EXPECT_EQ(TempFolder::ReadBytes(dir.File("n")), old);
 
     doc.failStore = nullptr;
-    EXPECT_FALSE(doc.OnSaveDocument(dir.Path("gone/n")));
+    EXPECT_FALSE(doc.OnSaveDocument(dir.File("gone/n")));
     ASSERT_EQ(doc.reported.size(), 2u);
     EXPECT_EQ(doc.reported[1].kind, CDocumentError::Kind::File);
     EXPECT_EQ(doc.reported[1].fileCause, CFileException::fileNotFound);

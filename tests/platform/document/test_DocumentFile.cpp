@@ -1,10 +1,11 @@
 #include "platform/archive/CArchiveException.h"
 #include "platform/archive/CFileException.h"
 #include "platform/document/DocumentFile.h"
-#include "platform/document/TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 
 #include <sys/mount.h>
@@ -69,84 +70,84 @@ TEST(DocumentFileRead, ReadsWholeFileAndRefusesWhatCannotBeRead) {
     std::vector<std::uint8_t> big(100000);
     for (std::size_t i = 0; i < big.size(); ++i)
         big[i] = static_cast<std::uint8_t>(i * 7);
-    TempFolder::Write(dir.Path("big"), big);
-    EXPECT_EQ(DocumentFile::ReadWholeFile(dir.Path("big")), big);
+    TempFolder::WriteBytes(dir.File("big"), big);
+    EXPECT_EQ(DocumentFile::ReadWholeFile(dir.File("big")), big);
 
-    TempFolder::Write(dir.Path("empty"), {});
-    EXPECT_TRUE(DocumentFile::ReadWholeFile(dir.Path("empty")).empty());
+    TempFolder::WriteBytes(dir.File("empty"), {});
+    EXPECT_TRUE(DocumentFile::ReadWholeFile(dir.File("empty")).empty());
 
     try {
-        DocumentFile::ReadWholeFile(dir.Path("missing"));
+        DocumentFile::ReadWholeFile(dir.File("missing"));
         FAIL();
     } catch (const CFileException& e) {
         EXPECT_EQ(e.m_cause, CFileException::fileNotFound);
     }
     EXPECT_THROW(DocumentFile::ReadWholeFile(dir.Path()), CFileException);
-    ASSERT_EQ(::mkfifo(dir.Path("pipe").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo(dir.File("pipe").c_str(), 0600), 0);
     try {
-        DocumentFile::ReadWholeFile(dir.Path("pipe"));
+        DocumentFile::ReadWholeFile(dir.File("pipe"));
         FAIL();
     } catch (const CFileException& e) {
         EXPECT_EQ(e.m_cause, CFileException::invalidFile);
     }
     try {
-        DocumentFile::ReadWholeFile(dir.Path("big"), big.size() - 1);
+        DocumentFile::ReadWholeFile(dir.File("big"), big.size() - 1);
         FAIL();
     } catch (const CArchiveException& e) {
         EXPECT_EQ(e.m_cause, CArchiveException::badSchema);
     }
-    EXPECT_EQ(DocumentFile::ReadWholeFile(dir.Path("big"), big.size()), big);
+    EXPECT_EQ(DocumentFile::ReadWholeFile(dir.File("big"), big.size()), big);
 }
 
 TEST(DocumentFileSave, ReplacesTargetKeepsModeAndLeavesNoTemporaryFile) {
     TempFolder dir;
-    const std::string target = dir.Path("doc.auvo");
+    const std::string target = dir.File("doc.auvo");
     DocumentFile::WriteFileAtomically(target, {1, 2, 3});
-    EXPECT_EQ(TempFolder::Read(target), (std::vector<std::uint8_t>{1, 2, 3}));
+    EXPECT_EQ(TempFolder::ReadBytes(target), (std::vector<std::uint8_t>{1, 2, 3}));
 
     ::chmod(target.c_str(), 0640);
     DocumentFile::WriteFileAtomically(target, {9});
-    EXPECT_EQ(TempFolder::Read(target), (std::vector<std::uint8_t>{9}));
+    EXPECT_EQ(TempFolder::ReadBytes(target), (std::vector<std::uint8_t>{9}));
     struct stat st {};
     ASSERT_EQ(::stat(target.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
 
     DocumentFile::WriteFileAtomically(target, {});
-    EXPECT_TRUE(TempFolder::Read(target).empty());
+    EXPECT_TRUE(TempFolder::ReadBytes(target).empty());
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"doc.auvo"});
 }
 
 TEST(DocumentFileSave, ThroughSymlinkReplacesTheLinkedFile) {
     TempFolder dir;
-    TempFolder::Write(dir.Path("real.auvo"), kOld);
-    ASSERT_EQ(::symlink(dir.Path("real.auvo").c_str(), dir.Path("link.auvo").c_str()), 0);
-    DocumentFile::WriteFileAtomically(dir.Path("link.auvo"), {7, 7});
+    TempFolder::WriteBytes(dir.File("real.auvo"), kOld);
+    ASSERT_EQ(::symlink(dir.File("real.auvo").c_str(), dir.File("link.auvo").c_str()), 0);
+    DocumentFile::WriteFileAtomically(dir.File("link.auvo"), {7, 7});
     struct stat st {};
-    ASSERT_EQ(::lstat(dir.Path("link.auvo").c_str(), &st), 0);
+    ASSERT_EQ(::lstat(dir.File("link.auvo").c_str(), &st), 0);
     EXPECT_TRUE(S_ISLNK(st.st_mode));
-    EXPECT_EQ(TempFolder::Read(dir.Path("real.auvo")), (std::vector<std::uint8_t>{7, 7}));
+    EXPECT_EQ(TempFolder::ReadBytes(dir.File("real.auvo")), (std::vector<std::uint8_t>{7, 7}));
 }
 
 TEST(DocumentFileSave, MissingFolderOrDirectoryTargetFailsWithoutTrace) {
     TempFolder dir;
-    EXPECT_EQ(CauseOfWrite(dir.Path("gone/doc.auvo"), kOld), CFileException::fileNotFound);
+    EXPECT_EQ(CauseOfWrite(dir.File("gone/doc.auvo"), kOld), CFileException::fileNotFound);
     EXPECT_TRUE(dir.Names().empty());
 
-    std::filesystem::create_directory(dir.Path("folder.auvo"));
-    EXPECT_NE(CauseOfWrite(dir.Path("folder.auvo"), kOld), CFileException::none);
+    std::filesystem::create_directory(dir.File("folder.auvo"));
+    EXPECT_NE(CauseOfWrite(dir.File("folder.auvo"), kOld), CFileException::none);
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"folder.auvo"});
-    EXPECT_TRUE(std::filesystem::is_directory(dir.Path("folder.auvo")));
+    EXPECT_TRUE(std::filesystem::is_directory(dir.File("folder.auvo")));
 }
 
 TEST(DocumentFileSave, ReadOnlyFolderOrFileLeavesOldFileByteIdentical) {
     TempFolder dir;
-    std::filesystem::create_directory(dir.Path("ro"));
-    const std::string inReadOnlyFolder = dir.Path("ro/doc.auvo");
-    const std::string readOnlyFile = dir.Path("readonly.auvo");
-    TempFolder::Write(inReadOnlyFolder, kOld);
-    TempFolder::Write(readOnlyFile, kOld);
+    std::filesystem::create_directory(dir.File("ro"));
+    const std::string inReadOnlyFolder = dir.File("ro/doc.auvo");
+    const std::string readOnlyFile = dir.File("readonly.auvo");
+    TempFolder::WriteBytes(inReadOnlyFolder, kOld);
+    TempFolder::WriteBytes(readOnlyFile, kOld);
     ::chmod(dir.Path().c_str(), 0777);
-    ::chmod(dir.Path("ro").c_str(), 0555);
+    ::chmod(dir.File("ro").c_str(), 0555);
     ::chmod(readOnlyFile.c_str(), 0444);
 
     for (const std::string& target : {inReadOnlyFolder, readOnlyFile}) {
@@ -154,10 +155,10 @@ TEST(DocumentFileSave, ReadOnlyFolderOrFileLeavesOldFileByteIdentical) {
         if (cause == kNoOrdinaryUser)
             GTEST_SKIP() << "cannot drop privileges";
         EXPECT_EQ(cause, CFileException::accessDenied) << target;
-        EXPECT_EQ(TempFolder::Read(target), kOld) << target;
+        EXPECT_EQ(TempFolder::ReadBytes(target), kOld) << target;
     }
-    ::chmod(dir.Path("ro").c_str(), 0755);
-    EXPECT_EQ(std::filesystem::directory_iterator(dir.Path("ro"))->path().filename(), "doc.auvo");
+    ::chmod(dir.File("ro").c_str(), 0755);
+    EXPECT_EQ(std::filesystem::directory_iterator(dir.File("ro"))->path().filename(), "doc.auvo");
     EXPECT_EQ(dir.Names().size(), 2u);
 }
 
@@ -166,16 +167,16 @@ TEST(DocumentFileSave, FullDiskAndReadOnlyMountLeaveOldFileByteIdentical) {
     SmallDisk disk(dir.Path());
     if (!disk.Mounted())
         GTEST_SKIP() << "tmpfs cannot be mounted here";
-    const std::string target = dir.Path("doc.auvo");
+    const std::string target = dir.File("doc.auvo");
     DocumentFile::WriteFileAtomically(target, kOld);
 
     // Larger than the whole disk: the write itself runs out of space.
     EXPECT_EQ(CauseOfWrite(target, std::vector<std::uint8_t>(200 * 1024, 0x55)),
               CFileException::diskFull);
-    EXPECT_EQ(TempFolder::Read(target), kOld);
+    EXPECT_EQ(TempFolder::ReadBytes(target), kOld);
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"doc.auvo"});
 
     ASSERT_TRUE(disk.RemountReadOnly());
     EXPECT_EQ(CauseOfWrite(target, {1}), CFileException::accessDenied);
-    EXPECT_EQ(TempFolder::Read(target), kOld);
+    EXPECT_EQ(TempFolder::ReadBytes(target), kOld);
 }

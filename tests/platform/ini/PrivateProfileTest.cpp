@@ -1,5 +1,5 @@
 #include "platform/ini/PrivateProfile.h"
-#include "platform/ini/ScratchFolder.h"
+#include "support/TempFolder.h"
 
 #include <csignal>
 #include <filesystem>
@@ -13,7 +13,7 @@ using namespace PrivateProfile;
 
 class PrivateProfileTest : public testing::Test {
 protected:
-    ScratchFolder dir;
+    TempFolder dir;
     std::string ini = dir.File("AUVO.ini");
 };
 
@@ -21,22 +21,22 @@ TEST_F(PrivateProfileTest, MissingFileSectionOrKeyGivesTheDefault) {
     EXPECT_EQ(ReadString("AUVO", "DEBUG", "dflt", 64, ini), "dflt");
     EXPECT_FALSE(std::filesystem::exists(ini));
 
-    ScratchFolder::Write(ini, "[AUVO]\nDEBUG=5\n");
+    TempFolder::WriteText(ini, "[AUVO]\nDEBUG=5\n");
     EXPECT_EQ(ReadString("MRU", "DEBUG", "dflt", 64, ini), "dflt");
     EXPECT_EQ(ReadString("AUVO", "NORMALNULL", "", 64, ini), "");
     EXPECT_EQ(ReadString("AUVO", "DEBUG", "", 64, ini), "5");
 }
 
 TEST_F(PrivateProfileTest, NamesMatchWithoutRegardToCaseAfterAByteOrderMark) {
-    ScratchFolder::Write(ini, "\xEF\xBB\xBF[auvo]\r\nNormalNull = -2500 \r\n");
+    TempFolder::WriteText(ini, "\xEF\xBB\xBF[auvo]\r\nNormalNull = -2500 \r\n");
     EXPECT_EQ(ReadString("AUVO", "NORMALNULL", "", 64, ini), "-2500");
 
     ASSERT_TRUE(WriteString("Auvo", "NORMALNULL", "-3000", ini));
-    EXPECT_EQ(ScratchFolder::Read(ini), "\xEF\xBB\xBF[auvo]\r\nNormalNull=-3000\r\n");
+    EXPECT_EQ(TempFolder::ReadText(ini), "\xEF\xBB\xBF[auvo]\r\nNormalNull=-3000\r\n");
 }
 
 TEST_F(PrivateProfileTest, ValuesAreCutToSizeWithoutSplittingCharacters) {
-    ScratchFolder::Write(ini, "[AUVO]\nPfad=/home/jörg\n");
+    TempFolder::WriteText(ini, "[AUVO]\nPfad=/home/jörg\n");
     EXPECT_EQ(ReadString("AUVO", "Pfad", "", 9, ini), "/home/j");   // 8 bytes would split "ö"
     EXPECT_EQ(ReadString("AUVO", "Pfad", "", 10, ini), "/home/jö"); // 9 bytes
     EXPECT_EQ(ReadString("AUVO", "Pfad", "", 1, ini), "");
@@ -54,39 +54,39 @@ TEST_F(PrivateProfileTest, WriteChangesOnlyItsOwnLine) {
                                "\r\n"
                                "[MRU]\r\n"
                                "Datei1=/a.auvo\r\n";
-    ScratchFolder::Write(ini, before);
+    TempFolder::WriteText(ini, before);
     ASSERT_TRUE(WriteString("AUVO", "NORMALNULL", "-3500", ini));
 
     std::string expected = before;
     expected.replace(expected.find("-4000"), 5, "-3500");
-    EXPECT_EQ(ScratchFolder::Read(ini), expected);
+    EXPECT_EQ(TempFolder::ReadText(ini), expected);
 }
 
 TEST_F(PrivateProfileTest, NewKeyGoesToTheEndOfItsSectionBeforeBlankLines) {
-    ScratchFolder::Write(ini, "[AUVO]\nDEBUG=1\n\n[MRU]\nDatei1=/a.auvo\n");
+    TempFolder::WriteText(ini, "[AUVO]\nDEBUG=1\n\n[MRU]\nDatei1=/a.auvo\n");
     ASSERT_TRUE(WriteString("AUVO", "VergleichsdateiPfad", "", ini));
-    EXPECT_EQ(ScratchFolder::Read(ini),
+    EXPECT_EQ(TempFolder::ReadText(ini),
               "[AUVO]\nDEBUG=1\nVergleichsdateiPfad=\n\n[MRU]\nDatei1=/a.auvo\n");
 }
 
 TEST_F(PrivateProfileTest, NewSectionIsAppendedWithTheFilesLineEnd) {
-    ScratchFolder::Write(ini, "[MRU]\r\nDatei1=/a.auvo"); // no line end at the very end
+    TempFolder::WriteText(ini, "[MRU]\r\nDatei1=/a.auvo"); // no line end at the very end
     ASSERT_TRUE(WriteString("AUVO", "NORMALNULL", "-10000", ini));
-    EXPECT_EQ(ScratchFolder::Read(ini),
+    EXPECT_EQ(TempFolder::ReadText(ini),
               "[MRU]\r\nDatei1=/a.auvo\r\n[AUVO]\r\nNORMALNULL=-10000\r\n");
 }
 
 TEST_F(PrivateProfileTest, FirstWriteCreatesFileAndMissingFolders) {
     const std::string nested = dir.File("config/AUVO/AUVO.ini");
     ASSERT_TRUE(WriteString("AUVO", "NORMALNULL", "-10000", nested));
-    EXPECT_EQ(ScratchFolder::Read(nested), "[AUVO]\nNORMALNULL=-10000\n");
+    EXPECT_EQ(TempFolder::ReadText(nested), "[AUVO]\nNORMALNULL=-10000\n");
     EXPECT_EQ(ReadString("AUVO", "NORMALNULL", "", 64, nested), "-10000");
 }
 
 TEST_F(PrivateProfileTest, DeleteSectionRemovesOnlyThatSection) {
-    ScratchFolder::Write(ini, "[MRU]\nDatei1=/a\nDatei2=/b\n\n[AUVO]\nDEBUG=0\n");
+    TempFolder::WriteText(ini, "[MRU]\nDatei1=/a\nDatei2=/b\n\n[AUVO]\nDEBUG=0\n");
     ASSERT_TRUE(DeleteSection("mru", ini));
-    EXPECT_EQ(ScratchFolder::Read(ini), "[AUVO]\nDEBUG=0\n");
+    EXPECT_EQ(TempFolder::ReadText(ini), "[AUVO]\nDEBUG=0\n");
 
     EXPECT_TRUE(DeleteSection("Fehlt", ini));
     const std::string missing = dir.File("nie.ini");
@@ -95,14 +95,14 @@ TEST_F(PrivateProfileTest, DeleteSectionRemovesOnlyThatSection) {
 }
 
 TEST_F(PrivateProfileTest, DeleteKeyRemovesOnlyItsLine) {
-    ScratchFolder::Write(ini, "[AUVO]\nA=1\nB=2\n");
+    TempFolder::WriteText(ini, "[AUVO]\nA=1\nB=2\n");
     ASSERT_TRUE(DeleteKey("AUVO", "a", ini));
-    EXPECT_EQ(ScratchFolder::Read(ini), "[AUVO]\nB=2\n");
+    EXPECT_EQ(TempFolder::ReadText(ini), "[AUVO]\nB=2\n");
 }
 
 TEST_F(PrivateProfileTest, UnstorableNamesAndValuesAreRefusedAndLeaveTheFile) {
     const std::string before = "[AUVO]\nPfad=/alt\n";
-    ScratchFolder::Write(ini, before);
+    TempFolder::WriteText(ini, before);
     EXPECT_FALSE(WriteString("AUVO", "Pfad", "/neu\n[MRU]", ini));
     EXPECT_FALSE(WriteString("AUVO", "Pfad", "/neu\r", ini));
     EXPECT_FALSE(WriteString("AUVO", "A=B", "1", ini));
@@ -110,18 +110,18 @@ TEST_F(PrivateProfileTest, UnstorableNamesAndValuesAreRefusedAndLeaveTheFile) {
     EXPECT_FALSE(WriteString("A]B", "Pfad", "1", ini));
     EXPECT_FALSE(WriteString("", "Pfad", "1", ini));
     EXPECT_FALSE(WriteString("AUVO", "Pfad", "1", ""));
-    EXPECT_EQ(ScratchFolder::Read(ini), before);
+    EXPECT_EQ(TempFolder::ReadText(ini), before);
 }
 
 TEST_F(PrivateProfileTest, WriteThatCannotCreateItsFolderFails) {
-    ScratchFolder::Write(dir.File("datei"), "x");
+    TempFolder::WriteText(dir.File("datei"), "x");
     EXPECT_FALSE(WriteString("AUVO", "DEBUG", "1", dir.File("datei/AUVO.ini")));
-    EXPECT_EQ(ScratchFolder::Read(dir.File("datei")), "x");
+    EXPECT_EQ(TempFolder::ReadText(dir.File("datei")), "x");
 }
 
 TEST_F(PrivateProfileTest, FullDiskLeavesTheOldFile) {
     const std::string before = "[AUVO]\nNORMALNULL=-2500\n";
-    ScratchFolder::Write(ini, before);
+    TempFolder::WriteText(ini, before);
     // A file size limit makes the write fail the way a full disk does.
     struct rlimit old {};
     ::getrlimit(RLIMIT_FSIZE, &old);
@@ -134,7 +134,7 @@ TEST_F(PrivateProfileTest, FullDiskLeavesTheOldFile) {
     std::signal(SIGXFSZ, oldHandler);
 
     EXPECT_FALSE(written);
-    EXPECT_EQ(ScratchFolder::Read(ini), before);
+    EXPECT_EQ(TempFolder::ReadText(ini), before);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
                             std::filesystem::directory_iterator()),
               1);
@@ -142,12 +142,12 @@ TEST_F(PrivateProfileTest, FullDiskLeavesTheOldFile) {
 
 TEST_F(PrivateProfileTest, WriteLeavesNoTemporaryFilesAndFollowsLinks) {
     const std::string target = dir.File("echt.ini");
-    ScratchFolder::Write(target, "[AUVO]\nDEBUG=0\n");
+    TempFolder::WriteText(target, "[AUVO]\nDEBUG=0\n");
     std::filesystem::create_symlink(target, ini);
     ASSERT_TRUE(WriteString("AUVO", "DEBUG", "10", ini));
 
     EXPECT_TRUE(std::filesystem::is_symlink(ini));
-    EXPECT_EQ(ScratchFolder::Read(target), "[AUVO]\nDEBUG=10\n");
+    EXPECT_EQ(TempFolder::ReadText(target), "[AUVO]\nDEBUG=10\n");
     int files = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
         ++files;
@@ -156,10 +156,10 @@ TEST_F(PrivateProfileTest, WriteLeavesNoTemporaryFilesAndFollowsLinks) {
 }
 
 TEST_F(PrivateProfileTest, FirstOfDuplicateSectionsAndKeysWins) {
-    ScratchFolder::Write(ini, "[AUVO]\nDEBUG=1\nDEBUG=2\n[AUVO]\nDEBUG=3\n");
+    TempFolder::WriteText(ini, "[AUVO]\nDEBUG=1\nDEBUG=2\n[AUVO]\nDEBUG=3\n");
     EXPECT_EQ(ReadString("AUVO", "DEBUG", "", 64, ini), "1");
     ASSERT_TRUE(WriteString("AUVO", "DEBUG", "7", ini));
-    EXPECT_EQ(ScratchFolder::Read(ini), "[AUVO]\nDEBUG=7\nDEBUG=2\n[AUVO]\nDEBUG=3\n");
+    EXPECT_EQ(TempFolder::ReadText(ini), "[AUVO]\nDEBUG=7\nDEBUG=2\n[AUVO]\nDEBUG=3\n");
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // test renders frames when it wants, and a reader for the WAV output's files.
 
 #include "platform/sound/Mixer.h"
+#include "platform/sound/SilentAudioOutput.h"
 #include "platform/sound/SoundDevice.h"
 
 #include <cmath>
@@ -15,15 +16,9 @@
 
 namespace soundtest {
 
-class ManualOutput : public IAudioOutput {
-public:
-    bool Start(Mixer& /*mixer*/) override { return true; }
-    void Stop() override {}
-};
-
 inline SoundDevice* CreateManualDevice() {
     SoundDevice* device = nullptr;
-    SoundDevice::Create(std::make_unique<ManualOutput>(), &device);
+    SoundDevice::Create(std::make_unique<SilentAudioOutput>(), &device);
     return device;
 }
 

@@ -1,7 +1,7 @@
 #include "CountingAllocator.h"
 #include "core/app/CAUVOApp.h"
 #include "core/document/CAUVODoc.h"
-#include "platform/document/TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -76,8 +76,8 @@ protected:
     // Peak growth of memory while a fresh document opens the bytes as a file.
     std::size_t GrowthOfOpening(const std::vector<std::uint8_t>& bytes, bool expectSuccess) {
         EXPECT_LE(bytes.size(), kFileLimit);
-        const std::string path = folder.Path("crafted.auvo");
-        TempFolder::Write(path, bytes);
+        const std::string path = folder.File("crafted.auvo");
+        TempFolder::WriteBytes(path, bytes);
         CAUVODoc doc;
         const std::size_t before = CountingAllocator::Current();
         CountingAllocator::ResetPeak();

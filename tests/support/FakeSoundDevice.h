@@ -1,5 +1,6 @@
 #pragma once
-// A sound device that records what the tones do with their buffers, and can refuse buffers.
+// A sound device without mixer or output: its buffers only remember what they were told and
+// count the calls, and the device can refuse buffers. Single-threaded.
 
 #include "platform/sound/DirectSound.h"
 
@@ -8,9 +9,9 @@
 
 class FakeSoundDevice;
 
-class FakeBuffer : public IDirectSoundBuffer {
+class FakeSoundBuffer : public IDirectSoundBuffer {
 public:
-    FakeBuffer(FakeSoundDevice& device, const DSBUFFERDESC& desc);
+    FakeSoundBuffer(FakeSoundDevice& device, const DSBUFFERDESC& desc);
 
     HRESULT GetCaps(DSBCAPS* caps) override;
     HRESULT GetFormat(WAVEFORMATEX* format, DWORD sizeAllocated, DWORD* sizeWritten) override;
@@ -28,6 +29,8 @@ public:
     HRESULT Restore() override { return DS_OK; }
     DWORD Release() override;
 
+    const std::vector<std::uint8_t>& Data() const { return m_data; }
+
     LONG m_volume = 0;
     LONG m_pan = 0;
     bool m_playing = false;
@@ -36,7 +39,7 @@ public:
     int m_stopCalls = 0;
 
 private:
-    ~FakeBuffer() override;
+    ~FakeSoundBuffer() override;
 
     FakeSoundDevice& m_device;
     WAVEFORMATEX m_format;
@@ -45,17 +48,24 @@ private:
 
 class FakeSoundDevice : public IDirectSound {
 public:
+    FakeSoundDevice() = default;
+    FakeSoundDevice(const FakeSoundDevice&) = delete;
+    FakeSoundDevice& operator=(const FakeSoundDevice&) = delete;
+    // Frees the buffers nobody released, so a test that checks for leaks must look before.
+    ~FakeSoundDevice() override;
+
     HRESULT CreateSoundBuffer(const DSBUFFERDESC* desc, IDirectSoundBuffer** buffer,
                               void* outer) override;
     HRESULT SetCooperativeLevel(HWND, DWORD) override { return DS_OK; }
     DWORD Release() override { return 0; }
-    ~FakeSoundDevice() override = default;
 
-    // The buffer a tone holds now (the newest one it was given).
-    FakeBuffer* Newest() const { return m_live.empty() ? nullptr : m_live.back(); }
+    // The buffer handed out last among those still alive.
+    FakeSoundBuffer* Newest() const { return m_live.empty() ? nullptr : m_live.back(); }
+    int LiveBuffers() const { return static_cast<int>(m_live.size()); }
+    int PlayingBuffers() const;
 
-    std::vector<FakeBuffer*> m_live;
+    std::vector<FakeSoundBuffer*> m_live;
     int m_created = 0;
-    // Buffer creations still allowed; negative means no limit.
+    // Buffer creations still allowed; negative means no limit, 0 refuses every buffer.
     int m_allow = -1;
 };
