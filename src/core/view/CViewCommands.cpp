@@ -7,16 +7,16 @@
 
 bool CViewCommands::Handles(int id) {
     switch (id) {
-    case idComment:
-    case idTogether:
-    case idHearingTest:
-    case idTinnitus:
-    case idPlayTones:
-    case idNewTone:
-    case idDeleteTone:
-    case idToneProperties:
-    case idLogarithmic:
-    case idNormalCurve:
+    case ID_KOMMENTAR:
+    case ID_ZUSAMMEN:
+    case ID_VIEW_HOERTEST:
+    case ID_VIEW_TINNITUS:
+    case ID_TINNITUS_HOEREN:
+    case ID_TINNITUS_NEU:
+    case ID_TINNITUS_LOESCHEN:
+    case ID_TINNITUS_EIGENSCHAFTEN:
+    case ID_LOGDARST:
+    case ID_NORMALKURVE:
         return true;
     default:
         return false;
@@ -25,15 +25,15 @@ bool CViewCommands::Handles(int id) {
 
 bool* CViewCommands::Flag(int id) const {
     switch (id) {
-    case idTogether:
+    case ID_ZUSAMMEN:
         return &m_view.m_bZusammen;
-    case idHearingTest:
+    case ID_VIEW_HOERTEST:
         return &m_view.m_bShowHTD;
-    case idTinnitus:
+    case ID_VIEW_TINNITUS:
         return &m_view.m_bShowTTD;
-    case idLogarithmic:
+    case ID_LOGDARST:
         return &m_view.m_bLogDarst;
-    case idNormalCurve:
+    case ID_NORMALKURVE:
         return &m_view.m_bNormalkurve;
     default:
         return nullptr;
@@ -43,13 +43,13 @@ bool* CViewCommands::Flag(int id) const {
 bool CViewCommands::IsEnabled(int id) const {
     const CAUVODoc* doc = m_view.GetDocument();
     switch (id) {
-    case idPlayTones:
+    case ID_TINNITUS_HOEREN:
         return m_view.m_bShowTTD && doc != nullptr &&
                (doc->m_TinnitusDaten.GetCount(0) > 0 || doc->m_TinnitusDaten.GetCount(1) > 0);
-    case idNewTone:
+    case ID_TINNITUS_NEU:
         return m_view.m_bShowTTD && !m_view.m_bZusammen;
-    case idDeleteTone:
-    case idToneProperties:
+    case ID_TINNITUS_LOESCHEN:
+    case ID_TINNITUS_EIGENSCHAFTEN:
         return m_view.m_bShowTTD && m_view.GetSelectedTone() != nullptr;
     default:
         return Handles(id);
@@ -57,7 +57,7 @@ bool CViewCommands::IsEnabled(int id) const {
 }
 
 bool CViewCommands::IsChecked(int id) const {
-    if (id == idPlayTones) {
+    if (id == ID_TINNITUS_HOEREN) {
         const CAUVODoc* doc = m_view.GetDocument();
         return doc != nullptr && doc->m_TinnitusDaten.m_nPlayMode != CTinnitusDaten::playNone;
     }
@@ -75,19 +75,19 @@ bool CViewCommands::Execute(int id) {
     }
     CAUVODoc* doc = m_view.GetDocument();
     switch (id) {
-    case idPlayTones:
+    case ID_TINNITUS_HOEREN:
         if (doc->m_TinnitusDaten.m_nPlayMode != CTinnitusDaten::playNone)
             doc->m_TinnitusDaten.StopAll();
         else
             doc->m_TinnitusDaten.PlayAll(CTinnitusDaten::playBoth);
         return true;
-    case idNewTone:
+    case ID_TINNITUS_NEU:
         if (doc != nullptr && doc->m_TinnitusDaten.m_nPlayMode == CTinnitusDaten::playNone)
             doc->m_TinnitusDaten.PlayAll(CTinnitusDaten::playBoth);
         if (m_view.GetWindow() != nullptr)
             m_view.GetWindow()->SetCurrentTool(1);
         return true;
-    case idDeleteTone:
+    case ID_TINNITUS_LOESCHEN:
         DeleteSelectedTone();
         return true;
     default:

@@ -1,9 +1,9 @@
 #include "gui/app/CMainFrame.h"
 
+#include "core/app/CommandIds.h"
 #include "core/app/StringTable.h"
 #include "gui/app/CAboutDialog.h"
 #include "gui/app/CToolbarIcons.h"
-#include "gui/platform/CommandIds.h"
 
 #include <QCloseEvent>
 #include <QLabel>

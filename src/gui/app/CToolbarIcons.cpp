@@ -1,6 +1,6 @@
 #include "gui/app/CToolbarIcons.h"
 
-#include "gui/platform/CommandIds.h"
+#include "core/app/CommandIds.h"
 
 #include <QPainter>
 #include <QPainterPath>

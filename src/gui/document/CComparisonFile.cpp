@@ -1,11 +1,11 @@
 #include "gui/document/CComparisonFile.h"
 
 #include "core/app/CAUVOApp.h"
+#include "core/app/CommandIds.h"
 #include "core/document/CAUVODoc.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/document/CDocManager.h"
 #include "gui/document/IDocumentDialogs.h"
-#include "gui/platform/CommandIds.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,12 +1,12 @@
 #include "gui/document/CDocManager.h"
 
 #include "core/app/CAUVOApp.h"
+#include "core/app/CommandIds.h"
 #include "core/app/StringTable.h"
 #include "core/document/CAUVODoc.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/document/CRecentFileMenu.h"
 #include "gui/document/IDocumentDialogs.h"
-#include "gui/platform/CommandIds.h"
 
 namespace {
 constexpr unsigned kAskToSave = 61013;

@@ -1,15 +1,11 @@
 #include "gui/document/CRecentFileMenu.h"
 
 #include "core/app/CRecentFileList.h"
+#include "core/app/CommandIds.h"
 #include "core/app/StringTable.h"
 
 #include <QAction>
 #include <QMenu>
-
-namespace {
-// The prompts of the entries have the ids of the framework's recent-file commands.
-constexpr unsigned kFirstEntryId = 57616;
-} // namespace
 
 CRecentFileMenu::CRecentFileMenu(QMenu& menu, QAction& placeholder, const CRecentFileList& list,
                                  std::function<void(int)> onOpen, QObject* parent)
@@ -39,7 +35,8 @@ void CRecentFileMenu::Rebuild() {
         auto* action =
             new QAction(EntryText(i, QString::fromStdString(m_list.DisplayName(i))), this);
         action->setToolTip(QString::fromStdString(m_list.Entries()[static_cast<size_t>(i)]));
-        action->setStatusTip(QString::fromStdString(StringTable::Load(kFirstEntryId + i)));
+        action->setStatusTip(QString::fromStdString(
+            StringTable::Load(static_cast<unsigned>(ID_FILE_MRU_FILE1 + i))));
         connect(action, &QAction::triggered, this, [this, i] {
             if (m_onOpen)
                 m_onOpen(i);

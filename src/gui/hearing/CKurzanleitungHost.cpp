@@ -1,9 +1,9 @@
 #include "gui/hearing/CKurzanleitungHost.h"
 
 #include "core/app/CBaseApp.h"
+#include "core/app/CommandIds.h"
 #include "gui/hearing/CKurzanleitungDialog.h"
 #include "gui/platform/CCommandTable.h"
-#include "gui/platform/CommandIds.h"
 
 #include <QWidget>
 

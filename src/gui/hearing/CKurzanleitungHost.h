@@ -1,6 +1,6 @@
 #pragma once
 // The main window's one short-guide window: made at the first request, shown again with a
-// new text by every later one, destroyed with the main window. Command 32773 and a start
+// new text by every later one, destroyed with the main window. ID_KURZANLEITUNG and a start
 // without calibration show the general guide; the "&Hilfe" buttons of the tone dialogs show
 // their own texts through Of(...).ShowKurzanleitung.
 
@@ -22,7 +22,7 @@ public:
     explicit CKurzanleitungHost(QWidget& mainWindow);
     ~CKurzanleitungHost() override;
 
-    // Joins a new main window: command 32773, and the guide at once when the calibration
+    // Joins a new main window: ID_KURZANLEITUNG, and the guide at once when the calibration
     // level is kUncalibrated or lower.
     static CKurzanleitungHost* Install(QWidget& mainWindow, CCommandTable& commands,
                                        long normalNull);

@@ -18,10 +18,10 @@ public:
 
     QPrinter& Printer();
 
-    void OnFilePrint();        // 57607: print dialog, then print
-    void OnFilePrintDirect();  // 57608: current printer, no dialog
-    void OnFilePrintPreview(); // 57609
-    void OnFilePrintSetup();   // 57606
+    void OnFilePrint();        // ID_FILE_PRINT: print dialog, then print
+    void OnFilePrintDirect();  // ID_FILE_PRINT_DIRECT: current printer, no dialog
+    void OnFilePrintPreview(); // ID_FILE_PRINT_PREVIEW
+    void OnFilePrintSetup();   // ID_FILE_PRINT_SETUP
 
     // Draws page 1 on the printer; false (and the user told) when the job did not start.
     bool PrintOn(QPrinter& printer);

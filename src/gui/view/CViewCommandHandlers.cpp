@@ -1,9 +1,10 @@
 #include "gui/view/CViewCommandHandlers.h"
 
+#include "core/app/CommandIds.h"
+#include "core/app/StringTable.h"
 #include "core/document/CAUVODoc.h"
 #include "gui/hearing/CKommentarDialog.h"
 #include "gui/platform/CCommandTable.h"
-#include "gui/platform/CommandIds.h"
 #include "gui/view/CAUVOViewWidget.h"
 #include "gui/view/CPagePrinter.h"
 
@@ -19,13 +20,14 @@ CViewCommandHandlers::CViewCommandHandlers(CAUVOViewWidget& view, CCommandTable&
                         [this](CCmdUI& ui) { ui.Enable(m_view.Document() != nullptr); });
 
     // Direct printing has no menu entry; it still is a command of the window.
-    if (m_commands.Action(kPrintDirect) == nullptr)
-        m_commands.Add(kPrintDirect, QStringLiteral("Direkt drucken"));
+    if (m_commands.Action(ID_FILE_PRINT_DIRECT) == nullptr)
+        m_commands.Add(ID_FILE_PRINT_DIRECT, CCommandTable::TooltipOf(
+                           QString::fromStdString(StringTable::Load(ID_FILE_PRINT_DIRECT)))));
     const auto hasDocument = [this](CCmdUI& ui) { ui.Enable(m_view.Document() != nullptr); };
     m_commands.OnCommand(ID_FILE_PRINT, this, [this] { m_pPrinter->OnFilePrint(); });
     m_commands.OnUpdate(ID_FILE_PRINT, this, hasDocument);
-    m_commands.OnCommand(kPrintDirect, this, [this] { m_pPrinter->OnFilePrintDirect(); });
-    m_commands.OnUpdate(kPrintDirect, this, hasDocument);
+    m_commands.OnCommand(ID_FILE_PRINT_DIRECT, this, [this] { m_pPrinter->OnFilePrintDirect(); });
+    m_commands.OnUpdate(ID_FILE_PRINT_DIRECT, this, hasDocument);
     m_commands.OnCommand(ID_FILE_PRINT_PREVIEW, this, [this] { m_pPrinter->OnFilePrintPreview(); });
     m_commands.OnUpdate(ID_FILE_PRINT_PREVIEW, this, hasDocument);
     m_commands.OnCommand(ID_FILE_PRINT_SETUP, this, [this] { m_pPrinter->OnFilePrintSetup(); });

@@ -13,14 +13,13 @@ class CPagePrinter;
 class CViewCommandHandlers : public QObject {
     Q_OBJECT
 public:
-    static constexpr int kPrintDirect = 57608;
-
     // Lives as long as the view widget; its handlers go with it.
     CViewCommandHandlers(CAUVOViewWidget& view, CCommandTable& commands);
 
     CPagePrinter& Printer() { return *m_pPrinter; }
 
-    // 32772: the comment dialog on the document's comment; OK hands the text to the document.
+    // ID_KOMMENTAR: the comment dialog on the document's comment; OK hands the text to the
+    // document.
     void OnKommentar();
 
 private:

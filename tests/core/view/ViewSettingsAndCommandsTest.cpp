@@ -52,7 +52,8 @@ TEST_F(ViewTest, DestroyWritesTheThreeDisplayFlags) {
 
 TEST_F(ViewTest, DisplayTogglesAreCheckedAndRepaint) {
     CViewCommands commands(m_view);
-    const int toggles[] = {32778, 32779, 32780, 32786, 32788};
+    const int toggles[] = {ID_ZUSAMMEN, ID_VIEW_HOERTEST, ID_VIEW_TINNITUS, ID_LOGDARST,
+                           ID_NORMALKURVE};
     for (int id : toggles) {
         EXPECT_TRUE(commands.IsEnabled(id)) << id;
         EXPECT_FALSE(commands.IsChecked(id)) << id;
@@ -63,40 +64,40 @@ TEST_F(ViewTest, DisplayTogglesAreCheckedAndRepaint) {
     }
     EXPECT_TRUE(m_view.m_bZusammen && m_view.m_bShowHTD && m_view.m_bShowTTD &&
                 m_view.m_bLogDarst && m_view.m_bNormalkurve);
-    EXPECT_TRUE(commands.IsEnabled(32772));
+    EXPECT_TRUE(commands.IsEnabled(ID_KOMMENTAR));
 }
 
 TEST_F(ViewTest, ToneCommandsFollowDisplayAndSelection) {
     CViewCommands commands(m_view);
-    EXPECT_FALSE(commands.IsEnabled(32781)); // no tones, no tinnitus display
-    EXPECT_FALSE(commands.IsEnabled(32782));
+    EXPECT_FALSE(commands.IsEnabled(ID_TINNITUS_HOEREN)); // no tones, no tinnitus display
+    EXPECT_FALSE(commands.IsEnabled(ID_TINNITUS_NEU));
     m_view.m_bShowTTD = true;
-    EXPECT_FALSE(commands.IsEnabled(32781));
-    EXPECT_TRUE(commands.IsEnabled(32782));
+    EXPECT_FALSE(commands.IsEnabled(ID_TINNITUS_HOEREN));
+    EXPECT_TRUE(commands.IsEnabled(ID_TINNITUS_NEU));
     m_view.m_bZusammen = true;
-    EXPECT_FALSE(commands.IsEnabled(32782));
+    EXPECT_FALSE(commands.IsEnabled(ID_TINNITUS_NEU));
     m_view.m_bZusammen = false;
 
     CSinusTone* tone = AddTone(m_doc, 1, 1000.0, 1000);
-    EXPECT_TRUE(commands.IsEnabled(32781));
-    EXPECT_FALSE(commands.IsChecked(32781));
-    EXPECT_TRUE(commands.Execute(32781));
+    EXPECT_TRUE(commands.IsEnabled(ID_TINNITUS_HOEREN));
+    EXPECT_FALSE(commands.IsChecked(ID_TINNITUS_HOEREN));
+    EXPECT_TRUE(commands.Execute(ID_TINNITUS_HOEREN));
     EXPECT_EQ(m_doc.m_TinnitusDaten.m_nPlayMode, CTinnitusDaten::playBoth);
-    EXPECT_TRUE(commands.IsChecked(32781));
-    EXPECT_TRUE(commands.Execute(32781));
+    EXPECT_TRUE(commands.IsChecked(ID_TINNITUS_HOEREN));
+    EXPECT_TRUE(commands.Execute(ID_TINNITUS_HOEREN));
     EXPECT_EQ(m_doc.m_TinnitusDaten.m_nPlayMode, CTinnitusDaten::playNone);
 
-    EXPECT_TRUE(commands.Execute(32782)); // starts the tones and takes the new-tone tool
+    EXPECT_TRUE(commands.Execute(ID_TINNITUS_NEU)); // starts the tones and takes the new-tone tool
     EXPECT_EQ(m_doc.m_TinnitusDaten.m_nPlayMode, CTinnitusDaten::playBoth);
     EXPECT_EQ(m_window.tool, 1);
 
-    EXPECT_FALSE(commands.IsEnabled(32783));
-    EXPECT_FALSE(commands.IsEnabled(32785));
+    EXPECT_FALSE(commands.IsEnabled(ID_TINNITUS_LOESCHEN));
+    EXPECT_FALSE(commands.IsEnabled(ID_TINNITUS_EIGENSCHAFTEN));
     m_view.SetSelectedTone(tone, 1);
-    EXPECT_TRUE(commands.IsEnabled(32783));
-    EXPECT_TRUE(commands.IsEnabled(32785));
+    EXPECT_TRUE(commands.IsEnabled(ID_TINNITUS_LOESCHEN));
+    EXPECT_TRUE(commands.IsEnabled(ID_TINNITUS_EIGENSCHAFTEN));
     m_view.m_bShowTTD = false;
-    EXPECT_FALSE(commands.IsEnabled(32783));
+    EXPECT_FALSE(commands.IsEnabled(ID_TINNITUS_LOESCHEN));
 }
 
 TEST_F(ViewTest, DeletingTheLastSelectedToneStopsPlaying) {
@@ -111,7 +112,7 @@ TEST_F(ViewTest, DeletingTheLastSelectedToneStopsPlaying) {
 
     m_view.SetSelectedTone(right, 1);
     m_window.invalidated.clear();
-    EXPECT_TRUE(commands.Execute(32783));
+    EXPECT_TRUE(commands.Execute(ID_TINNITUS_LOESCHEN));
     EXPECT_TRUE(m_doc.IsModified());
     EXPECT_EQ(m_doc.m_TinnitusDaten.GetCount(1), 0);
     EXPECT_EQ(m_view.GetSelectedTone(), nullptr);
@@ -125,7 +126,7 @@ TEST_F(ViewTest, DeletingTheLastSelectedToneStopsPlaying) {
     EXPECT_EQ(m_doc.m_TinnitusDaten.m_nPlayMode, CTinnitusDaten::playNone);
 
     commands.DeleteSelectedTone(); // nothing selected: nothing happens
-    EXPECT_FALSE(commands.Execute(32783));
+    EXPECT_FALSE(commands.Execute(ID_TINNITUS_LOESCHEN));
 }
 
 TEST_F(ViewTest, ASelectedToneTheDocumentNoLongerHoldsIsNoSelection) {
@@ -140,8 +141,8 @@ TEST_F(ViewTest, ASelectedToneTheDocumentNoLongerHoldsIsNoSelection) {
     int side = 0;
     EXPECT_EQ(m_view.GetSelectedTone(&side), nullptr);
     EXPECT_EQ(side, 3);
-    EXPECT_FALSE(commands.IsEnabled(32783));
-    EXPECT_FALSE(commands.Execute(32783));
+    EXPECT_FALSE(commands.IsEnabled(ID_TINNITUS_LOESCHEN));
+    EXPECT_FALSE(commands.Execute(ID_TINNITUS_LOESCHEN));
 
     // Tones made afterwards (one may well take the old address) are never drawn black, and
     // the delete command leaves them alone.

@@ -1,9 +1,9 @@
+#include "core/app/CommandIds.h"
 #include "gui/app/CAboutDialog.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CQtAppFramework.h"
 #include "gui/app/GermanTranslations.h"
 #include "gui/platform/CQtMessageBoxService.h"
-#include "gui/platform/CommandIds.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

@@ -1,6 +1,6 @@
 #include "DocumentGuiFixture.h"
 
-#include "gui/platform/CommandIds.h"
+#include "core/app/CommandIds.h"
 
 #include <QAction>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "DocumentGuiFixture.h"
 
+#include "core/app/CommandIds.h"
 #include "gui/document/CRecentFileMenu.h"
-#include "gui/platform/CommandIds.h"
 
 #include <QAction>
 #include <QFile>

@@ -1,7 +1,7 @@
+#include "core/app/CommandIds.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/hearing/CKurzanleitungDialog.h"
 #include "gui/hearing/CKurzanleitungHost.h"
-#include "gui/platform/CommandIds.h"
 
 #include <QMenu>
 #include <QPointer>

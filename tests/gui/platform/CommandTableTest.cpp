@@ -1,3 +1,4 @@
+#include "core/app/CommandIds.h"
 #include "gui/platform/CCommandTable.h"
 
 #include <QAction>
@@ -9,8 +10,8 @@
 #include <memory>
 
 namespace {
-constexpr int kCmd = 32771;
-constexpr int kOther = 32772;
+constexpr int kCmd = ID_HOERTEST_STARTEN;
+constexpr int kOther = ID_KOMMENTAR;
 
 class CommandTable : public testing::Test {
 protected:

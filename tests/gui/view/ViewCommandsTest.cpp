@@ -1,9 +1,9 @@
 #include "ViewGuiTestSupport.h"
 
+#include "core/app/CommandIds.h"
 #include "core/sound/CSinusTone.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/hearing/CKommentarDialog.h"
-#include "gui/platform/CommandIds.h"
 #include "gui/view/CAUVOViewWidget.h"
 #include "gui/view/CPagePrinter.h"
 #include "gui/view/CViewCommandHandlers.h"
@@ -156,8 +156,8 @@ TEST_F(ViewCommandsTest, DirectPrintingDrawsOnePageOnTheCurrentPrinter) {
     const CRect onScreen = view->View().m_rectRechts;
     ASSERT_FALSE(onScreen.IsRectEmpty());
 
-    ASSERT_NE(frame.Action(CViewCommandHandlers::kPrintDirect), nullptr);
-    ASSERT_TRUE(frame.Commands().Execute(CViewCommandHandlers::kPrintDirect));
+    ASSERT_NE(frame.Action(ID_FILE_PRINT_DIRECT), nullptr);
+    ASSERT_TRUE(frame.Commands().Execute(ID_FILE_PRINT_DIRECT));
     EXPECT_EQ(printer.PagesDrawn(), 1);
     // The mouse tools find the diagrams where the screen shows them again.
     EXPECT_EQ(view->View().m_rectRechts, onScreen);

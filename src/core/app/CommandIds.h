@@ -1,6 +1,7 @@
 #pragma once
-// Command ids of menu 128, toolbar 128 and the accelerators. The prompts and tooltips
-// are the string-table texts with the same ids.
+// Command ids of menu 128, toolbar 128 and the accelerators: the one list for the view's
+// commands, the GUI's command table and the tests. The prompts and tooltips are the
+// string-table texts with the same ids. Standard C++ only, so the model can use it.
 
 enum CommandId : int {
     // Framework commands.
@@ -10,6 +11,7 @@ enum CommandId : int {
     ID_FILE_SAVE_AS = 57604,
     ID_FILE_PRINT_SETUP = 57606,
     ID_FILE_PRINT = 57607,
+    ID_FILE_PRINT_DIRECT = 57608, // no menu entry; current printer, no dialog
     ID_FILE_PRINT_PREVIEW = 57609,
     ID_FILE_MRU_FILE1 = 57616, // up to ID_FILE_MRU_FILE1 + 3
     ID_APP_ABOUT = 57664,
