@@ -21,8 +21,8 @@ CViewCommandHandlers::CViewCommandHandlers(CAUVOViewWidget& view, CCommandTable&
 
     // Direct printing has no menu entry; it still is a command of the window.
     if (m_commands.Action(ID_FILE_PRINT_DIRECT) == nullptr)
-        m_commands.Add(ID_FILE_PRINT_DIRECT, CCommandTable::TooltipOf(
-                           QString::fromStdString(StringTable::Load(ID_FILE_PRINT_DIRECT)))));
+        m_commands.Add(ID_FILE_PRINT_DIRECT, CCommandTable::TooltipOf(QString::fromStdString(
+                                                 StringTable::Load(ID_FILE_PRINT_DIRECT))));
     const auto hasDocument = [this](CCmdUI& ui) { ui.Enable(m_view.Document() != nullptr); };
     m_commands.OnCommand(ID_FILE_PRINT, this, [this] { m_pPrinter->OnFilePrint(); });
     m_commands.OnUpdate(ID_FILE_PRINT, this, hasDocument);
