@@ -9,9 +9,9 @@
 #include <algorithm>
 
 SoundBuffer::SoundBuffer(SoundDevice& device, int voice, DWORD flags, const WAVEFORMATEX& format,
-                         DWORD bytes)
+                         DWORD bytes, bool replaces)
     : m_device(device), m_mixer(device.GetMixer()), m_voice(voice), m_flags(flags),
-      m_format(format), m_bytes(bytes), m_samples(bytes / 2) {
+      m_format(format), m_bytes(bytes), m_samples(bytes / 2), m_silentUntilVolume(replaces) {
     SendGains();
 }
 
@@ -68,6 +68,7 @@ HRESULT SoundBuffer::SetFormat(const WAVEFORMATEX* /*format*/) {
 
 HRESULT SoundBuffer::SetVolume(LONG volume) {
     m_volume = volume;
+    m_silentUntilVolume = false;
     SendGains();
     return DS_OK;
 }
@@ -79,7 +80,7 @@ HRESULT SoundBuffer::SetPan(LONG pan) {
 }
 
 void SoundBuffer::SendGains() {
-    const float volume = MixerGain::FromVolume(m_volume);
+    const float volume = m_silentUntilVolume ? 0.0f : MixerGain::FromVolume(m_volume);
     m_mixer.SetGains(m_voice, volume * MixerGain::PanLeft(m_pan),
                      volume * MixerGain::PanRight(m_pan));
 }
@@ -162,6 +163,7 @@ DWORD SoundBuffer::Release() {
     if (refs == 0) {
         m_mixer.RemoveVoice(m_voice);
         SoundDevice& device = m_device;
+        device.NoteReleased();
         delete this;
         device.Release();
     }

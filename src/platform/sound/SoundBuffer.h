@@ -2,6 +2,9 @@
 // A looping secondary buffer: mono 16-bit samples, volume and pan, played by the mixer.
 // Lock hands out the buffer's own memory; Unlock publishes a copy to the audio thread.
 // What GetStatus, GetVolume and GetPan read back changes at once; the sound follows ramped.
+// A buffer that replaces a released one reads back volume 0 like any new buffer, but stays
+// silent until its volume is set: the output never hears a full level the caller did not set
+// between a tone's new samples and its level.
 
 #include "platform/sound/DirectSound.h"
 
@@ -14,7 +17,7 @@ class SoundDevice;
 class SoundBuffer : public IDirectSoundBuffer {
 public:
     SoundBuffer(SoundDevice& device, int voice, DWORD flags, const WAVEFORMATEX& format,
-                DWORD bytes);
+                DWORD bytes, bool replaces = false);
 
     // Flags and byte length; caps->dwSize must be 20.
     HRESULT GetCaps(DSBCAPS* caps) override;
@@ -61,6 +64,7 @@ private:
     bool m_looping = false;
     bool m_lost = false;
     bool m_locked = false;
+    bool m_silentUntilVolume = false;
     std::uint32_t m_endsAtPlay = 0;
     DWORD m_refs = 1;
 };

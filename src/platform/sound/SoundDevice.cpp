@@ -4,6 +4,8 @@
 #include "platform/sound/SoundBuffer.h"
 #include "platform/sound/SoundFaults.h"
 
+#include <utility>
+
 namespace {
 constexpr DWORD kMinBytes = 4;
 constexpr DWORD kMaxBytes = 0x0FFFFFFF;
@@ -81,7 +83,9 @@ HRESULT SoundDevice::CreateSecondary(const DSBUFFERDESC& desc, IDirectSoundBuffe
         return DSERR_OUTOFMEMORY;
     }
     AddRef();
-    *buffer = new SoundBuffer(*this, voice, desc.dwFlags, *format, bytes);
+    // A tone changing its frequency releases its buffer and creates the next one at once.
+    const bool replaces = std::exchange(m_replacing, false);
+    *buffer = new SoundBuffer(*this, voice, desc.dwFlags, *format, bytes, replaces);
     return DS_OK;
 }
 

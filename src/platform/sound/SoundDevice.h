@@ -28,6 +28,8 @@ public:
     // The output the device was created on.
     IAudioOutput& GetOutput() { return *m_output; }
     DWORD GetCooperativeLevel() const { return m_level; }
+    // A secondary buffer was given up; the next one created takes its place.
+    void NoteReleased() { m_replacing = true; }
 
 private:
     explicit SoundDevice(std::unique_ptr<IAudioOutput> output);
@@ -38,4 +40,5 @@ private:
     std::unique_ptr<IAudioOutput> m_output;
     DWORD m_refs = 1;
     DWORD m_level = 0;
+    bool m_replacing = false;
 };

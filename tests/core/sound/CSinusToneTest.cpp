@@ -170,4 +170,34 @@ TEST_F(CSinusToneTest, ToneReachesTheWavOutputAtItsFrequencyLevelAndSide) {
     EXPECT_NEAR(soundtest::Frequency(soundtest::Channel(second, 1)), 1234.5, 0.01);
 }
 
+TEST_F(CSinusToneTest, NewFrequencyIsNeverLouderThanTheLevelSetAfterIt) {
+    const auto path = std::filesystem::temp_directory_path() /
+                      ("auvo-level-" + std::to_string(::getpid()) + ".wav");
+    auto output = std::make_unique<WavFileOutput>(path.string(), WavFileOutput::Mode::OnDemand);
+    WavFileOutput* wav = output.get();
+    SoundDevice* device = nullptr;
+    ASSERT_EQ(SoundDevice::Create(std::move(output), &device), DS_OK);
+    {
+        CSinusTone tone(device, 1000.0);
+        tone.SetVolume(-6000);
+        tone.Play(DSBPLAY_LOOPING);
+        wav->RenderFrames(4410);
+        // The audio thread runs between the new samples and their level.
+        tone.SetFrequency(3000.0);
+        EXPECT_EQ(tone.GetVolume(), 0);
+        wav->RenderFrames(1024);
+        tone.SetVolume(-6000);
+        wav->RenderFrames(4410);
+    }
+    device->Release();
+    const soundtest::WavData data = soundtest::ReadWav(path.string());
+    std::filesystem::remove(path);
+    ASSERT_TRUE(data.ok);
+    ASSERT_EQ(data.samples.size(), 2u * (4410u + 1024u + 4410u));
+    EXPECT_LE(soundtest::Peak(data.samples), 0.001 + 1e-6);
+    // ... and it does sound at that level once set.
+    const std::vector<float> tail(data.samples.end() - 2 * 2000, data.samples.end());
+    EXPECT_GT(soundtest::Peak(tail), 0.00099);
+}
+
 } // namespace
