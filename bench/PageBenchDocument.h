@@ -86,6 +86,10 @@ private:
         }
         void InvalidateRect(const CRect*, bool) override {}
         void SetCurrentTool(int) override {}
+        void SetCapture() override {}
+        void ReleaseCapture() override {}
+        bool HasCapture() const override { return false; }
+        void TrackPopupMenu(const std::vector<IToolView::MenuEntry>&, CPoint) override {}
         int width;
         int height;
     };

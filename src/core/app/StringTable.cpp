@@ -22,6 +22,10 @@ struct Entry {
 //   61011/61012  opening/saving a document failed
 //   61013        question to save changes (%1 = document title)
 //   61014/61015  file %1 could not be opened/saved, %2 = cause
+//   61016        no more tinnitus tones (%1 = the most a list holds)
+//   61017        the sound card refused a tone's buffer
+//   61020/61021  dialog buttons OK and Abbrechen
+//   61022..61026 tone-properties dialog: caption, labels, units
 // 61443, 61702 and 61716 are the framework's own ids for "Unbenannt", the print failure and
 // the length check of dialog fields. Framework command prompts use their command ids
 // (57600..57665, 59392, 59393), as the program's own prompts do (32771..32788); the part
@@ -156,6 +160,15 @@ constexpr Entry kEntries[] = {
     {61013, "Änderungen in %1 speichern?"},
     {61014, "Die Datei %1 konnte nicht geöffnet werden.\n%2"},
     {61015, "Die Datei %1 konnte nicht gespeichert werden.\n%2"},
+    {61016, "(1007) Es können nicht mehr als %1 Tinnitus-Töne gesetzt werden!"},
+    {61017, "(1008) Die Soundkarte konnte keinen Puffer für den Ton bereitstellen!"},
+    {61020, "&OK"},
+    {61021, "&Abbrechen"},
+    {61022, "Tinnitus-Ton Eigenschaften"},
+    {61023, "Frequenz"},
+    {61024, "Lautstärke"},
+    {61025, "Hz"},
+    {61026, "dB über Eichwert"},
     {61443, "Unbenannt"},
     {61702, "Der Druckauftrag konnte nicht gestartet werden."},
     {61716, "Geben Sie bitte nicht mehr als %1 Zeichen ein."},

@@ -23,6 +23,19 @@ inline constexpr unsigned kFileNotSaved = 61015;  // %1 = path, %2 = cause
 inline constexpr unsigned kUntitled = 61443;      // "Unbenannt"
 inline constexpr unsigned kPrintFailed = 61702;
 inline constexpr unsigned kTooManyCharacters = 61716; // %1 = the maximum
+inline constexpr unsigned kBadFrequency = 151;
+inline constexpr unsigned kBadLevel = 152;
+inline constexpr unsigned kMenuDelete = 153;
+inline constexpr unsigned kMenuProperties = 154;
+inline constexpr unsigned kTooManyTones = 61016; // %1 = the most tones a list holds
+inline constexpr unsigned kNoSoundBuffer = 61017;
+inline constexpr unsigned kButtonOk = 61020;
+inline constexpr unsigned kButtonCancel = 61021;
+inline constexpr unsigned kToneDialogTitle = 61022;
+inline constexpr unsigned kToneDialogFrequency = 61023;
+inline constexpr unsigned kToneDialogLevel = 61024;
+inline constexpr unsigned kToneDialogHz = 61025;
+inline constexpr unsigned kToneDialogDb = 61026;
 
 // The text with this id; empty if there is none.
 std::string Load(unsigned id);

@@ -3,6 +3,7 @@
 #include "core/app/CBaseApp.h"
 #include "core/document/CAUVODoc.h"
 #include "core/tinnitus/CTinnitusDaten.h"
+#include "core/tinnitus/CTool.h"
 #include "core/view/CAudiogramPainter.h"
 #include "core/view/CFrequencyScale.h"
 #include "core/view/CLevelScale.h"
@@ -52,8 +53,9 @@ void CAUVOView::OnInitialUpdate() {
         m_pApp->WriteProtocol(
             FormatText("CAUVOView::OnInitialUpdate: MinDB = %d, MaxDB = %d", m_nMinDB, m_nMaxDB),
             0);
+    CTool::Reset();
     if (m_pWindow != nullptr)
-        m_pWindow->SetCurrentTool(0);
+        m_pWindow->SetCurrentTool(CTool::kSelectTool);
     // The document's tones have been replaced.
     m_pSelTone = nullptr;
     m_nSelSide = kNoSide;
@@ -202,4 +204,44 @@ void CAUVOView::InvalidateSide(int side) {
     // y turns downwards on the device; the window wants top above bottom there.
     rect.NormalizeRect();
     m_pWindow->InvalidateRect(&rect, true);
+}
+
+void CAUVOView::SetCapture() {
+    if (m_pWindow != nullptr)
+        m_pWindow->SetCapture();
+}
+
+void CAUVOView::ReleaseCapture() {
+    if (m_pWindow != nullptr)
+        m_pWindow->ReleaseCapture();
+}
+
+bool CAUVOView::HasCapture() const {
+    return m_pWindow != nullptr && m_pWindow->HasCapture();
+}
+
+void CAUVOView::TrackPopupMenu(const std::vector<MenuEntry>& entries, CPoint client) {
+    if (m_pWindow != nullptr)
+        m_pWindow->TrackPopupMenu(entries, client);
+}
+
+CSinusTone* CAUVOView::TToneNear(int side, double frequency) const {
+    return m_pDocument != nullptr ? m_pDocument->TToneNear(side, frequency) : nullptr;
+}
+
+CSinusTone* CAUVOView::CreateTTValue(int side, double frequency, LONG level) {
+    return m_pDocument != nullptr ? m_pDocument->CreateTTValue(side, frequency, level) : nullptr;
+}
+
+LONG CAUVOView::ToRelativeLevel(LONG deviceAtt) const {
+    return m_pDocument != nullptr ? m_pDocument->ToRelativeLevel(deviceAtt) : deviceAtt;
+}
+
+LONG CAUVOView::ToAbsoluteLevel(LONG level) const {
+    return m_pDocument != nullptr ? m_pDocument->ToAbsoluteLevel(level) : level;
+}
+
+void CAUVOView::SetModifiedFlag() {
+    if (m_pDocument != nullptr)
+        m_pDocument->SetModifiedFlag();
 }

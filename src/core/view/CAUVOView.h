@@ -3,6 +3,7 @@
 // the hit rectangles of the tinnitus diagrams, the mapping from window points back to side,
 // frequency and level, and the tone selection. The window itself is IViewWindow.
 
+#include "core/tinnitus/IToolView.h"
 #include "core/view/CDiagramOptions.h"
 #include "platform/dc/CDC.h"
 #include "platform/dc/CRect.h"
@@ -15,7 +16,7 @@ class CBaseApp;
 class CSinusTone;
 class IViewWindow;
 
-class CAUVOView : public IDocumentView {
+class CAUVOView : public IDocumentView, public IToolView {
 public:
     static constexpr int kNoSide = 3;
 
@@ -30,7 +31,7 @@ public:
     // Registers with the document's views; null detaches.
     void SetDocument(CAUVODoc* doc);
     CAUVODoc* GetDocument() const { return m_pDocument; }
-    CBaseApp* GetApp() const { return m_pApp; }
+    CBaseApp* GetApp() const override { return m_pApp; }
 
     // A new or opened document: settings read again, selection tool, no selection.
     void OnInitialUpdate();
@@ -48,13 +49,25 @@ public:
 
     // A client point (pixels) in a tinnitus plot area: side, frequency in Hz and level in mB
     // relative to the calibration. False (outputs untouched) elsewhere.
-    bool ClientToTT(CPoint client, int& side, double& frequency, int& level);
+    bool ClientToTT(CPoint client, int& side, double& frequency, int& level) override;
 
-    void SetSelectedTone(CSinusTone* tone, int side);
+    void SetSelectedTone(CSinusTone* tone, int side) override;
     // None (side 3) once the document no longer holds the selected tone.
-    CSinusTone* GetSelectedTone(int* side = nullptr) const;
+    CSinusTone* GetSelectedTone(int* side = nullptr) const override;
     // Repaints the tinnitus diagram of side 0, or of the right ear for any other side.
-    void InvalidateSide(int side);
+    void InvalidateSide(int side) override;
+
+    // For the mouse tools: the window's capture and pop-up menu, the document's tones.
+    bool IsTogether() const override { return m_bZusammen; }
+    void SetCapture() override;
+    void ReleaseCapture() override;
+    bool HasCapture() const override;
+    void TrackPopupMenu(const std::vector<MenuEntry>& entries, CPoint client) override;
+    CSinusTone* TToneNear(int side, double frequency) const override;
+    CSinusTone* CreateTTValue(int side, double frequency, LONG level) override;
+    LONG ToRelativeLevel(LONG deviceAtt) const override;
+    LONG ToAbsoluteLevel(LONG level) const override;
+    void SetModifiedFlag() override;
     // Repaints the whole client area.
     void InvalidateAll();
 

@@ -1,10 +1,12 @@
 #pragma once
 // What the view model needs of its window; the GUI widget implements it.
 
+#include "core/tinnitus/IToolView.h"
 #include "platform/dc/CDC.h"
 #include "platform/dc/CRect.h"
 
 #include <memory>
+#include <vector>
 
 class IViewWindow {
 public:
@@ -17,4 +19,11 @@ public:
     virtual void InvalidateRect(const CRect* deviceRect, bool erase) = 0;
     // Makes the mouse tool with this number current (0 selection, 1 new tone).
     virtual void SetCurrentTool(int toolNumber) = 0;
+    // The window receives every mouse message until it releases the capture.
+    virtual void SetCapture() = 0;
+    virtual void ReleaseCapture() = 0;
+    virtual bool HasCapture() const = 0;
+    // A pop-up menu at a client point; the chosen entry runs its command.
+    virtual void TrackPopupMenu(const std::vector<IToolView::MenuEntry>& entries,
+                                CPoint client) = 0;
 };

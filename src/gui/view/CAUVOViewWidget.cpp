@@ -1,9 +1,14 @@
 #include "gui/view/CAUVOViewWidget.h"
 
+#include "core/app/CBaseApp.h"
+#include "core/app/StringTable.h"
+#include "core/sound/CSinusTone.h"
+#include "core/tinnitus/CTool.h"
 #include "gui/document/CDocManager.h"
 #include "gui/view/CViewCommandHandlers.h"
 
 #include <QMainWindow>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -117,11 +122,71 @@ void CAUVOViewWidget::paintEvent(QPaintEvent* event) {
     m_view.OnDraw(dc);
 }
 
+int CAUVOViewWidget::CurrentTool() const {
+    return CTool::s_nCurrentTool;
+}
+
+void CAUVOViewWidget::SetCurrentTool(int toolNumber) {
+    CTool::s_nCurrentTool = toolNumber;
+}
+
+void CAUVOViewWidget::TrackPopupMenu(const std::vector<IToolView::MenuEntry>& entries,
+                                     CPoint client) {
+    QMenu menu(this);
+    for (const IToolView::MenuEntry& entry : entries)
+        menu.addAction(QString::fromStdString(StringTable::Load(entry.textId)))
+            ->setData(entry.commandId);
+    const QAction* chosen = menu.exec(mapToGlobal(QPoint(client.x, client.y)));
+    if (chosen != nullptr && m_pCommands != nullptr)
+        m_pCommands->Execute(chosen->data().toInt());
+}
+
 bool CAUVOViewWidget::Forward(MouseMessage message, QMouseEvent* event) {
-    if (!m_mouseHandler)
-        return false;
     const QPoint p = event->position().toPoint();
-    return m_mouseHandler(m_nCurrentTool, message, KeyFlagsOf(*event), CPoint(p.x(), p.y()));
+    const CPoint point(p.x(), p.y());
+    const unsigned flags = KeyFlagsOf(*event);
+    if (m_mouseHandler)
+        return m_mouseHandler(CurrentTool(), message, flags, point);
+    CTool* tool = CTool::FindTool(CurrentTool());
+    if (tool == nullptr)
+        return false;
+    try {
+        switch (message) {
+        case MouseMessage::LButtonDown:
+            tool->OnLButtonDown(m_view, flags, point);
+            break;
+        case MouseMessage::LButtonUp:
+            tool->OnLButtonUp(m_view, flags, point);
+            break;
+        case MouseMessage::RButtonUp:
+            tool->OnRButtonUp(m_view, flags, point);
+            break;
+        case MouseMessage::MouseMove:
+            tool->OnMouseMove(m_view, flags, point);
+            break;
+        }
+    } catch (const CSoundBufferException&) {
+        // A tone placed or dragged without a sound buffer: say so rather than end the program.
+        m_bCapture = false;
+        if (CBaseApp* app = m_view.GetApp())
+            app->ErrorBoxId(StringTable::kNoSoundBuffer);
+    }
+    ShowToolCursor();
+    return true;
+}
+
+void CAUVOViewWidget::ShowToolCursor() {
+    switch (CTool::s_cursor) {
+    case CTool::Cursor::Arrow:
+        setCursor(Qt::ArrowCursor);
+        break;
+    case CTool::Cursor::Cross:
+        setCursor(Qt::CrossCursor);
+        break;
+    case CTool::Cursor::None:
+        unsetCursor();
+        break;
+    }
 }
 
 void CAUVOViewWidget::mousePressEvent(QMouseEvent* event) {
@@ -139,5 +204,9 @@ void CAUVOViewWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CAUVOViewWidget::mouseMoveEvent(QMouseEvent* event) {
+    // A release the window never saw (another window took the mouse) ends the capture, so a
+    // later hover cannot drag a tone.
+    if (m_bCapture && !(event->buttons() & Qt::LeftButton))
+        m_bCapture = false;
     Forward(MouseMessage::MouseMove, event);
 }

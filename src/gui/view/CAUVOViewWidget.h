@@ -1,7 +1,7 @@
 #pragma once
 // The view's window: paints the page on white from the top left corner in the screen's
 // 0.1 mm units (page width = window width, no scrolling), repaints when the document
-// changes, and hands mouse messages to the current mouse tool.
+// changes, hands mouse messages to the current mouse tool and shows the tools' cursor.
 
 #include "core/view/CAUVOView.h"
 #include "core/view/IViewWindow.h"
@@ -45,7 +45,8 @@ public:
     CViewCommandHandlers& RegisterCommands(CCommandTable& commands);
     CViewCommandHandlers* Commands() const { return m_pCommands; }
 
-    int CurrentTool() const { return m_nCurrentTool; }
+    int CurrentTool() const;
+    // Takes the mouse messages instead of the tools (tests).
     void SetMouseHandler(MouseHandler handler) { m_mouseHandler = std::move(handler); }
 
     // The screen as a device: its size in pixels and the window's logical resolution.
@@ -55,7 +56,11 @@ public:
     CRect GetClientRect() const override;
     std::unique_ptr<CDC> CreateClientDC() override;
     void InvalidateRect(const CRect* deviceRect, bool erase) override;
-    void SetCurrentTool(int toolNumber) override { m_nCurrentTool = toolNumber; }
+    void SetCurrentTool(int toolNumber) override;
+    void SetCapture() override { m_bCapture = true; }
+    void ReleaseCapture() override { m_bCapture = false; }
+    bool HasCapture() const override { return m_bCapture; }
+    void TrackPopupMenu(const std::vector<IToolView::MenuEntry>& entries, CPoint client) override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -65,9 +70,10 @@ protected:
 
 private:
     bool Forward(MouseMessage message, QMouseEvent* event);
+    void ShowToolCursor();
 
     CAUVOView m_view;
-    int m_nCurrentTool = 0;
+    bool m_bCapture = false;
     MouseHandler m_mouseHandler;
     CViewCommandHandlers* m_pCommands = nullptr;
 };

@@ -5,6 +5,7 @@
 #include "core/document/CAUVODoc.h"
 #include "gui/hearing/CKommentarDialog.h"
 #include "gui/platform/CCommandTable.h"
+#include "gui/tinnitus/CTonEigenschaftenDialog.h"
 #include "gui/view/CAUVOViewWidget.h"
 #include "gui/view/CPagePrinter.h"
 
@@ -12,8 +13,14 @@ CViewCommandHandlers::CViewCommandHandlers(CAUVOViewWidget& view, CCommandTable&
     : QObject(&view), m_view(view), m_commands(commands), m_viewCommands(view.View()),
       m_pPrinter(new CPagePrinter(view)) {
     for (int id : {ID_ZUSAMMEN, ID_VIEW_HOERTEST, ID_VIEW_TINNITUS, ID_LOGDARST, ID_NORMALKURVE,
-                   ID_TINNITUS_HOEREN})
+                   ID_TINNITUS_HOEREN, ID_TINNITUS_NEU, ID_TINNITUS_LOESCHEN})
         RegisterViewCommand(id);
+
+    m_commands.OnCommand(ID_TINNITUS_EIGENSCHAFTEN, this, [this] { OnTonEigenschaften(); });
+    m_commands.OnUpdate(ID_TINNITUS_EIGENSCHAFTEN, this, [this](CCmdUI& ui) {
+        ui.Enable(m_view.Document() != nullptr &&
+                  m_viewCommands.IsEnabled(ID_TINNITUS_EIGENSCHAFTEN));
+    });
 
     m_commands.OnCommand(ID_KOMMENTAR, this, [this] { OnKommentar(); });
     m_commands.OnUpdate(ID_KOMMENTAR, this,
@@ -53,4 +60,19 @@ void CViewCommandHandlers::OnKommentar() {
     dialog.m_strKommentar = doc->m_strKommentar;
     if (dialog.exec() == QDialog::Accepted)
         doc->SetComment(dialog.m_strKommentar);
+}
+
+void CViewCommandHandlers::OnTonEigenschaften() {
+    CAUVODoc* doc = m_view.Document();
+    int side = CAUVOView::kNoSide;
+    CSinusTone* tone = m_view.View().GetSelectedTone(&side);
+    if (doc == nullptr || tone == nullptr || !m_viewCommands.IsEnabled(ID_TINNITUS_EIGENSCHAFTEN))
+        return;
+    CTonEigenschaftenDialog dialog(&m_view, *tone, *doc);
+    if (dialog.exec() == QDialog::Accepted)
+        m_view.View().InvalidateSide(side);
+}
+
+bool CViewCommandHandlers::Execute(int id) {
+    return m_commands.Execute(id);
 }

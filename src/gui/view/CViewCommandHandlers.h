@@ -1,6 +1,7 @@
 #pragma once
 // The view's menu commands in the main window's command table: the display toggles with
-// their check marks, playing the tinnitus tones, the comment dialog and printing.
+// their check marks, the tinnitus tones (play, new, delete, properties), the comment dialog
+// and printing.
 
 #include "core/view/CViewCommands.h"
 
@@ -21,6 +22,10 @@ public:
     // ID_KOMMENTAR: the comment dialog on the document's comment; OK hands the text to the
     // document.
     void OnKommentar();
+    // 32785: the properties dialog on the selected tone; OK repaints that ear's diagram.
+    void OnTonEigenschaften();
+    // Runs a command of the window as if chosen (the diagram's pop-up menu).
+    bool Execute(int id);
 
 private:
     void RegisterViewCommand(int id);

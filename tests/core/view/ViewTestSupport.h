@@ -24,12 +24,17 @@ public:
     std::unique_ptr<CDC> CreateClientDC() override;
     void InvalidateRect(const CRect* deviceRect, bool erase) override;
     void SetCurrentTool(int toolNumber) override { tool = toolNumber; }
+    void SetCapture() override { captured = true; }
+    void ReleaseCapture() override { captured = false; }
+    bool HasCapture() const override { return captured; }
+    void TrackPopupMenu(const std::vector<IToolView::MenuEntry>&, CPoint) override {}
 
     CRect client{0, 0, 2100, 1500};
     CRecordingDC::Caps caps;
     std::vector<CRect> invalidated; // whole client area recorded as the client rectangle
     std::vector<bool> erased;
     int tool = -1;
+    bool captured = false;
 };
 
 class ViewTest : public ::testing::Test {

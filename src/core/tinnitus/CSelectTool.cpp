@@ -1,0 +1,86 @@
+#include "core/tinnitus/CSelectTool.h"
+
+#include "core/app/CBaseApp.h"
+#include "core/app/CommandIds.h"
+#include "core/app/StringTable.h"
+#include "core/sound/CSinusTone.h"
+#include "core/tinnitus/IToolView.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+void CSelectTool::OnLButtonDown(IToolView& view, unsigned flags, CPoint point) {
+    s_nMoveFlag = 0;
+    int side = 0;
+    double frequency = 0.0;
+    int level = 0;
+    // Together, a diagram holds both ears and a click cannot tell which tone it means.
+    if (!view.IsTogether() && view.ClientToTT(point, side, frequency, level)) {
+        CSinusTone* tone = view.TToneNear(side, frequency);
+        if (tone == nullptr)
+            view.SetSelectedTone(nullptr, 3);
+        else if (tone == view.GetSelectedTone())
+            s_nMoveFlag = kMoving;
+        else
+            view.SetSelectedTone(tone, side);
+    }
+    CTool::OnLButtonDown(view, flags, point);
+}
+
+void CSelectTool::OnLButtonUp(IToolView& view, unsigned flags, CPoint point) {
+    s_nCurrentTool = s_nDefaultTool;
+    s_cursor = Cursor::Arrow;
+    CTool::OnLButtonUp(view, flags, point);
+}
+
+void CSelectTool::OnRButtonUp(IToolView& view, unsigned /*flags*/, CPoint point) {
+    s_cursor = Cursor::Arrow;
+    int side = 0;
+    double frequency = 0.0;
+    int level = 0;
+    if (!view.ClientToTT(point, side, frequency, level))
+        return;
+    CSinusTone* tone = view.TToneNear(side, frequency);
+    if (tone == nullptr)
+        return;
+    view.SetSelectedTone(tone, side);
+    view.TrackPopupMenu({{StringTable::kMenuDelete, ID_TINNITUS_LOESCHEN},
+                         {StringTable::kMenuProperties, ID_TINNITUS_EIGENSCHAFTEN}},
+                        point);
+}
+
+void CSelectTool::OnMouseMove(IToolView& view, unsigned flags, CPoint point) {
+    int selSide = 3;
+    CSinusTone* sel = view.GetSelectedTone(&selSide);
+    int side = 0;
+    double frequency = 0.0;
+    int level = 0;
+    if (view.ClientToTT(point, side, frequency, level)) {
+        if (!view.HasCapture()) {
+            if (s_nCurrentTool == kSelectTool && sel != nullptr && side == selSide &&
+                std::llabs(std::int64_t{view.ToRelativeLevel(sel->GetVolume())} - level) <
+                    kHoverLevelMB &&
+                std::fabs(sel->GetFrequency() - frequency) < kHoverFrequencyHz) {
+                s_cursor = Cursor::Cross;
+                return;
+            }
+        } else if (s_nMoveFlag == kMoving && sel != nullptr && side == selSide) {
+            CBaseApp* app = view.GetApp();
+            if (app != nullptr && app->m_nDebugLevel >= 10) {
+                char line[96];
+                std::snprintf(line, sizeof line, "CSelectTool::OnMouseMove: move %8.2f Hz, %ld mB",
+                              frequency, static_cast<long>(level));
+                app->WriteProtocol(line, 10);
+            }
+            // A new buffer starts at full volume; the level follows at once.
+            sel->SetFrequency(frequency);
+            sel->SetVolume(view.ToAbsoluteLevel(level));
+            view.SetModifiedFlag();
+            view.InvalidateSide(side);
+        }
+    }
+    if (s_nCurrentTool == kSelectTool)
+        CTool::OnMouseMove(view, flags, point);
+}

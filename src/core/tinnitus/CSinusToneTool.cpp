@@ -1,0 +1,43 @@
+#include "core/tinnitus/CSinusToneTool.h"
+
+#include "core/app/CBaseApp.h"
+#include "core/app/StringTable.h"
+#include "core/tinnitus/CTinnitusDaten.h"
+#include "core/tinnitus/IToolView.h"
+
+#include <cstdio>
+#include <string>
+
+void CSinusToneTool::OnLButtonDown(IToolView& view, unsigned flags, CPoint point) {
+    CTool::OnLButtonDown(view, flags, point);
+    int side = 0;
+    double frequency = 0.0;
+    int level = 0;
+    if (view.ClientToTT(point, side, frequency, level)) {
+        CBaseApp* app = view.GetApp();
+        if (app != nullptr && app->m_nDebugLevel >= 10) {
+            char line[112];
+            std::snprintf(line, sizeof line,
+                          "CSinusToneTool::OnLButtonDown: Neu %s, %8.2f Hz, %ld mB",
+                          side == 1 ? "RECHTS" : "LINKS", frequency, static_cast<long>(level));
+            app->WriteProtocol(line, 10);
+        }
+        // A refused buffer throws out of here and leaves this tool current.
+        CSinusTone* tone = view.CreateTTValue(side, frequency, level);
+        if (tone != nullptr)
+            view.SetSelectedTone(tone, side);
+        else if (app != nullptr)
+            // The list is full; silently doing nothing would leave the user guessing.
+            app->ErrorBox(StringTable::Format(StringTable::kTooManyTones,
+                                              std::to_string(CTinnitusDaten::kMaxTones)));
+    }
+    // The placed tone stays where it was clicked, whatever the last press dragged.
+    s_nMoveFlag = 0;
+    s_nCurrentTool = s_nDefaultTool;
+}
+
+void CSinusToneTool::OnMouseMove(IToolView& view, unsigned flags, CPoint point) {
+    s_cursor = Cursor::Cross;
+    if (CTool* select = FindTool(kSelectTool))
+        select->OnMouseMove(view, flags, point);
+}

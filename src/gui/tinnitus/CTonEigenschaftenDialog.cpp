@@ -1,0 +1,96 @@
+#include "gui/tinnitus/CTonEigenschaftenDialog.h"
+
+#include "core/app/CBaseApp.h"
+#include "core/app/StringTable.h"
+#include "core/document/CAUVODoc.h"
+#include "core/sound/CSinusTone.h"
+#include "platform/text/DecimalText.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <cstdio>
+
+namespace {
+
+QString Text(unsigned id) {
+    return QString::fromStdString(StringTable::Load(id));
+}
+
+QString Printf(const char* format, double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    return QString::fromLatin1(text);
+}
+
+} // namespace
+
+CTonEigenschaftenDialog::CTonEigenschaftenDialog(QWidget* parent, CSinusTone& tone, CAUVODoc& doc)
+    : QDialog(parent), m_tone(tone), m_doc(doc) {
+    setWindowTitle(Text(StringTable::kToneDialogTitle));
+    // Created in the order of the dialog's template: OK first, so it has the focus.
+    auto* ok = new QPushButton(Text(StringTable::kButtonOk), this);
+    ok->setObjectName(QStringLiteral("1"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(Text(StringTable::kButtonCancel), this);
+    cancel->setObjectName(QStringLiteral("2"));
+    cancel->setAutoDefault(false);
+    auto* frequencyLabel = new QLabel(Text(StringTable::kToneDialogFrequency), this);
+    auto* levelLabel = new QLabel(Text(StringTable::kToneDialogLevel), this);
+    m_pFrequency = new QLineEdit(this);
+    m_pFrequency->setObjectName(QString::number(IDC_FREQUENZ));
+    m_pLevel = new QLineEdit(this);
+    m_pLevel->setObjectName(QString::number(IDC_LAUTSTAERKE));
+    auto* hz = new QLabel(Text(StringTable::kToneDialogHz), this);
+    auto* db = new QLabel(Text(StringTable::kToneDialogDb), this);
+    connect(ok, &QPushButton::clicked, this, &CTonEigenschaftenDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &CTonEigenschaftenDialog::reject);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(frequencyLabel, 0, 0);
+    layout->addWidget(m_pFrequency, 0, 1);
+    layout->addWidget(hz, 0, 2);
+    layout->addWidget(levelLabel, 1, 0);
+    layout->addWidget(m_pLevel, 1, 1);
+    layout->addWidget(db, 1, 2);
+    layout->addWidget(ok, 0, 3);
+    layout->addWidget(cancel, 1, 3);
+
+    m_pFrequency->setText(Printf("%7.1f", m_tone.GetFrequency()));
+    m_pLevel->setText(Printf("%4.1f", m_doc.ToRelativeLevel(m_tone.GetVolume()) * 0.01));
+}
+
+void CTonEigenschaftenDialog::Refuse(unsigned messageId, QLineEdit* field) {
+    if (CBaseApp* app = CBaseApp::Instance())
+        app->ErrorBoxId(messageId);
+    field->setFocus();
+}
+
+void CTonEigenschaftenDialog::accept() {
+    const double frequency = DecimalText::ToDouble(m_pFrequency->text().toStdString());
+    // Written so that NaN fails as well.
+    if (!(frequency > 0.0 && frequency < m_doc.GetMaxFrequencyKHz() * 1000.0)) {
+        Refuse(StringTable::kBadFrequency, m_pFrequency);
+        return;
+    }
+    // Checked before the conversion to whole mB, which would overflow for "1e12".
+    const double mB = DecimalText::ToDouble(m_pLevel->text().toStdString()) * 100.0;
+    if (!(mB >= 1.0 && mB < kMaxLevelMB + 1.0)) {
+        Refuse(StringTable::kBadLevel, m_pLevel);
+        return;
+    }
+    const auto level = static_cast<LONG>(mB);
+    try {
+        m_tone.SetFrequency(frequency);
+    } catch (const CSoundBufferException&) {
+        if (CBaseApp* app = CBaseApp::Instance())
+            app->ErrorBoxId(StringTable::kNoSoundBuffer);
+        return;
+    }
+    // The new buffer starts at full volume.
+    m_tone.SetVolume(m_doc.ToAbsoluteLevel(level));
+    m_doc.SetModifiedFlag();
+    QDialog::accept();
+}

@@ -1,0 +1,116 @@
+#include "ViewGuiTestSupport.h"
+
+#include "core/app/IMessageBoxService.h"
+#include "core/sound/CSinusTone.h"
+#include "gui/tinnitus/CTonEigenschaftenDialog.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace viewgui;
+
+class Recorder : public IMessageBoxService {
+public:
+    void Show(const std::string& text, const std::string&, Icon) override { texts.push_back(text); }
+    void ShowSystemModal(const std::string& text) override { texts.push_back(text); }
+    std::vector<std::string> texts;
+};
+
+class ToneDialogTest : public testing::Test {
+protected:
+    ToneDialogTest() : data(folder) {
+        data.app.m_lNormalNull = -10000;
+        data.app.SetMessageBoxService(&boxes);
+        data.doc.m_HoertestDaten.Init(8);
+        tone = data.doc.m_TinnitusDaten.NewTone(0, 4000.0, -8500, false);
+    }
+    ~ToneDialogTest() override { data.app.SetMessageBoxService(nullptr); }
+
+    // Types both fields and presses OK; the message shown, if any. focusField: the field
+    // with the focus afterwards (1021, 1022 or 0).
+    std::string Ok(const char* frequency, const char* level, int* focusField = nullptr) {
+        CTonEigenschaftenDialog dialog(nullptr, *tone, data.doc);
+        dialog.show();
+        dialog.FrequencyEdit()->setText(QString::fromUtf8(frequency));
+        dialog.LevelEdit()->setText(QString::fromUtf8(level));
+        boxes.texts.clear();
+        dialog.accept();
+        EXPECT_EQ(dialog.result() == QDialog::Accepted, boxes.texts.empty()) << frequency;
+        if (focusField != nullptr)
+            *focusField = dialog.focusWidget() == dialog.FrequencyEdit() ? 1021
+                          : dialog.focusWidget() == dialog.LevelEdit()   ? 1022
+                                                                         : 0;
+        return boxes.texts.empty() ? std::string() : boxes.texts.back();
+    }
+
+    TempFolder folder;
+    AppWithDocument data;
+    Recorder boxes;
+    CSinusTone* tone = nullptr;
+};
+
+TEST_F(ToneDialogTest, OpensWithTheToneInHertzAndDecibelAboveCalibration) {
+    CTonEigenschaftenDialog dialog(nullptr, *tone, data.doc);
+    EXPECT_EQ(dialog.FrequencyEdit()->text(), QStringLiteral(" 4000.0"));
+    EXPECT_EQ(dialog.LevelEdit()->text(), QStringLiteral("15.0"));
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Tinnitus-Ton Eigenschaften"));
+}
+
+TEST_F(ToneDialogTest, InvalidValuesAreRefusedWithTheirMessageAndChangeNothing) {
+    const std::string badFrequency = "(1005) Die Frequenz ist nicht gültig!";
+    const std::string badLevel = "(1006) Die Lautstärke ist nicht gültig!";
+    struct Case {
+        const char* frequency;
+        const char* level;
+        const std::string& message;
+    };
+    const Case cases[] = {
+        {"0", "20", badFrequency},     {"-5", "20", badFrequency},  {"", "20", badFrequency},
+        {"10000", "20", badFrequency}, {"abc", "20", badFrequency}, {"3000", "0", badLevel},
+        {"3000", "-3", badLevel},      {"3000", "0,001", badLevel}, {"3000", "90.01", badLevel},
+        {"3000", "1e12", badLevel},    {"3000", "nan", badLevel},   {"3000", "", badLevel}};
+    for (const Case& c : cases) {
+        data.doc.SetModifiedFlag(false);
+        int focus = 0;
+        EXPECT_EQ(Ok(c.frequency, c.level, &focus), c.message) << c.frequency << " " << c.level;
+        EXPECT_EQ(focus, &c.message == &badFrequency ? 1021 : 1022) << c.frequency << c.level;
+        EXPECT_EQ(tone->GetFrequency(), 4000.0);
+        EXPECT_EQ(tone->GetVolume(), -8500);
+        EXPECT_FALSE(data.doc.IsModified());
+    }
+}
+
+TEST_F(ToneDialogTest, ValidValuesSetFrequencyThenLevelAndKeepAPlayingTonePlaying) {
+    struct Case {
+        const char* frequency;
+        const char* level;
+        double hz;
+        LONG relativeMB;
+    };
+    // The German decimal comma counts like the point.
+    const Case cases[] = {{"9999.9", "0.01", 9999.9, 1},
+                          {"1000,5", "12,5", 1000.5, 1250},
+                          {"  250", "90", 250.0, 9000}};
+    tone->Play(DSBPLAY_LOOPING);
+    for (const Case& c : cases) {
+        data.doc.SetModifiedFlag(false);
+        EXPECT_EQ(Ok(c.frequency, c.level), "") << c.frequency;
+        EXPECT_EQ(tone->GetFrequency(), c.hz);
+        EXPECT_EQ(tone->GetVolume(), -10000 + c.relativeMB);
+        EXPECT_TRUE(data.doc.IsModified());
+    }
+    EXPECT_EQ(data.doc.m_TinnitusDaten.GetCount(0), 1);
+
+    // 32 frequencies reach 15 kHz.
+    data.doc.m_HoertestDaten.Init(32);
+    EXPECT_EQ(Ok("14999", "10"), "");
+    EXPECT_EQ(tone->GetFrequency(), 14999.0);
+}
+
+} // namespace
