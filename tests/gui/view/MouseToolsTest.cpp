@@ -1,7 +1,7 @@
 #include "ViewGuiTestSupport.h"
+#include "support/RecordingMessageBoxes.h"
 
 #include "core/app/CommandIds.h"
-#include "core/app/IMessageBoxService.h"
 #include "core/sound/CSinusTone.h"
 #include "core/tinnitus/CTool.h"
 #include "gui/app/CMainFrame.h"
@@ -22,13 +22,6 @@
 namespace {
 
 using namespace viewgui;
-
-class Recorder : public IMessageBoxService {
-public:
-    void Show(const std::string& text, const std::string&, Icon) override { texts.push_back(text); }
-    void ShowSystemModal(const std::string& text) override { texts.push_back(text); }
-    std::vector<std::string> texts;
-};
 
 // Real mouse events on the view in the main window, tinnitus diagrams only.
 class MouseToolsTest : public testing::Test {
@@ -134,7 +127,7 @@ protected:
 
     TempFolder folder;
     AppWithDocument data;
-    Recorder boxes;
+    RecordingMessageBoxes boxes;
     CMainFrame frame;
     CAUVOViewWidget* view = nullptr;
     CSinusTone* right = nullptr;
@@ -291,8 +284,9 @@ TEST_F(MouseToolsTest, AFullListRefusesTheToneWithAMessage) {
     frame.Commands().Execute(ID_TINNITUS_NEU);
     QTest::mouseClick(view, Qt::LeftButton, {}, Near(1, 6000.0, 4000));
     EXPECT_EQ(data.doc.m_TinnitusDaten.GetCount(1), 1);
-    ASSERT_EQ(boxes.texts.size(), 1u);
-    EXPECT_EQ(boxes.texts[0], "(1007) Es können nicht mehr als 1000 Tinnitus-Töne gesetzt werden!");
+    EXPECT_EQ(boxes.Texts(),
+              std::vector<std::string>{
+                  "(1007) Es können nicht mehr als 1000 Tinnitus-Töne gesetzt werden!"});
     EXPECT_EQ(view->CurrentTool(), CTool::kSelectTool);
 }
 

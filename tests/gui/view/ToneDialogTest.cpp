@@ -1,6 +1,6 @@
 #include "ViewGuiTestSupport.h"
+#include "support/RecordingMessageBoxes.h"
 
-#include "core/app/IMessageBoxService.h"
 #include "core/sound/CSinusTone.h"
 #include "gui/tinnitus/CTonEigenschaftenDialog.h"
 
@@ -14,13 +14,6 @@
 namespace {
 
 using namespace viewgui;
-
-class Recorder : public IMessageBoxService {
-public:
-    void Show(const std::string& text, const std::string&, Icon) override { texts.push_back(text); }
-    void ShowSystemModal(const std::string& text) override { texts.push_back(text); }
-    std::vector<std::string> texts;
-};
 
 class ToneDialogTest : public testing::Test {
 protected:
@@ -39,19 +32,19 @@ protected:
         dialog.show();
         dialog.FrequencyEdit()->setText(QString::fromUtf8(frequency));
         dialog.LevelEdit()->setText(QString::fromUtf8(level));
-        boxes.texts.clear();
+        boxes.boxes.clear();
         dialog.accept();
-        EXPECT_EQ(dialog.result() == QDialog::Accepted, boxes.texts.empty()) << frequency;
+        EXPECT_EQ(dialog.result() == QDialog::Accepted, boxes.boxes.empty()) << frequency;
         if (focusField != nullptr)
             *focusField = dialog.focusWidget() == dialog.FrequencyEdit() ? 1021
                           : dialog.focusWidget() == dialog.LevelEdit()   ? 1022
                                                                          : 0;
-        return boxes.texts.empty() ? std::string() : boxes.texts.back();
+        return boxes.boxes.empty() ? std::string() : boxes.boxes.back().text;
     }
 
     TempFolder folder;
     AppWithDocument data;
-    Recorder boxes;
+    RecordingMessageBoxes boxes;
     CSinusTone* tone = nullptr;
 };
 
