@@ -47,7 +47,11 @@ test-fuzz: setup
 bench: setup
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DAUVO_BENCH=ON $(LAUNCHER)
 	cmake --build build-bench -j $(JOBS)
-	@for b in build-bench/bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
+	@status=0; for b in build-bench/bench/bench_*; do \
+	  if [ -f "$$b" ] && [ -x "$$b" ]; then \
+	    QT_QPA_PLATFORM=offscreen "$$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true || status=1; \
+	  fi; \
+	done; exit $$status
 
 format:
 	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i

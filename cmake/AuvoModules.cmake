@@ -21,8 +21,10 @@ function(auvo_library name)
   set_property(GLOBAL APPEND PROPERTY AUVO_LIBS_${layer} ${name})
 endfunction()
 
-# auvo_test(<name> [DEPS ...] [GUI] [TSAN] [LABELS ...]) : all *.cpp of the current folder
+# auvo_test(<name> [DEPS ...] [GUI] [LABELS ...]) : all *.cpp of the current folder
 # plus the shared test main (a QApplication on the offscreen platform with GUI).
+# Labels: `device` needs a real sound server, `slow` takes seconds; `ctest -LE "device|slow"`
+# runs the quick rest.
 function(auvo_test name)
   cmake_parse_arguments(A "GUI" "" "DEPS;LABELS" ${ARGN})
   file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
@@ -39,7 +41,7 @@ function(auvo_test name)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;AUVO_AUDIO_OUTPUT=null;AUVO_SOURCE_DIR=${PROJECT_SOURCE_DIR};AUVO_BINARY_DIR=${PROJECT_BINARY_DIR}"
-    TIMEOUT 900)
+    TIMEOUT 120)
   if(A_LABELS)
     set_tests_properties(${name} PROPERTIES LABELS "${A_LABELS}")
   endif()

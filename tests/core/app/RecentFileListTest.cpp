@@ -37,7 +37,7 @@ TEST(RecentFileList, DisplayNamesFitThirtyCharactersAndKeepTheFileName) {
     EXPECT_EQ(list.DisplayName(2), "/home/u/Messung.auvo");
     EXPECT_EQ(list.DisplayName(3), "…/Ärzte/Übersicht_Öhr.auvo"); // 26 characters, 31 bytes
     for (int i = 0; i < 4; ++i) {
-        EXPECT_LE(chars(list.DisplayName(i)), CRecentFileList::kDisplayLength) << i;
+        EXPECT_LE(chars(list.DisplayName(i)), 30) << i;
     }
     EXPECT_EQ(list.DisplayName(4), "");
 }

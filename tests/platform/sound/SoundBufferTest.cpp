@@ -70,6 +70,8 @@ protected:
     std::vector<IDirectSoundBuffer*> m_buffers;
 };
 
+// Every play, stop and level change ramps over 20 ms at 44100 Hz.
+constexpr std::uint32_t kRamp = 882;
 constexpr float kHalf = 16384.0f / 32768.0f;
 
 TEST_F(SoundBufferTest, PrimaryBufferAcceptsOnlyTheOutputFormat) {
@@ -180,7 +182,7 @@ TEST_F(SoundBufferTest, VolumeAndPanGiveTheirGainsOnceTheRampIsOver) {
         buffer->SetVolume(c.volume);
         buffer->SetPan(c.pan);
         buffer->Play(0, 0, DSBPLAY_LOOPING);
-        const std::vector<float> out = Render(mixer(), 2 * Mixer::kRampFrames);
+        const std::vector<float> out = Render(mixer(), 2 * kRamp);
         EXPECT_NEAR(out[out.size() - 2], kHalf * c.left, 1e-7 * kHalf * (1 + c.left))
             << c.volume << " " << c.pan;
         EXPECT_NEAR(out.back(), kHalf * c.right, 1e-7 * kHalf * (1 + c.right))
@@ -192,7 +194,7 @@ TEST_F(SoundBufferTest, VolumeAndPanGiveTheirGainsOnceTheRampIsOver) {
         EXPECT_EQ(volume, c.volume);
         EXPECT_EQ(pan, c.pan);
         buffer->Stop();
-        Render(mixer(), Mixer::kRampFrames);
+        Render(mixer(), kRamp);
     }
 }
 
@@ -209,14 +211,14 @@ double LargestStep(const std::vector<float>& stereo) {
 TEST_F(SoundBufferTest, StartStopAndVolumeChangesRampOverTwentyMilliseconds) {
     IDirectSoundBuffer* buffer = Constant(32767);
     const double full = 32767.0 / 32768.0;
-    const double step = full / Mixer::kRampFrames * 1.0001;
+    const double step = full / kRamp * 1.0001;
 
     buffer->Play(0, 0, DSBPLAY_LOOPING);
     std::vector<float> out = Render(mixer(), 2000);
     EXPECT_LE(std::fabs(out[0]), step); // no jump from silence
     EXPECT_LE(LargestStep(out), step);
-    EXPECT_LT(out[2 * (Mixer::kRampFrames - 2)], full);
-    EXPECT_FLOAT_EQ(out[2 * (Mixer::kRampFrames - 1)], static_cast<float>(full));
+    EXPECT_LT(out[2 * (kRamp - 2)], full);
+    EXPECT_FLOAT_EQ(out[2 * (kRamp - 1)], static_cast<float>(full));
 
     buffer->SetVolume(-2000);
     LONG volume = 0;
@@ -225,7 +227,7 @@ TEST_F(SoundBufferTest, StartStopAndVolumeChangesRampOverTwentyMilliseconds) {
     out = Render(mixer(), 2000);
     EXPECT_LE(LargestStep(out), step);
     EXPECT_GT(out[0], 0.9f * full);
-    EXPECT_FLOAT_EQ(out[2 * Mixer::kRampFrames], static_cast<float>(full * 0.1));
+    EXPECT_FLOAT_EQ(out[2 * kRamp], static_cast<float>(full * 0.1));
 
     buffer->Stop();
     DWORD status = 1;
@@ -234,7 +236,7 @@ TEST_F(SoundBufferTest, StartStopAndVolumeChangesRampOverTwentyMilliseconds) {
     out = Render(mixer(), 2000);
     EXPECT_GT(out[0], 0.09f * full);
     EXPECT_LE(LargestStep(out), step);
-    EXPECT_EQ(out[2 * Mixer::kRampFrames], 0.0f);
+    EXPECT_EQ(out[2 * kRamp], 0.0f);
 }
 
 TEST_F(SoundBufferTest, ReleaseOfAPlayingBufferRampsOutAndFreesItsVoice) {
@@ -246,7 +248,7 @@ TEST_F(SoundBufferTest, ReleaseOfAPlayingBufferRampsOutAndFreesItsVoice) {
     buffer->Release();
     const std::vector<float> out = Render(mixer(), 2000);
     EXPECT_GT(out[0], 0.9f);
-    EXPECT_LE(LargestStep(out), 1.0001 / Mixer::kRampFrames);
+    EXPECT_LE(LargestStep(out), 1.0001 / kRamp);
     mixer().Collect();
     EXPECT_EQ(mixer().VoicesInUse(), voices - 1);
 }
@@ -270,8 +272,8 @@ TEST_F(SoundBufferTest, LoopingBufferWrapsWithoutAGapAndStopKeepsThePosition) {
     buffer->SetVolume(0);
     buffer->Play(0, 0, DSBPLAY_LOOPING);
     const std::vector<float> resumed = Channel(Render(mixer(), 3), 0);
-    const double gain = 1.0 / Mixer::kRampFrames;
-    const double expected = ((350 + Mixer::kRampFrames) % 100) * 100 / 32768.0 * gain;
+    const double gain = 1.0 / kRamp;
+    const double expected = ((350 + kRamp) % 100) * 100 / 32768.0 * gain;
     EXPECT_NEAR(resumed[0], expected, 1e-6);
 }
 

@@ -122,25 +122,32 @@ TEST(MixerThreadsTest, UiThreadHammersWhileTheOutputPulls) {
     }
     EXPECT_EQ(mixer.VoicesInUse(), 0);
     const long blocks = busy->blocks.load();
-    while (busy->blocks.load() < blocks + 2) {
-        std::this_thread::yield();
+    for (int wait = 0; wait < 2000 && busy->blocks.load() < blocks + 2; ++wait) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
+    ASSERT_GE(busy->blocks.load(), blocks + 2) << "the output stopped pulling";
     EXPECT_EQ(busy->peak.load(), 0.0f);
     device->Release();
 }
 
-TEST(MixerThreadsTest, NullOutputPullsAtRealTimePace) {
+// A loaded machine may pull late, never early: a one-second buffer played once cannot have
+// ended before a second has passed since the output started.
+TEST(MixerThreadsTest, NullOutputNeverPullsAheadOfRealTime) {
+    const auto start = std::chrono::steady_clock::now();
     SoundDevice* device = nullptr;
     ASSERT_EQ(SoundDevice::Create(std::make_unique<NullAudioOutput>(), &device), DS_OK);
     IDirectSoundBuffer* buffer = NewBuffer(*device, 88200);
     Fill(buffer, 500);
-    buffer->Play(0, 0, 0); // once: a second at real-time pace
+    buffer->Play(0, 0, 0);
     DWORD status = 0;
     buffer->GetStatus(&status);
     EXPECT_EQ(status, DSBSTATUS_PLAYING);
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     buffer->GetStatus(&status);
-    EXPECT_EQ(status, DSBSTATUS_PLAYING);
+    if (status != DSBSTATUS_PLAYING) {
+        // One 10 ms block may be rendered ahead.
+        EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(990));
+    }
     buffer->Release();
     device->Release();
 }

@@ -1,6 +1,6 @@
+#include "platform/document/DocumentFile.h"
 #include "platform/archive/CArchiveException.h"
 #include "platform/archive/CFileException.h"
-#include "platform/document/DocumentFile.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
+#include "platform/document/CDocument.h"
 #include "platform/archive/CArchive.h"
 #include "platform/archive/CArchiveException.h"
 #include "platform/archive/CFileException.h"
-#include "platform/document/CDocument.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
