@@ -14,11 +14,6 @@ const ReleaseStamp kReleaseStamp{115, 4711};
 CAUVOApp* g_pApp = nullptr;
 bool g_bExitWatched = false;
 
-constexpr unsigned IDS_APP_TITLE = 57344;
-constexpr unsigned IDS_VERSION = 138;
-constexpr unsigned IDS_NO_SOUND_DEVICE = 129;
-constexpr unsigned IDS_NO_OUTPUT_FORMAT = 130;
-constexpr unsigned IDS_NO_PLAYBACK = 131;
 constexpr LONG kNotCalibrated = -10000;
 constexpr std::size_t kPathBuffer = 260;
 const char* const kIniName = "AUVO.ini";
@@ -91,8 +86,9 @@ const ReleaseStamp& CAUVOApp::Stamp() {
 std::string CAUVOApp::AboutText() {
     char text[256];
     std::snprintf(text, sizeof text, "%s Hörtest-Programm\nVersion %s, %05u.%05u\n",
-                  StringTable::Load(IDS_APP_TITLE).c_str(), StringTable::Load(IDS_VERSION).c_str(),
-                  unsigned{kReleaseStamp.major}, unsigned{kReleaseStamp.minor});
+                  StringTable::Load(StringTable::kAppTitle).c_str(),
+                  StringTable::Load(StringTable::kVersion).c_str(), unsigned{kReleaseStamp.major},
+                  unsigned{kReleaseStamp.minor});
     return text;
 }
 
@@ -119,8 +115,8 @@ bool CAUVOApp::InitInstance(IAppFramework& framework, const std::string& exePath
     if (m_nDebugLevel >= 1) {
         char line[600];
         std::snprintf(line, sizeof line, "%s Version %s. INI: %s",
-                      StringTable::Load(IDS_APP_TITLE).c_str(),
-                      StringTable::Load(IDS_VERSION).c_str(), GetProfileName().c_str());
+                      StringTable::Load(StringTable::kAppTitle).c_str(),
+                      StringTable::Load(StringTable::kVersion).c_str(), GetProfileName().c_str());
         WriteProtocol(line, 0);
     }
 
@@ -128,7 +124,7 @@ bool CAUVOApp::InitInstance(IAppFramework& framework, const std::string& exePath
     if (DirectSoundCreate(nullptr, &device, nullptr) != DS_OK || !device) {
         if (device)
             device->Release();
-        ErrorBoxId(IDS_NO_SOUND_DEVICE, IDS_APP_TITLE);
+        ErrorBoxId(StringTable::kNoSoundDevice, StringTable::kAppTitle);
         return false;
     }
     m_pDirectSound = device;
@@ -139,11 +135,11 @@ bool CAUVOApp::InitInstance(IAppFramework& framework, const std::string& exePath
     framework.ShowMainWindow();
 
     if (!CreatePrimarySoundBuffer(framework.MainWindowHandle())) {
-        ErrorBoxId(IDS_NO_OUTPUT_FORMAT, IDS_APP_TITLE);
+        ErrorBoxId(StringTable::kNoOutputFormat, StringTable::kAppTitle);
         return false;
     }
     if (m_pPrimaryBuffer->Play(0, 0, DSBPLAY_LOOPING) != DS_OK) {
-        ErrorBoxId(IDS_NO_PLAYBACK, IDS_APP_TITLE);
+        ErrorBoxId(StringTable::kNoPlayback, StringTable::kAppTitle);
         return false;
     }
     return true;
@@ -164,7 +160,7 @@ int CAUVOApp::ExitInstance(int exitCode) {
     if (!GetProfileName().empty())
         SaveSettings();
     if (m_nDebugLevel >= 1)
-        WriteProtocol(StringTable::Load(IDS_APP_TITLE) + " ExitInstance", 0);
+        WriteProtocol(StringTable::Load(StringTable::kAppTitle) + " ExitInstance", 0);
     return exitCode;
 }
 

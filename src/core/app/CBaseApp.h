@@ -2,6 +2,8 @@
 // Services every part of the program reaches through the one application object:
 // protocol log, settings store, message boxes, program folder.
 
+#include "core/app/StringTable.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -31,10 +33,10 @@ public:
     bool WriteIniString(const char* key, const std::string& text);
     bool WriteIniInt(const char* key, int value, bool asUnsigned = false);
 
-    void ErrorBox(const std::string& text, unsigned captionId = 57344);
-    void ErrorBoxId(unsigned textId, unsigned captionId = 57344);
-    void InfoBox(const std::string& text, unsigned captionId = 57344);
-    void InfoBoxId(unsigned textId, unsigned captionId = 57344);
+    void ErrorBox(const std::string& text, unsigned captionId = StringTable::kAppTitle);
+    void ErrorBoxId(unsigned textId, unsigned captionId = StringTable::kAppTitle);
+    void InfoBox(const std::string& text, unsigned captionId = StringTable::kAppTitle);
+    void InfoBoxId(unsigned textId, unsigned captionId = StringTable::kAppTitle);
 
     // Text for a file-error cause 1..14; false (and empty) for others or if it does not fit.
     static bool FileErrorText(int cause, std::string& text, std::size_t size);

@@ -4,11 +4,37 @@
 #include <string>
 
 namespace StringTable {
-// Ids of texts that the framework parts (status bar, documents, file dialogs) need.
-inline constexpr unsigned kAppTitle = 57344;
+// Every text the code asks for by id, named once. Command prompts use the command ids
+// (CommandIds.h).
+inline constexpr unsigned kDocStrings = 128;       // document template: title, filter, extension...
+inline constexpr unsigned kNoSoundDevice = 129;    // (1000)
+inline constexpr unsigned kNoOutputFormat = 130;   // (1001)
+inline constexpr unsigned kNoPlayback = 131;       // (1002)
+inline constexpr unsigned kHoertestIntro = 132;    // %d = number of frequencies
+inline constexpr unsigned kHoertestProgress = 133; // %s = ear, %d of %d
+inline constexpr unsigned kLeft = 134;             // "Links"
+inline constexpr unsigned kRight = 135;            // "Rechts"
+inline constexpr unsigned kHoertestDone = 137;
 inline constexpr unsigned kVersion = 138;
-inline constexpr unsigned kFileErrorFirst = 3000; // cause 1; causes 1..14 up to 3013
-inline constexpr unsigned kIdlePrompt = 61001;    // "Bereit"
+inline constexpr unsigned kKurzanleitung = 139;
+inline constexpr unsigned kHoertestAnleitung = 140;
+inline constexpr unsigned kNoKurzanleitung = 141;  // (1003)
+inline constexpr unsigned kNormalNullResult = 142; // %.1f = level in dB
+inline constexpr unsigned kEichenIntro = 143;
+inline constexpr unsigned kHoertestPaused = 144;
+inline constexpr unsigned kPageHeader = 145;    // %s = title, measurement, date
+inline constexpr unsigned kComparisonDoc = 146; // %s = title of the comparison file
+inline constexpr unsigned kBadNormalNull = 147; // (1004)
+inline constexpr unsigned kEichenAnleitung = 148;
+inline constexpr unsigned kToolbarTitle = 149;
+inline constexpr unsigned kKurzanleitungFiles = 150; // second part of the short guide
+inline constexpr unsigned kBadFrequency = 151;       // (1005)
+inline constexpr unsigned kBadLevel = 152;           // (1006)
+inline constexpr unsigned kMenuDelete = 153;         // "Löschen"
+inline constexpr unsigned kMenuProperties = 154;     // "Eigenschaften..."
+inline constexpr unsigned kFileErrorFirst = 3000;    // cause 1; causes 1..14 up to 3013
+inline constexpr unsigned kAppTitle = 57344;
+inline constexpr unsigned kIdlePrompt = 61001; // "Bereit"
 inline constexpr unsigned kIndicatorCaps = 61002;
 inline constexpr unsigned kIndicatorNum = 61003;
 inline constexpr unsigned kIndicatorScroll = 61004;

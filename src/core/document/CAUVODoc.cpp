@@ -62,11 +62,6 @@ unsigned long long ToneId(const CSinusTone* tone) {
     return static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(tone));
 }
 
-std::string TextOr(unsigned id, const char* fallback) {
-    std::string text = StringTable::Load(id);
-    return text.empty() ? fallback : text;
-}
-
 // Hands every tone of source to target, without recreating their sound buffers.
 void MoveTones(CTinnitusDaten& source, CTinnitusDaten& target) {
     for (int side = 0; side <= 1; ++side) {
@@ -129,8 +124,9 @@ void CAUVODoc::Serialize(CArchive& ar) {
 }
 
 void CAUVODoc::Store(CArchive& ar) {
-    m_strHeader = Printf("%s V%s ZEB GmbH Varnholm", TextOr(StringTable::kAppTitle, "AUVO").c_str(),
-                         TextOr(StringTable::kVersion, "2.10").c_str());
+    m_strHeader =
+        Printf("%s V%s ZEB GmbH Varnholm", StringTable::Load(StringTable::kAppTitle).c_str(),
+               StringTable::Load(StringTable::kVersion).c_str());
     ar << m_nVersion << m_strHeader << m_strDatum << m_strKommentar;
     m_HoertestDaten.Serialize(ar);
     m_TinnitusDaten.Serialize(ar);
@@ -292,7 +288,7 @@ void CAUVODoc::ReportSaveLoadError(const CDocumentError& error) {
 }
 
 std::string CAUVODoc::GetDefaultTitle() const {
-    return TextOr(StringTable::kUntitled, "Unbenannt");
+    return StringTable::Load(StringTable::kUntitled);
 }
 
 void CAUVODoc::OnAddToRecentFileList(const std::string& path) {

@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr unsigned kFileNotSaved = 61015;
 constexpr std::size_t kWavHeaderBytes = 58;
 constexpr std::size_t kBytesPerFrame = 8;
 constexpr std::size_t kChunkFrames = 44100;
@@ -28,7 +27,7 @@ void ReportNotSaved(CAUVOApp& app, const std::string& path, int osError) {
     CBaseApp::FileErrorText(osError != 0 ? CFileException::OsErrorToCause(osError)
                                          : CFileException::genericException,
                             cause, 256);
-    app.ErrorBox(StringTable::Format(kFileNotSaved, path, cause));
+    app.ErrorBox(StringTable::Format(StringTable::kFileNotSaved, path, cause));
 }
 
 // Plays the document's tones into the output; false if the document could not be read

@@ -7,7 +7,8 @@
 
 void CDiagramFrame::DrawTitle(CDC& dc, const CPlotArea& plot, int side, bool together) {
     dc.SetTextColor(CPageStyle::SideColor(side));
-    const std::string title = StringTable::Load(side == 0 ? 134 : 135);
+    const std::string title =
+        StringTable::Load(side == 0 ? StringTable::kLeft : StringTable::kRight);
     if (together) {
         if (side == 0) {
             dc.SetTextAlign(TA_RIGHT | TA_TOP);

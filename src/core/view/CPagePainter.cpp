@@ -38,8 +38,9 @@ const char* CPagePainter::TechnologyName(int technology) {
 }
 
 std::string CPagePainter::FooterText() {
-    return SubstituteS(std::string(kCredit) + " - %s Version %s",
-                       {StringTable::Load(57344), StringTable::Load(138)});
+    return SubstituteS(
+        std::string(kCredit) + " - %s Version %s",
+        {StringTable::Load(StringTable::kAppTitle), StringTable::Load(StringTable::kVersion)});
 }
 
 void CPagePainter::Draw(CDC& dc) {
@@ -101,10 +102,12 @@ void CPagePainter::Draw(CDC& dc) {
     dc.CreateFont(smallFont, CPageStyle::SmallFont());
     const CFont oldFont = dc.SelectObject(headerFont);
 
-    const std::string title = doc != nullptr ? doc->GetTitle() : StringTable::Load(61443);
+    const std::string title =
+        doc != nullptr ? doc->GetTitle() : StringTable::Load(StringTable::kUntitled);
     const std::string date = doc != nullptr ? doc->m_strDatum : std::string();
     dc.SetTextColor(CPageStyle::kBlack);
-    dc.DrawText(SubstituteS(StringTable::Load(145), {StringTable::Load(57344), title, date}),
+    dc.DrawText(SubstituteS(StringTable::Load(StringTable::kPageHeader),
+                            {StringTable::Load(StringTable::kAppTitle), title, date}),
                 layout.Header(), DT_CENTER | DT_WORDBREAK);
 
     if (doc != nullptr) {
@@ -128,7 +131,8 @@ void CPagePainter::Draw(CDC& dc) {
     dc.SelectObject(smallFont);
     if (in.hasComparison && dc.RectVisible(layout.Comparison())) {
         dc.SetTextColor(CPageStyle::kBlack);
-        dc.DrawText(SubstituteS(StringTable::Load(146), {doc->m_pVergleichsDoc->GetTitle()}),
+        dc.DrawText(SubstituteS(StringTable::Load(StringTable::kComparisonDoc),
+                                {doc->m_pVergleichsDoc->GetTitle()}),
                     layout.Comparison(), 0);
     }
     if (dc.RectVisible(layout.Footer())) {

@@ -11,7 +11,7 @@ const char* const kDefaults[7] = {
 }
 
 CDocTemplateStrings::CDocTemplateStrings()
-    : CDocTemplateStrings(QString::fromStdString(StringTable::Load(128))) {}
+    : CDocTemplateStrings(QString::fromStdString(StringTable::Load(StringTable::kDocStrings))) {}
 
 CDocTemplateStrings::CDocTemplateStrings(const QString& text) {
     const QStringList parts = text.split(QLatin1Char('\n'));

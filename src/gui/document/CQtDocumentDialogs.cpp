@@ -8,10 +8,9 @@
 #include <QPushButton>
 
 namespace {
-constexpr unsigned kAppTitle = 57344;
 
 QString AppTitle() {
-    return QString::fromStdString(StringTable::Load(kAppTitle));
+    return QString::fromStdString(StringTable::Load(StringTable::kAppTitle));
 }
 } // namespace
 

@@ -11,18 +11,11 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr unsigned kIdMaxCharsMessage = 61716;
-constexpr unsigned kIdAppTitle = 57344;
 
 void ShowLimitMessage(QWidget* parent) {
-    std::string text =
-        StringTable::Format(kIdMaxCharsMessage, std::to_string(CKommentarDialog::kMaxChars));
-    if (text.empty())
-        text = "Geben Sie bitte nicht mehr als " + std::to_string(CKommentarDialog::kMaxChars) +
-               " Zeichen ein.";
-    std::string caption = StringTable::Load(kIdAppTitle);
-    if (caption.empty())
-        caption = "AUVO";
+    const std::string text = StringTable::Format(StringTable::kTooManyCharacters,
+                                                 std::to_string(CKommentarDialog::kMaxChars));
+    const std::string caption = StringTable::Load(StringTable::kAppTitle);
     CBaseApp* app = CBaseApp::Instance();
     if (app != nullptr && app->GetMessageBoxService() != nullptr) {
         app->GetMessageBoxService()->Show(text, caption, IMessageBoxService::Icon::Stop);

@@ -54,7 +54,8 @@ QString CKurzanleitungDialog::Text() const {
 }
 
 std::string CKurzanleitungDialog::GeneralText() {
-    return StringTable::Load(139) + StringTable::Load(150);
+    return StringTable::Load(StringTable::kKurzanleitung) +
+           StringTable::Load(StringTable::kKurzanleitungFiles);
 }
 
 void CKurzanleitungDialog::PlaceTopRight() {

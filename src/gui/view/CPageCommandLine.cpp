@@ -23,8 +23,6 @@
 
 namespace {
 
-constexpr unsigned kIdPrintFailed = 61702;
-
 CPageCommandLine::Mode ModeOfSwitch(const QString& arg) {
     if (arg == QLatin1String("--print"))
         return CPageCommandLine::Mode::Print;
@@ -161,7 +159,7 @@ int Draw(CAUVOApp& app, const CPageCommandLine::Arguments& args, std::ostream& e
         printer.setDocName(QString::fromStdString(doc.GetTitle()));
         QPainter painter;
         if (!painter.begin(&printer)) {
-            error = QString::fromStdString(StringTable::Load(kIdPrintFailed));
+            error = QString::fromStdString(StringTable::Load(StringTable::kPrintFailed));
             result = CPageCommandLine::kFailed;
             break;
         }

@@ -15,11 +15,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-namespace {
-constexpr unsigned kIdPrintFailed = 61702;
-constexpr unsigned kIdAppTitle = 57344;
-} // namespace
-
 CPagePrinter::CPagePrinter(CAUVOViewWidget& view) : QObject(&view), m_view(view) {}
 
 CPagePrinter::~CPagePrinter() = default;
@@ -39,11 +34,11 @@ bool CPagePrinter::HasPrinter() {
 
 QString CPagePrinter::NoPrinterMessage() {
     return QStringLiteral("Es ist kein Drucker eingerichtet. ") +
-           QString::fromStdString(StringTable::Load(kIdPrintFailed));
+           QString::fromStdString(StringTable::Load(StringTable::kPrintFailed));
 }
 
 void CPagePrinter::Report(const QString& text) {
-    std::string caption = StringTable::Load(kIdAppTitle);
+    std::string caption = StringTable::Load(StringTable::kAppTitle);
     if (caption.empty())
         caption = "AUVO";
     CBaseApp* app = CBaseApp::Instance();
@@ -61,7 +56,7 @@ bool CPagePrinter::PrintOn(QPrinter& printer) {
     printer.setDocName(QString::fromStdString(m_view.Document()->GetTitle()));
     QPainter painter;
     if (!painter.begin(&printer)) {
-        Report(QString::fromStdString(StringTable::Load(kIdPrintFailed)));
+        Report(QString::fromStdString(StringTable::Load(StringTable::kPrintFailed)));
         return false;
     }
     CPageOutput::DrawOnPrinter(m_view.View(), painter, printer);
