@@ -13,8 +13,10 @@ CViewCommandHandlers::CViewCommandHandlers(CAUVOViewWidget& view, CCommandTable&
     : QObject(&view), m_view(view), m_commands(commands), m_viewCommands(view.View()),
       m_pPrinter(new CPagePrinter(view)) {
     for (int id : {ID_ZUSAMMEN, ID_VIEW_HOERTEST, ID_VIEW_TINNITUS, ID_LOGDARST, ID_NORMALKURVE,
-                   ID_TINNITUS_HOEREN, ID_TINNITUS_NEU, ID_TINNITUS_LOESCHEN})
-        RegisterViewCommand(id);
+                   ID_TINNITUS_HOEREN})
+        RegisterViewCommand(id, true);
+    for (int id : {ID_TINNITUS_NEU, ID_TINNITUS_LOESCHEN})
+        RegisterViewCommand(id, false);
 
     m_commands.OnCommand(ID_TINNITUS_EIGENSCHAFTEN, this, [this] { OnTonEigenschaften(); });
     m_commands.OnUpdate(ID_TINNITUS_EIGENSCHAFTEN, this, [this](CCmdUI& ui) {
@@ -40,15 +42,16 @@ CViewCommandHandlers::CViewCommandHandlers(CAUVOViewWidget& view, CCommandTable&
     m_commands.OnCommand(ID_FILE_PRINT_SETUP, this, [this] { m_pPrinter->OnFilePrintSetup(); });
 }
 
-void CViewCommandHandlers::RegisterViewCommand(int id) {
+void CViewCommandHandlers::RegisterViewCommand(int id, bool checkMark) {
     m_commands.OnCommand(id, this, [this, id] {
         if (m_view.Document() != nullptr)
             m_viewCommands.Execute(id);
     });
-    m_commands.OnUpdate(id, this, [this, id](CCmdUI& ui) {
+    m_commands.OnUpdate(id, this, [this, id, checkMark](CCmdUI& ui) {
         const bool attached = m_view.Document() != nullptr;
         ui.Enable(attached && m_viewCommands.IsEnabled(id));
-        ui.SetCheck(attached && m_viewCommands.IsChecked(id));
+        if (checkMark)
+            ui.SetCheck(attached && m_viewCommands.IsChecked(id));
     });
 }
 

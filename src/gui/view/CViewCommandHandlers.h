@@ -28,7 +28,8 @@ public:
     bool Execute(int id);
 
 private:
-    void RegisterViewCommand(int id);
+    // checkMark: the menu entry shows the command's state as a check mark.
+    void RegisterViewCommand(int id, bool checkMark);
 
     CAUVOViewWidget& m_view;
     CCommandTable& m_commands;

@@ -243,6 +243,7 @@ TEST_F(MouseToolsTest, NewToneCommandPlacesOneToneWithTheNextClick) {
     frame.Commands().UpdateAll();
     QAction* newTone = frame.Action(ID_TINNITUS_NEU);
     ASSERT_TRUE(newTone->isEnabled());
+    EXPECT_FALSE(newTone->isCheckable());
     newTone->trigger();
     EXPECT_EQ(view->CurrentTool(), CTool::kSinusToneTool);
     EXPECT_EQ(data.doc.m_TinnitusDaten.m_nPlayMode, CTinnitusDaten::playBoth);
