@@ -7,6 +7,8 @@ PKGS=(
   libsdl2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   pulseaudio pulseaudio-utils sox
+  qt6-svg-dev dpkg-dev desktop-file-utils libxml2-utils shared-mime-info
+  xvfb xdotool imagemagick x11-utils
 )
 missing=()
 for p in "${PKGS[@]}"; do

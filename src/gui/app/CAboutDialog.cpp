@@ -14,7 +14,8 @@ CAboutDialog::CAboutDialog(QWidget* parent)
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     auto* icon = new QLabel(this);
-    icon->setPixmap(CToolbarIcons::ProgramIcon().pixmap(32, 32));
+    icon->setPixmap(CToolbarIcons::ProgramIcon().pixmap(QSize(32, 32), devicePixelRatioF()));
+    icon->setObjectName(QStringLiteral("programIcon"));
     icon->setAlignment(Qt::AlignTop);
 
     m_pVersionText->setObjectName(QStringLiteral("1020"));

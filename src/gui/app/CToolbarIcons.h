@@ -1,6 +1,6 @@
 #pragma once
-// The toolbar's 16 x 15 button images and the program icon, drawn at run time so that
-// no binary image files need to be kept.
+// The toolbar's button images and the program icon, from the SVG drawings in the resources.
+// Each is rendered for 100 % and 200 % scaling, so it stays crisp on either screen.
 
 #include <QIcon>
 
