@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
+#include <unistd.h>
 
 namespace {
 const ReleaseStamp kReleaseStamp{115, 4711};
@@ -34,6 +35,14 @@ std::string UserSettingsFolder() {
         return std::string(xdg) + "/AUVO";
     const char* home = std::getenv("HOME");
     return std::string(home && *home ? home : ".") + "/.config/AUVO";
+}
+
+std::string UserStateFolder() {
+    const char* xdg = std::getenv("XDG_STATE_HOME");
+    if (xdg && *xdg)
+        return std::string(xdg) + "/AUVO";
+    const char* home = std::getenv("HOME");
+    return std::string(home && *home ? home : ".") + "/.local/state/AUVO";
 }
 
 // The program folder first; then the user's settings folder, which is also where a
@@ -75,6 +84,25 @@ std::string CAUVOApp::SettingsFileFor(const std::string& programFolder) {
     return FindSettingsFile(programFolder);
 }
 
+std::string CAUVOApp::ProtocolFileFor(const std::string& programFolder) {
+    // An installed program lies in a folder only root may write to; its protocol would be lost.
+    if (::access(programFolder.c_str(), F_OK) != 0 || ::access(programFolder.c_str(), W_OK) == 0)
+        return programFolder + "/AUVO.PRT";
+    const std::string folder = UserStateFolder();
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    return folder + "/AUVO.PRT";
+}
+
+void CAUVOApp::LocateFiles(const std::string& exePath) {
+    SetProgramFolder(ProgramFolderOf(exePath));
+    SetProtocolPath(ProtocolFileFor(GetProgramFolder()));
+    SetSectionName("AUVO");
+    SetProfileName(FindSettingsFile(GetProgramFolder()));
+    std::error_code ec;
+    SetFirstStart(!std::filesystem::exists(GetProfileName(), ec));
+}
+
 CAUVOApp* CAUVOApp::Get() {
     return g_pApp;
 }
@@ -93,18 +121,14 @@ std::string CAUVOApp::AboutText() {
 }
 
 void CAUVOApp::LoadSettingsWithoutWindow(const std::string& exePath) {
-    SetProgramFolder(ProgramFolder(exePath));
-    SetSectionName("AUVO");
-    SetProfileName(SettingsFileFor(GetProgramFolder()));
+    LocateFiles(exePath);
     LoadSettings();
 }
 
 bool CAUVOApp::InitInstance(IAppFramework& framework, const std::string& exePath) {
-    SetProgramFolder(ProgramFolderOf(exePath));
+    LocateFiles(exePath);
     // Each run starts a fresh protocol; a missing or locked file is no reason to stop.
     std::remove(GetProtocolPath().c_str());
-    SetSectionName("AUVO");
-    SetProfileName(FindSettingsFile(GetProgramFolder()));
 
     LoadSettings();
     // Only now: an exit before the settings were read must not overwrite them with defaults.

@@ -38,6 +38,9 @@ public:
     // (also for the runs without window, such as the WAV export).
     static std::string ProgramFolder(const std::string& exePath);
     static std::string SettingsFileFor(const std::string& programFolder);
+    // "AUVO.PRT" beside the program; where the user cannot write there, in
+    // $XDG_STATE_HOME/AUVO (default ~/.local/state/AUVO), which is then created.
+    static std::string ProtocolFileFor(const std::string& programFolder);
 
     CRecentFileList& GetRecentFileList() { return m_recentFiles; }
 
@@ -48,6 +51,8 @@ public:
 
 private:
     static void SaveSettingsAtAbruptExit();
+    // Program folder, protocol file, section and settings file, as every run finds them.
+    void LocateFiles(const std::string& exePath);
 
     CRecentFileList m_recentFiles;
     // Started, and ExitInstance has not written the settings yet.

@@ -49,10 +49,15 @@ public:
     void SetProgramFolder(const std::string& folder);
     const std::string& GetProgramFolder() const { return m_strProgramFolder; }
     const std::string& GetProtocolPath() const { return m_strProtocolPath; }
+    // Elsewhere than beside the program, for an installation the user cannot write to.
+    void SetProtocolPath(const std::string& path) { m_strProtocolPath = path; }
     // The settings file (the framework's profile name).
     void SetProfileName(const std::string& path) { m_strProfileName = path; }
     const std::string& GetProfileName() const { return m_strProfileName; }
     const ReleaseStamp& GetReleaseStamp() const { return m_stamp; }
+    // No settings file existed when the program started: defaults meant for a new user apply.
+    void SetFirstStart(bool first) { m_bFirstStart = first; }
+    bool IsFirstStart() const { return m_bFirstStart; }
 
     int m_nDebugLevel = 0;
 
@@ -66,4 +71,5 @@ private:
     const ReleaseStamp& m_stamp;
     std::string m_strProfileName;
     IMessageBoxService* m_pMessageBoxes = nullptr;
+    bool m_bFirstStart = false;
 };

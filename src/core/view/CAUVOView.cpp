@@ -45,8 +45,10 @@ void CAUVOView::OnInitialUpdate() {
     };
     m_nMinDB = readInt("VIEW_MIN_DB", -60);
     m_nMaxDB = readInt("VIEW_MAX_DB", 10);
-    m_bShowHTD = readInt("VIEW_HTD", 0) >= 1;
-    m_bShowTTD = readInt("VIEW_TTD", 0) >= 1;
+    // A new user sees both diagram rows rather than an empty page.
+    const int rows = m_pApp != nullptr && m_pApp->IsFirstStart() ? 1 : 0;
+    m_bShowHTD = readInt("VIEW_HTD", rows) >= 1;
+    m_bShowTTD = readInt("VIEW_TTD", rows) >= 1;
     m_bLogDarst = readInt("VIEW_LOGDARST", 0) >= 1;
 
     if (DebugLevel() >= 5)

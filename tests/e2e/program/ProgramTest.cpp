@@ -51,6 +51,8 @@ protected:
         fs::copy_file(binary, m_program / "auvo");
     }
     void TearDown() override {
+        std::error_code ec;
+        fs::permissions(m_program, fs::perms::owner_all, fs::perm_options::add, ec);
         if (m_pid > 0) {
             ::kill(m_pid, SIGKILL);
             ::waitpid(m_pid, nullptr, 0);
@@ -63,12 +65,13 @@ protected:
         for (char** e = environ; *e; ++e) {
             const std::string var = *e;
             if (var.rfind("QT_QPA_PLATFORM=", 0) != 0 && var.rfind("AUVO_AUDIO_OUTPUT=", 0) != 0 &&
-                var.rfind("XDG_CONFIG_HOME=", 0) != 0)
+                var.rfind("XDG_CONFIG_HOME=", 0) != 0 && var.rfind("XDG_STATE_HOME=", 0) != 0)
                 env.push_back(var);
         }
         env.push_back("QT_QPA_PLATFORM=offscreen");
         env.push_back("AUVO_AUDIO_OUTPUT=null");
         env.push_back("XDG_CONFIG_HOME=" + (m_root / "config").string());
+        env.push_back("XDG_STATE_HOME=" + (m_root / "state").string());
         return env;
     }
 
@@ -81,6 +84,10 @@ protected:
         envp.push_back(nullptr);
         std::string exe = (m_program / "auvo").string();
         std::vector<std::string> argStore{exe};
+        // Root may write anywhere: a normal user stands in for the one the test is about.
+        if (m_bAsNormalUser && ::geteuid() == 0)
+            argStore = {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups",
+                        exe};
         argStore.insert(argStore.end(), args.begin(), args.end());
         std::vector<char*> argv;
         for (auto& a : argStore)
@@ -98,7 +105,9 @@ protected:
         posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, log.c_str(),
                                          O_WRONLY | O_CREAT | O_APPEND, 0644);
         // Run from elsewhere: the program must find its folder by its own path.
-        ASSERT_EQ(posix_spawn(&m_pid, exe.c_str(), &actions, nullptr, argv.data(), envp.data()), 0);
+        ASSERT_EQ(
+            posix_spawn(&m_pid, argStore[0].c_str(), &actions, nullptr, argv.data(), envp.data()),
+            0);
         posix_spawn_file_actions_destroy(&actions);
     }
 
@@ -150,6 +159,7 @@ protected:
     fs::path m_root;
     fs::path m_program;
     pid_t m_pid = -1;
+    bool m_bAsNormalUser = false;
 };
 
 } // namespace
@@ -203,9 +213,39 @@ TEST_F(Program, FirstRunEndedByAnyLogoutSignalCreatesTheUserSettings) {
         EXPECT_EQ(EndWith(sig, false), 0) << sig << "\n" << ReadFile(m_root / "output.log");
         EXPECT_EQ(Ini(ini, "AUVO", "NORMALNULL"), "-10000") << sig;
         EXPECT_EQ(Ini(ini, "AUVO", "VergleichsdateiPfad"), "") << sig;
+        // A new user sees both diagram rows, and keeps them.
+        EXPECT_EQ(Ini(ini, "AUVO", "VIEW_HTD"), "1") << sig;
+        EXPECT_EQ(Ini(ini, "AUVO", "VIEW_TTD"), "1") << sig;
         // Debug level 0: no protocol lines, so no protocol file.
         EXPECT_FALSE(fs::exists(m_program / "AUVO.PRT"));
     }
+}
+
+TEST_F(Program, ProtocolGoesToTheStateFolderWhenTheProgramFolderIsReadOnly) {
+    const fs::path userIni = m_root / "config" / "AUVO" / "AUVO.ini";
+    fs::create_directories(userIni.parent_path());
+    std::ofstream(userIni) << "[AUVO]\nDEBUG=1\nNORMALNULL=-3000\n";
+    fs::create_directories(m_root / "state");
+    if (::geteuid() == 0) {
+        for (const fs::path& p :
+             {m_root / "config", m_root / "config" / "AUVO", userIni, m_root / "state"})
+            ASSERT_EQ(::chown(p.c_str(), 65534, 65534), 0);
+    }
+    fs::permissions(m_root, fs::perms(0755));
+    fs::permissions(m_program, fs::perms(0555));
+    m_bAsNormalUser = true;
+    Spawn({});
+    const fs::path protocol = m_root / "state" / "AUVO" / "AUVO.PRT";
+    const auto deadline = std::chrono::steady_clock::now() + 30s;
+    while (!fs::exists(protocol) && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(20ms);
+    EXPECT_EQ(EndWith(SIGTERM, false), 0) << ReadFile(m_root / "output.log");
+
+    EXPECT_FALSE(fs::exists(m_program / "AUVO.PRT"));
+    const std::string text = ReadFile(protocol);
+    EXPECT_NE(text.find("AUVO Version 2.10. INI: " + userIni.string()), std::string::npos) << text;
+    EXPECT_NE(text.find("AUVO ExitInstance"), std::string::npos) << text;
+    EXPECT_EQ(Ini(userIni, "AUVO", "NORMALNULL"), "-3000");
 }
 
 TEST_F(Program, VersionPrintsTheAboutLinesAndTouchesNothing) {
