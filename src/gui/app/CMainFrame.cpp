@@ -3,6 +3,7 @@
 #include "core/app/CommandIds.h"
 #include "core/app/StringTable.h"
 #include "gui/app/CAboutDialog.h"
+#include "gui/app/CManualCommand.h"
 #include "gui/app/CToolbarIcons.h"
 
 #include <QCloseEvent>
@@ -175,6 +176,7 @@ void CMainFrame::RegisterFrameCommands() {
     CCommandTable& cmds = *m_pCommands;
     cmds.OnCommand(ID_APP_EXIT, this, [this] { close(); });
     cmds.OnCommand(ID_APP_ABOUT, this, [this] { ShowAboutBox(); });
+    CManualCommand::Install(cmds, this);
     cmds.OnCommand(ID_VIEW_TOOLBAR, this,
                    [this] { m_pToolBar->setVisible(m_pToolBar->isHidden()); });
     cmds.OnUpdate(ID_VIEW_TOOLBAR, this,

@@ -1,17 +1,24 @@
+#include "UrlRecorder.h"
+#include "core/app/CAUVOApp.h"
 #include "core/app/CommandIds.h"
 #include "gui/app/CAboutDialog.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CQtAppFramework.h"
+#include "gui/app/CToolbarIcons.h"
 #include "gui/app/GermanTranslations.h"
 #include "gui/platform/CQtMessageBoxService.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
 
@@ -166,6 +173,29 @@ TEST(MainFrame, ViewMenuTogglesToolBarAndStatusBarWithCheckMarks) {
     EXPECT_TRUE(frame.Action(ID_VIEW_TOOLBAR)->isChecked());
 }
 
+TEST(MainFrame, ManualIsGreyedUntilItExistsAndOpensInTheBrowser) {
+    QTemporaryDir folder;
+    CAUVOApp app;
+    app.SetProgramFolder(folder.path().toStdString());
+    CMainFrame frame;
+    frame.Commands().UpdateAll();
+    EXPECT_FALSE(frame.Action(ID_BEDIENUNG)->isEnabled());
+
+    const QString manual = folder.filePath(QStringLiteral("doc/index.htm"));
+    QDir(folder.path()).mkdir(QStringLiteral("doc"));
+    QFile file(manual);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    frame.Commands().UpdateAll();
+    EXPECT_TRUE(frame.Action(ID_BEDIENUNG)->isEnabled());
+
+    UrlRecorder browser;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &browser, "Open");
+    frame.Action(ID_BEDIENUNG)->trigger();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    EXPECT_EQ(browser.urls, QList<QUrl>{QUrl::fromLocalFile(manual)});
+}
+
 TEST(MainFrame, ExitClosesUnlessTheCloseQueryRefuses) {
     CMainFrame frame;
     frame.show();
@@ -199,6 +229,33 @@ TEST(AboutBox, ShowsNameVersionAndStamp) {
     ASSERT_NE(buttons, nullptr);
     EXPECT_EQ(buttons->buttons().size(), 1);
     EXPECT_NE(buttons->button(QDialogButtonBox::Ok), nullptr);
+}
+
+// Drawn from the SVG files: something visible at 100 % and 200 %, not an upscaled image.
+TEST(Icons, ToolbarImagesAndProgramIconAtBothScales) {
+    auto drawn = [](const QIcon& icon, QSize size, qreal scale) {
+        const QImage image = icon.pixmap(size, scale).toImage();
+        if (image.size() != size * scale)
+            return false;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qAlpha(image.pixel(x, y)) != 0)
+                    return true;
+        return false;
+    };
+    for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_PRINT, ID_HOERTEST_STARTEN,
+                   ID_TINNITUS_HOEREN, ID_TINNITUS_NEU, ID_KOMMENTAR, ID_KURZANLEITUNG})
+        for (qreal scale : {1.0, 2.0})
+            EXPECT_TRUE(drawn(CToolbarIcons::ForCommand(id), QSize(16, 15), scale)) << id;
+    EXPECT_TRUE(CToolbarIcons::ForCommand(ID_EICHEN).isNull());
+    EXPECT_TRUE(drawn(CToolbarIcons::ProgramIcon(), QSize(48, 48), 2.0));
+
+    CMainFrame frame;
+    EXPECT_FALSE(frame.windowIcon().isNull());
+    CAboutDialog about;
+    auto* icon = about.findChild<QLabel*>(QStringLiteral("programIcon"));
+    ASSERT_NE(icon, nullptr);
+    EXPECT_FALSE(icon->pixmap().isNull());
 }
 
 TEST(AboutBox, AboutCommandOpensItModally) {
