@@ -20,7 +20,6 @@
 
 namespace {
 
-constexpr unsigned kFileNotSaved = 61015;
 const char* const kHeader = "Art,Frequenz (Hz),Links (dB),Rechts (dB),Ohr,Pegel (dB),Text";
 const char* const kEol = "\r\n";
 
@@ -53,7 +52,7 @@ void ReportNotSaved(CAUVOApp& app, const std::string& path, int osError) {
     CBaseApp::FileErrorText(osError != 0 ? CFileException::OsErrorToCause(osError)
                                          : CFileException::genericException,
                             cause, 256);
-    app.ErrorBox(StringTable::Format(kFileNotSaved, path, cause));
+    app.ErrorBox(StringTable::Format(StringTable::kFileNotSaved, path, cause));
 }
 
 // The text goes to a file beside the target, which replaces it only when complete.
