@@ -64,7 +64,9 @@ dialog() {
   id=$(find_window "$3")
   if [ -z "$id" ]; then
     echo "no window \"$3\": $4 left as it was" >&2
-    xdotool key Escape
+    # A greyed entry leaves its menu open.
+    xdotool key Escape Escape
+    sleep 0.3
     return
   fi
   shot "$id" "$4"
@@ -85,5 +87,18 @@ dialog b m "Kommentar zur Messung" kommentar.png
 dialog d i Eichen eichen.png
 dialog h h Hörtest-Durchführung hoertest.png
 dialog h d Hörtest-Daten hoertest-daten.png
+# Select the left ear's tinnitus tone by a click on its circle: the pure blue below the
+# audiograms is that tone; its stem's foot gives the exact frequency, its top the circle.
+tone=$(import -window "$main" txt:- |
+  awk -F'[,: ]+' -v h=430 '/ blue$/ && $2 > h {if (top == "") top = $2; x = $1} END {if (top != "") print x, top + 6}')
+if [ -n "$tone" ]; then
+  # The window lies at 0,0, so its points are screen points.
+  xdotool mousemove --sync $tone
+  sleep 0.3
+  xdotool mousedown 1
+  sleep 0.2
+  xdotool mouseup 1
+  dialog t e "Tinnitus-Ton Eigenschaften" tinnitus-eigenschaften.png
+fi
 stop
 du -ch "$out"/*.png | tail -1

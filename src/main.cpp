@@ -5,6 +5,7 @@
 #include "core/export/CWavExport.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CQtAppFramework.h"
+#include "gui/app/CToolbarIcons.h"
 #include "gui/app/GermanTranslations.h"
 #include "gui/document/CDocumentSession.h"
 #include "gui/hearing/CKurzanleitungHost.h"
@@ -43,6 +44,10 @@ int main(int argc, char** argv) {
 
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("AUVO"));
+    // Every window and dialog carries the program icon; the desktop entry's name lets a
+    // Wayland desktop find the same icon for the running program.
+    QApplication::setWindowIcon(CToolbarIcons::ProgramIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("auvo"));
     InstallGermanTranslations(qapp);
     SdlAudioOutput::RegisterAsRealOutput();
     CSignalWatcher signalWatcher;
