@@ -43,8 +43,18 @@ void CAUVOView::OnInitialUpdate() {
         int value = 0;
         return m_pApp != nullptr && m_pApp->ReadIniInt(key, value) ? value : fallback;
     };
-    m_nMinDB = readInt("VIEW_MIN_DB", -60);
-    m_nMaxDB = readInt("VIEW_MAX_DB", 10);
+    m_nMinDB = readInt("VIEW_MIN_DB", kDefaultMinDB);
+    m_nMaxDB = readInt("VIEW_MAX_DB", kDefaultMaxDB);
+    if (m_nMinDB >= m_nMaxDB) {
+        // Hand-edited bounds that form no scale would push the stems out of their diagrams.
+        if (m_pApp != nullptr)
+            m_pApp->WriteProtocol(FormatText("CAUVOView::OnInitialUpdate: MinDB = %d nicht unter "
+                                             "MaxDB = %d, es gelten %d und %d",
+                                             m_nMinDB, m_nMaxDB, kDefaultMinDB, kDefaultMaxDB),
+                                  0);
+        m_nMinDB = kDefaultMinDB;
+        m_nMaxDB = kDefaultMaxDB;
+    }
     // A new user sees both diagram rows rather than an empty page.
     const int rows = m_pApp != nullptr && m_pApp->IsFirstStart() ? 1 : 0;
     m_bShowHTD = readInt("VIEW_HTD", rows) >= 1;

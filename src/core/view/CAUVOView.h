@@ -78,8 +78,10 @@ public:
     bool m_bNormalkurve = false;
     CRect m_rectRechts;
     CRect m_rectLinks;
-    int m_nMinDB = -60;
-    int m_nMaxDB = 10;
+    static constexpr int kDefaultMinDB = -60;
+    static constexpr int kDefaultMaxDB = 10;
+    int m_nMinDB = kDefaultMinDB;
+    int m_nMaxDB = kDefaultMaxDB;
 
 private:
     CDiagramOptions Options(bool logarithmic) const;

@@ -208,12 +208,22 @@ TEST_F(ViewTest, AudiogramWithoutLabelFontStillDrawsTheCurveInPlace) {
     EXPECT_EQ(dc->LinesBetween({190, -563}, {210, -421}).size(), 1u);
 }
 
-// Data read from a file may have no frequency of 1 kHz or more, and the level bounds in the
-// settings are taken as they stand; neither may crash the drawing or the mapping.
+// Hand-edited level bounds that form no scale fall back to the defaults; data read from a
+// file may have no frequency of 1 kHz or more. Neither may crash the drawing or the mapping.
 TEST_F(ViewTest, DegenerateScalesDrawWithoutFault) {
     m_doc.m_HoertestDaten.Init(5); // five entries, all at 0 Hz: K = 0
-    WriteIni("VIEW_MIN_DB=10\nVIEW_MAX_DB=10\n");
-    m_view.OnInitialUpdate();
+    for (const char* ini :
+         {"VIEW_MIN_DB=10\nVIEW_MAX_DB=10\n", "VIEW_MIN_DB=20\nVIEW_MAX_DB=-70\n"}) {
+        WriteIni(ini);
+        m_view.OnInitialUpdate();
+        EXPECT_EQ(m_view.m_nMinDB, -60);
+        EXPECT_EQ(m_view.m_nMaxDB, 10);
+    }
+    const auto lines = ProtocolLines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(
+        lines[1],
+        "CAUVOView::OnInitialUpdate: MinDB = 20 nicht unter MaxDB = -70, es gelten -60 und 10");
     m_view.m_bShowHTD = m_view.m_bShowTTD = true;
     AddTone(m_doc, 0, 0.0, 500);
     for (bool log : {false, true}) {
@@ -227,7 +237,7 @@ TEST_F(ViewTest, DegenerateScalesDrawWithoutFault) {
         int level = -1;
         EXPECT_TRUE(m_view.ClientToTT(CPoint(300, 1200), side, frequency, level));
     }
-    EXPECT_TRUE(ProtocolLines().empty()); // nothing failed
+    EXPECT_EQ(ProtocolLines().size(), 2u); // the drawing itself failed nowhere
 }
 
 TEST_F(ViewTest, HugeLevelRangeKeepsTheTopThousandLabels) {
