@@ -19,11 +19,10 @@ constexpr LONG kNotCalibrated = -10000;
 constexpr std::size_t kPathBuffer = 260;
 const char* const kIniName = "AUVO.ini";
 
-// Last backslash, else last slash; a separator at position 0 keeps the whole path.
+// Up to the last slash; a backslash is an ordinary name character here. A slash at
+// position 0 keeps the whole path.
 std::string ProgramFolderOf(const std::string& exePath) {
-    std::string::size_type pos = exePath.rfind('\\');
-    if (pos == std::string::npos)
-        pos = exePath.rfind('/');
+    const std::string::size_type pos = exePath.rfind('/');
     if (pos != std::string::npos && pos > 0)
         return exePath.substr(0, pos);
     return exePath;

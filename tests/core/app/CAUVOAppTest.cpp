@@ -196,7 +196,7 @@ TEST_F(AppStart, ProgramFolderFromTheLastSeparator) {
     const Case cases[] = {{m_program.string() + "/auvo", m_program.string()},
                           {"prog/auvo", "prog"},
                           {"auvo", "auvo"},
-                          {"prog\\bin/x\\auvo.exe", "prog\\bin/x"}};
+                          {"prog\\bin/x\\auvo.exe", "prog\\bin"}};
     for (const Case& c : cases) {
         CAUVOApp app;
         app.SetMessageBoxService(&m_boxes);
@@ -205,6 +205,16 @@ TEST_F(AppStart, ProgramFolderFromTheLastSeparator) {
         app.ExitInstance(0);
     }
     fs::current_path(cwd);
+
+    // The settings beside a program in such a folder are its own.
+    const fs::path odd = m_program / "a\\b";
+    fs::create_directories(odd);
+    std::ofstream(odd / "AUVO.ini", std::ios::binary) << "[AUVO]\nNORMALNULL=-2500\n";
+    CAUVOApp app;
+    app.SetMessageBoxService(&m_boxes);
+    app.InitInstance(m_framework, (odd / "auvo").string());
+    EXPECT_EQ(app.m_lNormalNull, -2500);
+    app.ExitInstance(0);
 }
 
 TEST_F(AppStart, NoSoundDeviceShowsMessage1000BeforeAnyWindowAndStillSaves) {
