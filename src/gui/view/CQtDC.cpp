@@ -184,6 +184,9 @@ void CQtDC::ApplyPenAndBrush() {
         qpen.setJoinStyle(Qt::RoundJoin);
         m_pPainter->setPen(qpen);
     }
+    // The gaps of dotted lines leave visible what lies beneath (in the together mode the other
+    // ear's tones).
+    m_pPainter->setBackgroundMode(Qt::TransparentMode);
     const CBrush& brush = GetCurrentBrush();
     if (brush.IsHollow())
         m_pPainter->setBrush(Qt::NoBrush);

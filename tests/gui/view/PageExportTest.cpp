@@ -77,6 +77,30 @@ TEST_F(PageExportTest, TonesAndCurvesHaveTheirEarColoursAtTheComputedPlaces) {
     EXPECT_GE(segments, 10);
 }
 
+// Together, the right ear's diagram is drawn over the left one's: its dotted grid line at
+// 4 kHz must not erase the left ear's tone standing there.
+TEST_F(PageExportTest, TogetherModeKeepsBothEarsStemsOnGridLines) {
+    view.m_bZusammen = true;
+    const auto calls = RecordA4(view);
+    const QImage image = ExportPng(72); // stem and grid one pixel wide, the stem blended
+    int stems = 0;
+    for (const auto& c : calls) {
+        const COLORREF colour = c.pen.GetColor();
+        if (c.kind != CRecordingDC::Kind::Line || c.pen.GetWidth() != 3 || c.from.x != c.to.x ||
+            (colour != kRight && colour != kLeft))
+            continue;
+        ++stems;
+        int points = 0;
+        int shown = 0;
+        for (int y = std::min(c.from.y, c.to.y) + 20; y < std::max(c.from.y, c.to.y) - 20; y += 3) {
+            ++points;
+            shown += HasColourNear(image, CPoint(c.from.x, y), colour, 150) ? 1 : 0;
+        }
+        EXPECT_GT(shown, points * 9 / 10) << "stem at " << c.from.x;
+    }
+    EXPECT_EQ(stems, 2);
+}
+
 TEST_F(PageExportTest, PdfIsWrittenAndAFailedExportLeavesNoFile) {
     const QString pdf = QString::fromStdString(folder.Path() + "/page.pdf");
     QString error;

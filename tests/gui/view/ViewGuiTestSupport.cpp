@@ -58,7 +58,7 @@ std::vector<CRecordingDC::Call> RecordA4(CAUVOView& view) {
     return dc.Calls();
 }
 
-bool HasColourNear(const QImage& image, CPoint logical, COLORREF colour) {
+bool HasColourNear(const QImage& image, CPoint logical, COLORREF colour, int tolerance) {
     const double sx = image.width() / static_cast<double>(CPageOutput::kA4Width);
     const double sy = image.height() / static_cast<double>(CPageOutput::kA4Height);
     const int cx = static_cast<int>(std::lround(logical.x * sx));
@@ -66,8 +66,13 @@ bool HasColourNear(const QImage& image, CPoint logical, COLORREF colour) {
     const QColor want(GetRValue(colour), GetGValue(colour), GetBValue(colour));
     for (int dy = -1; dy <= 1; ++dy)
         for (int dx = -1; dx <= 1; ++dx)
-            if (image.valid(cx + dx, cy + dy) && image.pixelColor(cx + dx, cy + dy) == want)
-                return true;
+            if (image.valid(cx + dx, cy + dy)) {
+                const QColor got = image.pixelColor(cx + dx, cy + dy);
+                if (std::abs(got.red() - want.red()) + std::abs(got.green() - want.green()) +
+                        std::abs(got.blue() - want.blue()) <
+                    tolerance)
+                    return true;
+            }
     return false;
 }
 

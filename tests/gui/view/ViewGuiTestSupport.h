@@ -41,7 +41,8 @@ public:
 
 // The page as an A4 export device sees it: every call at 0.1 mm per pixel.
 std::vector<CRecordingDC::Call> RecordA4(CAUVOView& view);
-// Some pixel of the 3 x 3 block around a logical A4 point has this colour.
-bool HasColourNear(const QImage& image, CPoint logical, COLORREF colour);
+// Some pixel of the 3 x 3 block around a logical A4 point has this colour, give or take
+// a sum of channel differences below tolerance.
+bool HasColourNear(const QImage& image, CPoint logical, COLORREF colour, int tolerance = 1);
 
 } // namespace viewgui
