@@ -182,6 +182,8 @@ void CQtDC::ApplyPenAndBrush() {
         QPen qpen(ToQColor(pen.GetColor()), width, ToQtStyle(pen.GetStyle()));
         qpen.setCapStyle(width > 1 ? Qt::RoundCap : Qt::FlatCap);
         qpen.setJoinStyle(Qt::RoundJoin);
+        if (width == 0 && pen.GetStyle() == PS_DOT)
+            SizeDotsForDevice(qpen);
         m_pPainter->setPen(qpen);
     }
     // The gaps of dotted lines leave visible what lies beneath (in the together mode the other
@@ -192,6 +194,18 @@ void CQtDC::ApplyPenAndBrush() {
         m_pPainter->setBrush(Qt::NoBrush);
     else
         m_pPainter->setBrush(ToQColor(brush.GetColor()));
+}
+
+void CQtDC::SizeDotsForDevice(QPen& pen) const {
+    // One-pixel dots vanish at printer and PDF resolutions, where a dotted hairline looks solid;
+    // dots of about 0.3 mm on a line of about 0.1 mm look as on screen (one pixel at 96 dpi).
+    const QPaintDevice* device = Device();
+    const double pixelsPerMM = (device != nullptr ? device->logicalDpiX() : 96) / 25.4;
+    const double width = std::max(1.0, std::round(0.1 * pixelsPerMM));
+    const double dot = std::max(1.0, std::round(0.3 * pixelsPerMM));
+    pen.setWidthF(width);
+    pen.setCosmetic(true);
+    pen.setDashPattern({dot / width, 2 * dot / width});
 }
 
 void CQtDC::ApplyTextState() {

@@ -11,6 +11,7 @@
 
 class QPainter;
 class QPaintDevice;
+class QPen;
 
 class CQtDC : public CDC {
 public:
@@ -55,6 +56,7 @@ private:
     QPoint ToDevice(CPoint p) const;
     QRect ToDeviceRect(const CRect& logical) const;
     void ApplyPenAndBrush();
+    void SizeDotsForDevice(QPen& pen) const;
     void ApplyTextState();
     QFont CurrentQFont() const;
     QPaintDevice* Device() const;

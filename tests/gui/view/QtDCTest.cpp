@@ -170,3 +170,44 @@ TEST_F(QtDCTest, VisibilityFollowsTheClipRegion) {
 }
 
 } // namespace
+
+class QtDCAt300Dpi : public QtDCTest {
+protected:
+    QtDCAt300Dpi() : QtDCTest(300) {}
+};
+
+// A dotted grid line over a tone's stem: the stem shows in its gaps, also after a text
+// (whose background is opaque), and the dots stay about 0.3 mm long at print resolutions.
+TEST_F(QtDCAt300Dpi, DottedLinesHaveTransparentGapsAndVisibleDots) {
+    dc->SelectObject(CPen(PS_SOLID, 20, RGB(0, 0, 255)));
+    dc->MoveTo(100, -500);
+    dc->LineTo(1000, -500);
+    dc->TextOut(100, -1000, "4");
+    dc->SelectObject(CPen(PS_DOT, 0, RGB(0, 0, 0)));
+    dc->MoveTo(100, -500);
+    dc->LineTo(1000, -500);
+    Finish();
+
+    CPoint from(200, -500);
+    CPoint to(900, -500);
+    mapper.LPtoDP(&from);
+    mapper.LPtoDP(&to);
+    int blue = 0;
+    int dots = 0;
+    int dotPixels = 0;
+    bool inDot = false;
+    for (int x = from.x; x < to.x; ++x) {
+        const QColor c = image.pixelColor(x, from.y);
+        const bool black = c == QColor(Qt::black);
+        ASSERT_TRUE(black || c == QColor(0, 0, 255)) << x;
+        blue += black ? 0 : 1;
+        dotPixels += black ? 1 : 0;
+        dots += black && !inDot ? 1 : 0;
+        inDot = black;
+    }
+    ASSERT_GT(dots, 10);
+    EXPECT_GT(blue, (to.x - from.x) / 2);
+    const double dotMM = 25.4 / 300 * dotPixels / dots;
+    EXPECT_GT(dotMM, 0.2);
+    EXPECT_LT(dotMM, 0.45);
+}
