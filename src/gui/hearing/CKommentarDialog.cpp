@@ -54,18 +54,17 @@ void CKommentarDialog::showEvent(QShowEvent* event) {
     if (m_bLoaded)
         return;
     m_bLoaded = true;
-    // Files written elsewhere may carry CR LF; the editor works with LF and gives it back alike.
-    m_bCrLf = m_strKommentar.find("\r\n") != std::string::npos;
+    // The editor works with LF; comments keep CR LF as the files of the original program do,
+    // and LF-only ones read from elsewhere show alike.
     QString text = QString::fromStdString(m_strKommentar);
-    if (m_bCrLf)
-        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     m_pEdit->setPlainText(text);
 }
 
 void CKommentarDialog::accept() {
     QString text = m_pEdit->toPlainText();
-    if (m_bCrLf)
-        text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    // A break counts as two characters against the limit, as it is stored.
+    text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
     if (text.size() > kMaxChars) {
         ShowLimitMessage(this);
         m_pEdit->setFocus();

@@ -14,7 +14,7 @@ public:
 
     explicit CKommentarDialog(QWidget* parent = nullptr);
 
-    // Set before exec(), read after Accepted. UTF-8; line breaks as the document keeps them.
+    // Set before exec(), read after Accepted. UTF-8; line breaks are CR LF after OK.
     std::string m_strKommentar;
 
     QPlainTextEdit* Edit() const { return m_pEdit; }
@@ -30,5 +30,4 @@ protected:
 private:
     QPlainTextEdit* m_pEdit;
     bool m_bLoaded = false;
-    bool m_bCrLf = false;
 };

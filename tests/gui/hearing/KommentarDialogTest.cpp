@@ -50,14 +50,19 @@ TEST_F(KommentarDialogTest, LimitCountsCharactersNotBytes) {
     EXPECT_EQ(QString::fromStdString(dlg.m_strKommentar).size(), 500);
 }
 
-TEST_F(KommentarDialogTest, LineBreaksReachTheCommentUnchanged) {
+TEST_F(KommentarDialogTest, LineBreaksReachTheCommentAsCrLf) {
     CKommentarDialog dlg;
     dlg.m_strKommentar = "alt";
     dlg.show();
     EXPECT_EQ(dlg.Edit()->toPlainText(), QStringLiteral("alt"));
     dlg.Edit()->setPlainText(QStringLiteral("Zeile 1\nZeile 2\n\nZeile 4"));
     dlg.accept();
-    EXPECT_EQ(dlg.m_strKommentar, "Zeile 1\nZeile 2\n\nZeile 4");
+    EXPECT_EQ(dlg.m_strKommentar, "Zeile 1\r\nZeile 2\r\n\r\nZeile 4");
+
+    // Each stored break takes two of the 500 characters.
+    CKommentarDialog full;
+    EXPECT_FALSE(Confirm(full, QString(499, QChar('x')) + QChar('\n')));
+    EXPECT_TRUE(Confirm(full, QString(498, QChar('x')) + QChar('\n')));
 }
 
 TEST_F(KommentarDialogTest, EnterInTheEditorBreaksTheLineThoughOkIsTheDefault) {
@@ -76,16 +81,18 @@ TEST_F(KommentarDialogTest, EnterInTheEditorBreaksTheLineThoughOkIsTheDefault) {
     EXPECT_EQ(dlg.result(), QDialog::Rejected) << "Enter must not accept";
     QTest::mouseClick(ok, Qt::LeftButton);
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
-    EXPECT_EQ(dlg.m_strKommentar, "oben\nunten");
+    EXPECT_EQ(dlg.m_strKommentar, "oben\r\nunten");
 }
 
-TEST_F(KommentarDialogTest, CrLfCommentsKeepTheirLineEnds) {
-    CKommentarDialog dlg;
-    dlg.m_strKommentar = "eins\r\nzwei";
-    dlg.show();
-    EXPECT_EQ(dlg.Edit()->toPlainText(), QStringLiteral("eins\nzwei"));
-    dlg.accept();
-    EXPECT_EQ(dlg.m_strKommentar, "eins\r\nzwei");
+TEST_F(KommentarDialogTest, CrLfAndLfOnlyCommentsShowAlikeAndKeepCrLf) {
+    for (const char* stored : {"eins\r\nzwei", "eins\nzwei"}) {
+        CKommentarDialog dlg;
+        dlg.m_strKommentar = stored;
+        dlg.show();
+        EXPECT_EQ(dlg.Edit()->toPlainText(), QStringLiteral("eins\nzwei"));
+        dlg.accept();
+        EXPECT_EQ(dlg.m_strKommentar, "eins\r\nzwei");
+    }
 }
 
 TEST_F(KommentarDialogTest, CancelLeavesTheCommentAlone) {

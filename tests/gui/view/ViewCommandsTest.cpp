@@ -131,7 +131,7 @@ TEST_F(ViewCommandsTest, CommentDialogHandsTheEditedTextToTheDocument) {
         dlg->accept();
     });
     Choose("&Bearbeiten", ID_KOMMENTAR);
-    EXPECT_EQ(data.doc.m_strKommentar, "Erste Zeile\nZweite Zeile");
+    EXPECT_EQ(data.doc.m_strKommentar, "Erste Zeile\r\nZweite Zeile");
     EXPECT_TRUE(data.doc.IsModified());
 
     data.doc.SetModifiedFlag(false);
@@ -142,7 +142,7 @@ TEST_F(ViewCommandsTest, CommentDialogHandsTheEditedTextToTheDocument) {
         dlg->reject();
     });
     Choose("&Bearbeiten", ID_KOMMENTAR);
-    EXPECT_EQ(data.doc.m_strKommentar, "Erste Zeile\nZweite Zeile");
+    EXPECT_EQ(data.doc.m_strKommentar, "Erste Zeile\r\nZweite Zeile");
     EXPECT_FALSE(data.doc.IsModified());
 }
 
