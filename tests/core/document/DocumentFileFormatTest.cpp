@@ -99,6 +99,15 @@ TEST_F(DocumentFileFormat, RefusesOtherVersionsAndBadBlocks) {
         tooManyTones.Double(1000.0).Int(-5000);
     tooManyTones.Int(0);
     cases.push_back({"1001 tones", tooManyTones, "Unerwartetes Dateiformat."});
+    DocBytes overOneMB; // well formed, but its comment makes it larger than 1 MB
+    const std::uint32_t length = 1024 * 1024;
+    overOneMB.Int(200)
+        .Text("")
+        .Text("")
+        .Raw({0xFF, 0xFF, 0xFF})
+        .Int(static_cast<std::int32_t>(length));
+    overOneMB.Raw(std::vector<std::uint8_t>(length, 'a')).Hearing(8).Tones({}, {});
+    cases.push_back({"over 1 MB", overOneMB, "Unerwartetes Dateiformat."});
 
     for (const Case& c : cases) {
         CAUVODoc doc;
