@@ -11,6 +11,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -56,8 +57,7 @@ void BM_PageRecordedScreen1920(benchmark::State& state) {
 BENCHMARK(BM_PageRecordedScreen1920)->Unit(benchmark::kMicrosecond);
 
 // Real rendering with QPainter into an image the size of a full-HD window, as on screen.
-void BM_PageQPainterScreen1920(benchmark::State& state) {
-    PageBenchDocument page(1920, 1080);
+void RepaintScreen1920(benchmark::State& state, PageBenchDocument& page) {
     QImage image(1920, 1080, QImage::Format_RGB32);
     CQtDC::Caps caps;
     caps.horzRes = 1920;
@@ -70,7 +70,33 @@ void BM_PageQPainterScreen1920(benchmark::State& state) {
         page.View().OnDraw(dc);
     }
 }
+
+void BM_PageQPainterScreen1920(benchmark::State& state) {
+    PageBenchDocument page(1920, 1080);
+    RepaintScreen1920(state, page);
+}
 BENCHMARK(BM_PageQPainterScreen1920)->Unit(benchmark::kMillisecond);
+
+// The same window with a new, empty document: what any document is measured against.
+void BM_PageQPainterScreen1920Empty(benchmark::State& state) {
+    PageBenchDocument page(1920, 1080);
+    page.Doc().OnNewDocument();
+    RepaintScreen1920(state, page);
+}
+BENCHMARK(BM_PageQPainterScreen1920Empty)->Unit(benchmark::kMillisecond);
+
+// The largest document that opens (1 MB), its comment one long text: only what can show of
+// the comment is laid out. Without line feeds, and as a million short lines.
+void BM_PageQPainterScreen1920HugeComment(benchmark::State& state) {
+    PageBenchDocument page(1920, 1080);
+    const std::string piece = state.range(0) != 0 ? "x\n" : "Ohrger\xC3\xA4usch links ";
+    std::string comment;
+    while (comment.size() + piece.size() <= 1000000)
+        comment += piece;
+    page.Doc().m_strKommentar = comment;
+    RepaintScreen1920(state, page);
+}
+BENCHMARK(BM_PageQPainterScreen1920HugeComment)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // An A4 page at 600 dpi as a printer draws it (the image stands in for the printer's page).
 void BM_PageQPainterA4At600Dpi(benchmark::State& state) {

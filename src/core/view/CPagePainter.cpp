@@ -6,9 +6,12 @@
 #include "core/view/CAUVOView.h"
 #include "core/view/CPageLayout.h"
 #include "core/view/CPageStyle.h"
+#include "core/view/CommentHead.h"
 #include "core/view/IViewWindow.h"
 #include "core/view/TextFormat.h"
 #include "core/view/Trunc.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -35,6 +38,17 @@ const char* CPagePainter::TechnologyName(int technology) {
     default:
         return "unbekannt";
     }
+}
+
+std::string CPagePainter::VisibleComment(const CDC& dc, const std::string& comment,
+                                         const CRect& rect) {
+    // Lines below the rectangle or the clipping region cannot show.
+    CRect clip = dc.GetClipBoxDevice();
+    dc.DPtoLP(&clip);
+    const long long lowest = std::max(std::min(clip.top, clip.bottom), rect.bottom);
+    const long long lines =
+        (static_cast<long long>(rect.top) - lowest) / CPageLayout::kLineHeight + 1;
+    return CommentHead(comment, rect.Width(), static_cast<int>(std::clamp(lines, 0LL, 1LL << 30)));
 }
 
 std::string CPagePainter::FooterText() {
@@ -126,7 +140,8 @@ void CPagePainter::Draw(CDC& dc) {
 
     dc.SetTextAlign(TA_LEFT | TA_TOP);
     dc.SetTextColor(CPageStyle::kBlack);
-    dc.DrawText(in.comment, layout.Comment(), DT_LEFT | DT_WORDBREAK);
+    dc.DrawText(VisibleComment(dc, in.comment, layout.Comment()), layout.Comment(),
+                DT_LEFT | DT_WORDBREAK);
 
     dc.SelectObject(smallFont);
     if (in.hasComparison && dc.RectVisible(layout.Comparison())) {

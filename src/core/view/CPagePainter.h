@@ -17,6 +17,8 @@ public:
 
     // Name of a device technology for the protocol.
     static const char* TechnologyName(int technology);
+    // The beginning of the comment that can show in its rectangle on this device.
+    static std::string VisibleComment(const CDC& dc, const std::string& comment, const CRect& rect);
     // "<credit> - AUVO Version 2.10".
     static std::string FooterText();
 

@@ -108,3 +108,22 @@ TEST_F(ViewTest, PrintedPageTakesItsWidthFromThePrinter) {
     EXPECT_EQ(lines[1],
               "DC: 4960 x 7016, HDPI=600, VDPI=600, PLANES=1, BPP=32, TECHNOLOGY=RASPRINTER");
 }
+
+// A comment far longer than any page: only what can show below the comment's top is laid out.
+TEST_F(ViewTest, HugeCommentDrawsOnlyItsVisibleLines) {
+    std::string comment;
+    for (int i = 0; comment.size() < 1000000; ++i)
+        comment += "Zeile " + std::to_string(i) + "\r\n";
+    m_doc.m_strKommentar = comment;
+    auto dc = ScreenDC();
+    dc->SetClipBoxDevice(CRect(0, 0, 2100, 1000));
+    m_view.OnDraw(*dc);
+    const auto texts = dc->CallsOf(Kind::DrawText);
+    ASSERT_EQ(texts.size(), 2u); // header and comment; the footer lies far below
+    const auto& drawn = texts[1];
+    EXPECT_EQ(drawn.rect.top, -450);
+    EXPECT_EQ(comment.compare(0, drawn.text.size(), drawn.text), 0);
+    // Lines from -450 down to the clip's lower edge at -1000.
+    EXPECT_NE(drawn.text.find("Zeile 11\r"), std::string::npos);
+    EXPECT_LT(drawn.text.size(), 200u);
+}

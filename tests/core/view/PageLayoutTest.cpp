@@ -1,4 +1,5 @@
 #include "core/view/CPageLayout.h"
+#include "core/view/CommentHead.h"
 
 #include <gtest/gtest.h>
 
@@ -87,4 +88,12 @@ TEST(PageLayout, CommentLines) {
     const CPageLayout p = Layout(2100, true, true, false, false, std::string(200, 'x'));
     EXPECT_EQ(p.Comment(), CRect(50, -1650, 2000, -1800));
     EXPECT_EQ(p.Footer().top, -1901);
+}
+
+TEST(PageLayout, CommentHeadKeepsWhatFitsTheLines) {
+    EXPECT_EQ(CommentHead("ab\r\ncd\nef", 1000, 2), "ab\r\ncd");
+    EXPECT_EQ(CommentHead("ab\ncd", 1000, 5), "ab\ncd");
+    EXPECT_EQ(CommentHead("ab", 1000, 0), "");
+    EXPECT_EQ(CommentHead("abcdefg", 10, 3), "abcdef"); // two characters per line
+    EXPECT_EQ(CommentHead("\xC3\xA4\xC3\xB6\xC3\xBC", 10, 1), "\xC3\xA4\xC3\xB6");
 }
