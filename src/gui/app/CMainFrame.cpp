@@ -16,6 +16,8 @@
 namespace {
 constexpr unsigned IDS_TOOLBAR_TITLE = 149;
 constexpr int kSeparator = 0;
+constexpr unsigned kIndicatorIds[] = {StringTable::kIndicatorCaps, StringTable::kIndicatorNum,
+                                      StringTable::kIndicatorScroll};
 
 struct MenuEntry {
     int id; // kSeparator for a separator
@@ -101,7 +103,9 @@ CMainFrame::CMainFrame(QWidget* parent)
     m_pIdleTimer = new QTimer(this);
     m_pIdleTimer->setInterval(250);
     connect(m_pIdleTimer, &QTimer::timeout, m_pCommands, &CCommandTable::UpdateAll);
+    connect(m_pIdleTimer, &QTimer::timeout, this, &CMainFrame::UpdateIndicators);
     m_pCommands->UpdateAll();
+    UpdateIndicators();
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -161,15 +165,28 @@ void CMainFrame::CreateStatusBar() {
     // and it shows again as soon as the prompt is cleared.
     m_pMessagePane = new QLabel(Text(StringTable::kIdlePrompt), bar);
     bar->addWidget(m_pMessagePane, 1);
-    // Qt cannot tell the lock keys' state on every platform: the indicators always show.
-    for (unsigned id :
-         {StringTable::kIndicatorCaps, StringTable::kIndicatorNum, StringTable::kIndicatorScroll}) {
+    // Each indicator keeps the width of its text and shows it only while its lock is on.
+    for (unsigned id : kIndicatorIds) {
         auto* label = new QLabel(Text(id), bar);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setAlignment(Qt::AlignCenter);
+        label->setMinimumWidth(label->sizeHint().width());
+        label->clear();
         bar->addPermanentWidget(label);
         m_indicators.append(label);
     }
+}
+
+void CMainFrame::SetLockKeys(const ILockKeys* keys) {
+    m_pLockKeys = keys != nullptr ? keys : &m_x11LockKeys;
+    UpdateIndicators();
+}
+
+void CMainFrame::UpdateIndicators() {
+    const LockKeyState state = m_pLockKeys->Read();
+    const bool on[] = {state.caps, state.num, state.scroll};
+    for (qsizetype i = 0; i < m_indicators.size(); ++i)
+        m_indicators[i]->setText(on[i] ? Text(kIndicatorIds[i]) : QString());
 }
 
 void CMainFrame::RegisterFrameCommands() {

@@ -2,6 +2,7 @@
 // The one main window: menu 128, toolbar 128, status bar with prompts and indicators.
 // Commands are QActions in the command table; other code registers handlers there.
 
+#include "gui/app/CX11LockKeys.h"
 #include "gui/platform/CCommandTable.h"
 
 #include <QMainWindow>
@@ -28,6 +29,10 @@ public:
     QToolBar* ToolBar() const { return m_pToolBar; }
     QLabel* MessagePane() const { return m_pMessagePane; }
     QList<QLabel*> Indicators() const { return m_indicators; }
+    // Where the indicators read the lock keys (not owned; null: the X keyboard extension).
+    void SetLockKeys(const ILockKeys* keys);
+    // "UF", "NUM", "RF" while that lock is on, else empty; every 250 ms while shown.
+    void UpdateIndicators();
 
     // Title "<document title> - AUVO".
     void SetDocumentTitle(const QString& documentTitle);
@@ -52,6 +57,8 @@ private:
     QToolBar* m_pToolBar = nullptr;
     QLabel* m_pMessagePane = nullptr;
     QList<QLabel*> m_indicators;
+    CX11LockKeys m_x11LockKeys;
+    const ILockKeys* m_pLockKeys = &m_x11LockKeys;
     QTimer* m_pIdleTimer = nullptr;
     std::function<bool()> m_closeQuery;
 };

@@ -116,10 +116,25 @@ TEST(MainFrame, StatusBarShowsIdlePromptIndicatorsAndCommandPrompts) {
     CMainFrame frame;
     frame.show();
     EXPECT_EQ(frame.MessagePane()->text(), "Bereit");
-    QStringList indicators;
-    for (const QLabel* l : frame.Indicators())
-        indicators << l->text();
-    EXPECT_EQ(indicators, (QStringList{"UF", "NUM", "RF"}));
+    auto indicators = [&frame] {
+        QStringList texts;
+        for (const QLabel* l : frame.Indicators())
+            texts << l->text();
+        return texts;
+    };
+    // No X display here: the locks cannot be read, so none claims to be on.
+    EXPECT_EQ(indicators(), (QStringList{"", "", ""}));
+    struct Locks : ILockKeys {
+        LockKeyState Read() const override { return state; }
+        LockKeyState state;
+    } locks;
+    locks.state.caps = locks.state.scroll = true;
+    frame.SetLockKeys(&locks);
+    EXPECT_EQ(indicators(), (QStringList{"UF", "", "RF"}));
+    locks.state = {false, true, false};
+    frame.UpdateIndicators();
+    EXPECT_EQ(indicators(), (QStringList{"", "NUM", ""}));
+    frame.SetLockKeys(nullptr);
 
     EXPECT_EQ(frame.Action(ID_HOERTEST_STARTEN)->statusTip(), "Führt einen neuen Hörtest durch.");
     EXPECT_EQ(frame.Action(ID_EICHEN)->statusTip(),
