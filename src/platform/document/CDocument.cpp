@@ -45,17 +45,22 @@ CDocumentError Classify(std::exception_ptr caught) {
     return error;
 }
 
+// Absolute and without "." or "..", as names are shown and logged.
+std::string FullPath(const std::string& path) {
+    std::error_code ec;
+    std::filesystem::path full = std::filesystem::absolute(path, ec);
+    if (ec)
+        full = path;
+    return full.lexically_normal().string();
+}
+
 } // namespace
 
 CDocument::CDocument() = default;
 CDocument::~CDocument() = default;
 
 void CDocument::SetPathName(const std::string& path, bool addToRecentFiles) {
-    std::error_code ec;
-    std::filesystem::path full = std::filesystem::absolute(path, ec);
-    if (ec)
-        full = path;
-    m_strPathName = full.lexically_normal().string();
+    m_strPathName = FullPath(path);
     m_strTitle = std::filesystem::path(m_strPathName).filename().string();
     if (addToRecentFiles)
         OnAddToRecentFileList(m_strPathName);
@@ -98,7 +103,7 @@ bool CDocument::OnOpenDocument(const std::string& path) {
         const std::vector<std::uint8_t> bytes = DocumentFile::ReadWholeFile(path);
         if (!bytes.empty()) {
             CArchive ar(bytes);
-            ar.SetFilePath(path);
+            ar.SetFilePath(FullPath(path));
             Serialize(ar);
         }
     } catch (...) {
@@ -115,7 +120,7 @@ bool CDocument::OnSaveDocument(const std::string& path) {
     m_lastError = {};
     try {
         CArchive ar;
-        ar.SetFilePath(path);
+        ar.SetFilePath(FullPath(path));
         Serialize(ar);
         DocumentFile::WriteFileAtomically(path, ar.GetStoredBytes());
     } catch (...) {

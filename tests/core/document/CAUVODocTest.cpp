@@ -291,4 +291,13 @@ TEST_F(CAUVODocTest, ProtocolLinesFollowTheDebugLevel) {
              "CAUVODoc::~CAUVODoc\r\n",
          })
         EXPECT_NE(text.find(expected), std::string::npos) << expected;
+
+    // A name relative to the working folder is logged as the full path.
+    std::filesystem::remove(protocol);
+    const std::filesystem::path cwd = std::filesystem::current_path();
+    std::filesystem::current_path(t.folder.Path());
+    CAUVODoc relative;
+    relative.OnOpenDocument("./p.auvo");
+    std::filesystem::current_path(cwd);
+    EXPECT_NE(TempFolder::ReadText(protocol).find("LADEN '" + path + "'"), std::string::npos);
 }
