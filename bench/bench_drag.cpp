@@ -29,6 +29,8 @@ void BM_DragStep(benchmark::State& state) {
     widget.View().m_bShowHTD = true;
     widget.View().m_bShowTTD = true;
     widget.show();
+    // The first paint records where the diagrams are.
+    QCoreApplication::processEvents();
     widget.repaint();
     page.Doc().m_TinnitusDaten.PlayAll(CTinnitusDaten::playBoth);
 
