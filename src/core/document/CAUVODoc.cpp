@@ -234,7 +234,9 @@ CSinusTone* CAUVODoc::CreateTTValue(int side, double frequency, LONG level) {
     const LONG deviceAtt = ToAbsoluteLevel(level);
     CSinusTone* tone = m_TinnitusDaten.NewTone(
         side, frequency, deviceAtt, m_TinnitusDaten.m_nPlayMode != CTinnitusDaten::playNone);
-    SetModifiedFlag();
+    // A refused tone changes nothing worth saving.
+    if (tone != nullptr)
+        SetModifiedFlag();
     Protocol(Printf(" ... DeviceAtt = %ld %llX", static_cast<long>(deviceAtt), ToneId(tone)), 10);
     return tone;
 }

@@ -7,6 +7,7 @@
 #include "gui/app/CMainFrame.h"
 #include "gui/tinnitus/CTonEigenschaftenDialog.h"
 #include "gui/view/CAUVOViewWidget.h"
+#include "platform/sound/SoundFaults.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -283,12 +284,27 @@ TEST_F(MouseToolsTest, AFullListRefusesTheToneWithAMessage) {
            CTinnitusDaten::kMaxTones)
         data.AddTone(0, 1000.0, 0);
     frame.Commands().Execute(ID_TINNITUS_NEU);
+    data.doc.SetModifiedFlag(false);
     QTest::mouseClick(view, Qt::LeftButton, {}, Near(1, 6000.0, 4000));
     EXPECT_EQ(data.doc.m_TinnitusDaten.GetCount(1), 1);
+    EXPECT_FALSE(data.doc.IsModified());
     EXPECT_EQ(boxes.Texts(),
               std::vector<std::string>{
                   "(1007) Es können nicht mehr als 1000 Tinnitus-Töne gesetzt werden!"});
     EXPECT_EQ(view->CurrentTool(), CTool::kSelectTool);
+}
+
+TEST_F(MouseToolsTest, ARefusedSoundBufferIsReportedAndTheNewToneToolStays) {
+    frame.Commands().Execute(ID_TINNITUS_NEU);
+    SoundFaults::FailSecondaryCreates(1);
+    QTest::mouseClick(view, Qt::LeftButton, {}, Near(1, 6000.0, 4000));
+    SoundFaults::Reset();
+    EXPECT_EQ(data.doc.m_TinnitusDaten.GetCount(1), 1);
+    EXPECT_EQ(boxes.Texts(),
+              std::vector<std::string>{"(1008) Die Soundkarte konnte keinen Puffer für den Ton "
+                                       "bereitstellen!"});
+    EXPECT_EQ(view->CurrentTool(), CTool::kSinusToneTool);
+    EXPECT_FALSE(view->HasCapture());
 }
 
 TEST_F(MouseToolsTest, DeleteKeyRemovesTheSelectedToneAndTheLastOneStopsThePlaying) {
