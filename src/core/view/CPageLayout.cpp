@@ -3,15 +3,15 @@
 #include <algorithm>
 
 int CPageLayout::CommentLines(const std::string& comment) {
-    int feeds = 0;
-    int chars = 0;
+    // Branch-free sums, as this runs over the whole comment at every repaint.
+    std::size_t feeds = 0;
+    std::size_t continuations = 0; // characters are counted, not UTF-8 bytes
     for (unsigned char c : comment) {
-        if (c == '\n')
-            ++feeds;
-        if ((c & 0xC0) != 0x80) // count characters, not UTF-8 bytes
-            ++chars;
+        feeds += c == '\n' ? 1 : 0;
+        continuations += (c & 0xC0) == 0x80 ? 1 : 0;
     }
-    return std::max(1 + feeds, chars / kCharsPerLine + 1);
+    const std::size_t chars = comment.size() - continuations;
+    return static_cast<int>(std::max(1 + feeds, chars / kCharsPerLine + 1));
 }
 
 CPageLayout::CPageLayout(const Input& in) {

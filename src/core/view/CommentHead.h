@@ -6,7 +6,7 @@
 
 // Narrower than any visible character of the comment font (5 mm cell), so a line never
 // holds more than its width / this many characters.
-inline constexpr int kMinCommentCharWidth = 5; // 0.5 mm
+inline constexpr int kMinCommentCharWidth = 7; // 0.7 mm
 
 // The beginning of comment that fills at most `lines` lines of `width` logical units,
 // each line ending at a line feed or after width / kMinCommentCharWidth characters.

@@ -94,6 +94,7 @@ TEST(PageLayout, CommentHeadKeepsWhatFitsTheLines) {
     EXPECT_EQ(CommentHead("ab\r\ncd\nef", 1000, 2), "ab\r\ncd");
     EXPECT_EQ(CommentHead("ab\ncd", 1000, 5), "ab\ncd");
     EXPECT_EQ(CommentHead("ab", 1000, 0), "");
-    EXPECT_EQ(CommentHead("abcdefg", 10, 3), "abcdef"); // two characters per line
-    EXPECT_EQ(CommentHead("\xC3\xA4\xC3\xB6\xC3\xBC", 10, 1), "\xC3\xA4\xC3\xB6");
+    const int twoChars = 2 * kMinCommentCharWidth;
+    EXPECT_EQ(CommentHead("abcdefg", twoChars, 3), "abcdef");
+    EXPECT_EQ(CommentHead("\xC3\xA4\xC3\xB6\xC3\xBC", twoChars, 1), "\xC3\xA4\xC3\xB6");
 }
