@@ -8,6 +8,7 @@
 #include "gui/app/CToolbarIcons.h"
 #include "gui/app/GermanTranslations.h"
 #include "gui/document/CDocumentSession.h"
+#include "gui/hearing/CHoertestCommands.h"
 #include "gui/hearing/CKurzanleitungHost.h"
 #include "gui/platform/CQtMessageBoxService.h"
 #include "gui/platform/CSignalWatcher.h"
@@ -66,6 +67,8 @@ int main(int argc, char** argv) {
     auto documents =
         std::make_unique<CDocumentSession>(app, [&app](CMainFrame& frame, CDocManager& docs) {
             CAUVOViewWidget::Install(frame, frame.Commands(), &app)->FollowDocuments(docs);
+            CHoertestCommands::Install(frame, frame.Commands(), app,
+                                       [&docs]() -> CAUVODoc& { return docs.Document(); });
         });
     framework.SetDocumentHandler([&documents](CMainFrame& frame, const QStringList& args) {
         return documents->Start(frame, args);

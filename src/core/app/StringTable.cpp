@@ -26,6 +26,7 @@ struct Entry {
 //   61017        the sound card refused a tone's buffer
 //   61020/61021  dialog buttons OK and Abbrechen
 //   61022..61026 tone-properties dialog: caption, labels, units
+//   61030..61061 tone dialogs: hearing test, calibration, data editing, single measurement
 // 61443, 61702 and 61716 are the framework's own ids for "Unbenannt", the print failure and
 // the length check of dialog fields. Framework command prompts use their command ids
 // (57600..57665, 59392, 59393), as the program's own prompts do (32771..32788); the part
@@ -169,6 +170,41 @@ constexpr Entry kEntries[] = {
     {61024, "Lautstärke"},
     {61025, "Hz"},
     {61026, "dB über Eichwert"},
+    {61030, "Hörtest-Durchführung"},
+    {61031, "Genauigkeit"},
+    {61032, "&Standard (8 Frequenzen bis 10kHz)"},
+    {61033, "Er&weitert (32 Frequenzen bis 15kHz)"},
+    {61034, "Ton-Präsentation"},
+    {61035, "&Dauerton"},
+    {61036, "gep&ulster Ton"},
+    {61037, "Start-&Lautstärke an aktuellem"},
+    {61038, "Dokument ausrichten"},
+    {61039, "&Zufällige Reihenfolge"},
+    {61040, "Ablauf"},
+    {61041, "S&tart!"},
+    {61042, "Sto&p"},
+    {61043, "Status:"},
+    {61044, "E R K A N N T !"},
+    {61045, "&Ende"},
+    {61046, "&Hilfe"},
+    {61047, "Eichen"},
+    {61048, "Das Eichen dient zur Feststellung der Lautstärke von \"normal Null\" (der normalen "
+            "Hörschwelle) auf diesem Computer. Ohne Laborgeräte wird dies hier mittels eines 1 und "
+            "3 kHz Tones festgelegt."},
+    {61049, "&Start!"},
+    {61050, "ERKANNT!"},
+    {61051, "Die gegenwärtige Einstellung ist:"},
+    {61052, "dB"},
+    {61053, "Hörtest-Daten"},
+    {61054, "Frequenz und gemessener Wert relativ zum Eichwert (dB)\nZur Einzelmessung einen Wert "
+            "markieren und Schaltfläche klicken!"},
+    {61055, "&Einzel- Messung"},
+    {61056, "Einzelmessung"},
+    {61057, "&Erkannt!"},
+    {61058, "&Übernehmen"},
+    {61059, "%d Hz, %s"},
+    {61060, "%d Hz, %s bei %.1f dB"},
+    {61061, "Interner Anwendungsfehler [StartNextSample: %s, Index %d]"},
     {61443, "Unbenannt"},
     {61702, "Der Druckauftrag konnte nicht gestartet werden."},
     {61716, "Geben Sie bitte nicht mehr als %1 Zeichen ein."},

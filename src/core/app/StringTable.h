@@ -58,6 +58,39 @@ inline constexpr unsigned kToneDialogFrequency = 61023;
 inline constexpr unsigned kToneDialogLevel = 61024;
 inline constexpr unsigned kToneDialogHz = 61025;
 inline constexpr unsigned kToneDialogDb = 61026;
+// The tone dialogs of calibration, hearing test, data editing and single measurement.
+inline constexpr unsigned kHoertestTitle = 61030;
+inline constexpr unsigned kHoertestGenauigkeit = 61031;
+inline constexpr unsigned kHoertestStandard = 61032;
+inline constexpr unsigned kHoertestErweitert = 61033;
+inline constexpr unsigned kHoertestPraesentation = 61034;
+inline constexpr unsigned kDauerton = 61035;
+inline constexpr unsigned kGepulsterTon = 61036;
+inline constexpr unsigned kHoertestStartVol = 61037;
+inline constexpr unsigned kHoertestStartVolMore = 61038;
+inline constexpr unsigned kHoertestZufall = 61039;
+inline constexpr unsigned kHoertestAblauf = 61040;
+inline constexpr unsigned kHoertestStart = 61041;
+inline constexpr unsigned kHoertestStop = 61042;
+inline constexpr unsigned kHoertestStatus = 61043;
+inline constexpr unsigned kHoertestErkannt = 61044;
+inline constexpr unsigned kButtonEnde = 61045;
+inline constexpr unsigned kButtonHilfe = 61046;
+inline constexpr unsigned kEichenTitle = 61047;
+inline constexpr unsigned kEichenExplanation = 61048;
+inline constexpr unsigned kButtonStart = 61049;
+inline constexpr unsigned kEichenErkannt = 61050;
+inline constexpr unsigned kEichenSetting = 61051;
+inline constexpr unsigned kEichenUnit = 61052;
+inline constexpr unsigned kDatenTitle = 61053;
+inline constexpr unsigned kDatenExplanation = 61054;
+inline constexpr unsigned kDatenEinzelmessung = 61055;
+inline constexpr unsigned kEinzelmessungTitle = 61056;
+inline constexpr unsigned kEinzelmessungErkannt = 61057;
+inline constexpr unsigned kButtonUebernehmen = 61058;
+inline constexpr unsigned kEinzelmessungEntry = 61059;  // %d = Hz, %s = ear
+inline constexpr unsigned kEinzelmessungResult = 61060; // %d = Hz, %s = ear, %.1f = dB
+inline constexpr unsigned kInternalError = 61061;       // %s = error text, %d = tone
 
 // The text with this id; empty if there is none.
 std::string Load(unsigned id);

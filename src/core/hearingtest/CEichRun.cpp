@@ -1,0 +1,129 @@
+#include "core/hearingtest/CEichRun.h"
+
+#include "core/app/CAUVOApp.h"
+#include "core/app/StringTable.h"
+#include "core/hearingtest/IToneDialogHost.h"
+#include "core/hearingtest/ToneDialogRules.h"
+#include "core/sound/CSinusTone.h"
+
+#include <charconv>
+#include <cmath>
+
+using namespace ToneDialogRules;
+
+namespace {
+constexpr std::int32_t kHighest = -100;
+} // namespace
+
+CEichRun::CEichRun(CAUVOApp& app, IDirectSound* device, IToneDialogHost& host)
+    : m_app(app), m_host(host), m_pTone(std::make_unique<CSinusTone>(device, 0.0, 44100, 16)),
+      m_lLevel(app.m_lNormalNull) {}
+
+CEichRun::~CEichRun() {
+    m_host.KillTimer(kTimerId);
+    m_pTone->Stop();
+}
+
+std::string CEichRun::FieldText() const {
+    return Printf("%.2f", m_lLevel * 0.01);
+}
+
+void CEichRun::OnStart() {
+    m_app.InfoBoxId(StringTable::kEichenIntro);
+    m_bLocked = true;
+    m_bErkanntEnabled = true;
+    m_host.Refresh();
+    if (m_app.m_nDebugLevel >= 1)
+        m_app.WriteProtocol(Printf("CEichDialog::OnStart: %ld", static_cast<long>(m_lLevel)), 1);
+    m_lFirstLevel = kSilence;
+    StartRamp(1000.0);
+}
+
+void CEichRun::StartRamp(double frequency) {
+    m_dFrequency = frequency;
+    m_lLevel = kSilence;
+    m_pTone->SetFrequency(frequency);
+    m_pTone->SetVolume(kSilence);
+    m_pTone->Play(DSBPLAY_LOOPING);
+    m_nPulsePhase = 0;
+    m_bRamping = true;
+    m_host.SetTimer(kTimerId, kTickMs);
+}
+
+void CEichRun::OnTimer(int id) {
+    if (id != kTimerId || !m_bRamping)
+        return;
+    m_nPulsePhase = 1 - m_nPulsePhase;
+    if (m_nPulsePhase == 1) {
+        m_pTone->SetVolume(kSilence);
+        return;
+    }
+    if (m_lLevel >= 0) {
+        OnErkannt();
+        return;
+    }
+    m_lLevel = Raised(m_lLevel);
+    m_pTone->SetVolume(m_lLevel);
+}
+
+void CEichRun::OnErkannt() {
+    if (!m_bErkanntEnabled)
+        return;
+    m_host.KillTimer(kTimerId);
+    m_bRamping = false;
+    m_pTone->Stop();
+    if (m_app.m_nDebugLevel >= 1) {
+        m_app.WriteProtocol(
+            Printf("CEichDialog::OnErkannt: %.1f : %ld", m_dFrequency, static_cast<long>(m_lLevel)),
+            1);
+    }
+    if (m_dFrequency == 1000.0) {
+        // Also before any start: the current level counts as the 1 kHz result.
+        m_lFirstLevel = m_lLevel;
+        StartRamp(3000.0);
+        return;
+    }
+    if (m_lLevel > m_lFirstLevel)
+        m_lLevel = m_lFirstLevel;
+    m_bLocked = false;
+    m_bErkanntEnabled = false;
+    ++m_nResults;
+    m_host.Refresh();
+    const std::string text =
+        Fill(StringTable::Load(StringTable::kNormalNullResult), {Printf("%.1f", m_lLevel * 0.01)});
+    m_app.WriteProtocol(text, 10);
+    m_app.InfoBox(text);
+}
+
+std::optional<std::int32_t> CEichRun::ParseField(const std::string& field) {
+    // At most 15 characters, as the field is read; the first comma is the decimal point.
+    std::string text = field.substr(0, 15);
+    if (const auto comma = text.find(','); comma != std::string::npos)
+        text[comma] = '.';
+    std::size_t at = text.find_first_not_of(" \t\n\v\f\r");
+    if (at == std::string::npos)
+        return std::nullopt;
+    if (text[at] == '+')
+        ++at;
+    double value = 0.0;
+    // Independent of the process locale; what is not a number counts as 0 and is refused.
+    if (std::from_chars(text.data() + at, text.data() + text.size(), value).ec != std::errc())
+        return std::nullopt;
+    // Range checked before the conversion to an integer, so no value can overflow into range.
+    const double mB = std::trunc(value * 100.0);
+    if (!(mB >= kSilence && mB <= kHighest))
+        return std::nullopt;
+    return static_cast<std::int32_t>(mB);
+}
+
+bool CEichRun::OnOK(const std::string& fieldText) {
+    const std::optional<std::int32_t> value = ParseField(fieldText);
+    if (!value) {
+        m_app.ErrorBoxId(StringTable::kBadNormalNull);
+        return false;
+    }
+    m_app.m_lNormalNull = *value;
+    // Kept at once, so a crash before the end of the program cannot lose it.
+    m_app.WriteIniInt("NORMALNULL", static_cast<int>(*value));
+    return true;
+}

@@ -1,0 +1,51 @@
+#pragma once
+// One frequency on one ear measured again, behind its dialog: the tone rises from the start
+// level like in the hearing test, but the level is raised before it is tested. UI thread
+// only; driven by button presses and OnTimer(1).
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/sound/DirectSound.h"
+
+class CSinusTone;
+class IToneDialogHost;
+
+class CEinzelmessungRun {
+public:
+    CEinzelmessungRun(std::int32_t normalNull, int frequency, std::int32_t startLevel, int side,
+                      bool pulsed, IDirectSound* device, IToneDialogHost& host);
+    ~CEinzelmessungRun();
+    CEinzelmessungRun(const CEinzelmessungRun&) = delete;
+    CEinzelmessungRun& operator=(const CEinzelmessungRun&) = delete;
+
+    // Throws CSoundBufferException when the tone cannot be made.
+    void OnStart(bool pulsed);
+    void OnErkannt();
+    void OnTimer(int id);
+
+    bool IsPlaying() const { return m_bPlaying; }
+    // A level was recognised: only then is there a value to take over.
+    bool IsMeasured() const { return m_bMeasured; }
+    bool IsPulsed() const { return m_bPulsed; }
+    // "1000 Hz, Links", after a measurement "1000 Hz, Links bei 10.0 dB".
+    const std::string& Text() const { return m_strText; }
+    std::int32_t Level() const { return m_lLevel; }
+    CSinusTone* Tone() { return m_pTone.get(); }
+
+private:
+    std::int32_t m_lNormalNull;
+    int m_nFrequency;
+    std::int32_t m_lLevel;
+    std::int32_t m_lStartLevel;
+    int m_nSide;
+    bool m_bPulsed;
+    bool m_bPulsePhase = false;
+    IDirectSound* m_pDevice;
+    IToneDialogHost& m_host;
+    std::unique_ptr<CSinusTone> m_pTone;
+    bool m_bPlaying = false;
+    bool m_bMeasured = false;
+    std::string m_strText;
+};

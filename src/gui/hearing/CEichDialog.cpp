@@ -1,0 +1,128 @@
+#include "gui/hearing/CEichDialog.h"
+
+#include "core/app/CAUVOApp.h"
+#include "core/app/StringTable.h"
+#include "core/hearingtest/CEichRun.h"
+#include "gui/hearing/CKurzanleitungHost.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QValidator>
+
+namespace {
+// What the user types is at most kMaxTyped characters; the dialog's own text may be longer.
+class TypedLength : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& /*pos*/) const override {
+        return input.size() <= CEichDialog::kMaxTyped ? Acceptable : Invalid;
+    }
+};
+
+} // namespace
+
+CEichDialog::CEichDialog(QWidget* parent, CAUVOApp& app) : CToneDialog(parent) {
+    setWindowTitle(Text(StringTable::kEichenTitle));
+
+    auto* explanation = new QLabel(Text(StringTable::kEichenExplanation), this);
+    explanation->setWordWrap(true);
+    m_pStart = Named(new QPushButton(Text(StringTable::kButtonStart), this), "1004");
+    m_pErkannt = Named(MakeBigButton(Text(StringTable::kEichenErkannt), this), "1007");
+    m_pField = Named(new QLineEdit(this), "1016");
+    m_pField->setValidator(new TypedLength(m_pField));
+    m_pField->setMaximumWidth(m_pField->fontMetrics().horizontalAdvance(QStringLiteral("-100.00")) +
+                              4 * m_pField->fontMetrics().averageCharWidth());
+    m_pOK = Named(new QPushButton(Text(StringTable::kButtonOk), this), "1");
+    m_pAbbrechen = Named(new QPushButton(Text(StringTable::kButtonCancel), this), "2");
+    m_pHilfe = Named(new QPushButton(Text(StringTable::kButtonHilfe), this), "1013");
+
+    auto* setting = new QHBoxLayout;
+    setting->addWidget(new QLabel(Text(StringTable::kEichenSetting), this));
+    setting->addWidget(m_pField);
+    setting->addWidget(new QLabel(Text(StringTable::kEichenUnit), this));
+    setting->addStretch();
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(explanation);
+    left->addWidget(m_pStart, 0, Qt::AlignLeft);
+    left->addWidget(m_pErkannt, 1);
+    left->addLayout(setting);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(m_pOK);
+    buttons->addWidget(m_pAbbrechen);
+    buttons->addStretch();
+    buttons->addWidget(m_pHilfe);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addLayout(buttons);
+
+    connect(m_pStart, &QPushButton::clicked, this, &CEichDialog::OnStart);
+    connect(m_pErkannt, &QPushButton::clicked, this, &CEichDialog::OnErkannt);
+    connect(m_pHilfe, &QPushButton::clicked, this, &CEichDialog::OnHilfe);
+    connect(m_pOK, &QPushButton::clicked, this, &CEichDialog::accept);
+    connect(m_pAbbrechen, &QPushButton::clicked, this, &CEichDialog::reject);
+
+    m_pRun = std::make_unique<CEichRun>(app, app.m_pDirectSound, *this);
+    m_pField->setText(QString::fromStdString(m_pRun->FieldText()));
+    m_pOK->setDefault(true);
+    Refresh();
+}
+
+CEichDialog::~CEichDialog() = default;
+
+void CEichDialog::Refresh() {
+    const bool locked = m_pRun && m_pRun->IsLocked();
+    m_pStart->setEnabled(!locked);
+    m_pOK->setEnabled(!locked);
+    m_pAbbrechen->setEnabled(!locked);
+    m_pField->setEnabled(!locked);
+    m_pErkannt->setEnabled(m_pRun && m_pRun->IsErkanntEnabled());
+    if (locked && !m_bWasLocked)
+        m_pErkannt->setFocus(Qt::OtherFocusReason);
+    if (m_pRun && m_pRun->ResultCount() != m_nResultsShown) {
+        // The result stands in the field; OK takes it.
+        m_nResultsShown = m_pRun->ResultCount();
+        m_pField->setText(QString::fromStdString(m_pRun->FieldText()));
+        m_pOK->setFocus(Qt::OtherFocusReason);
+    }
+    m_bWasLocked = locked;
+}
+
+void CEichDialog::OnStart() {
+    m_pRun->OnStart();
+}
+
+void CEichDialog::OnErkannt() {
+    m_pRun->OnErkannt();
+}
+
+void CEichDialog::OnTimer(int id) {
+    m_pRun->OnTimer(id);
+}
+
+void CEichDialog::OnHilfe() {
+    if (CKurzanleitungHost* host = CKurzanleitungHost::Of(this))
+        host->ShowKurzanleitung(StringTable::Load(StringTable::kEichenAnleitung));
+}
+
+void CEichDialog::accept() {
+    if (m_pRun->IsLocked())
+        return;
+    if (!m_pRun->OnOK(m_pField->text().left(15).toStdString())) {
+        m_pField->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    QDialog::accept();
+}
+
+void CEichDialog::reject() {
+    if (m_pRun->IsLocked())
+        return;
+    QDialog::reject();
+}

@@ -1,0 +1,40 @@
+#include "gui/hearing/CHoertestCommands.h"
+
+#include "core/app/CAUVOApp.h"
+#include "core/app/CommandIds.h"
+#include "core/document/CAUVODoc.h"
+#include "gui/hearing/CEichDialog.h"
+#include "gui/hearing/CHoertestDatenDialog.h"
+#include "gui/hearing/CHoertestDialog.h"
+#include "gui/platform/CCommandTable.h"
+
+CHoertestCommands::CHoertestCommands(QWidget& mainWindow, CAUVOApp& app, DocumentSource document)
+    : QObject(&mainWindow), m_exec([](QDialog& dlg) { return dlg.exec(); }),
+      m_mainWindow(mainWindow), m_app(app), m_document(std::move(document)) {}
+
+CHoertestCommands* CHoertestCommands::Install(QWidget& mainWindow, CCommandTable& commands,
+                                              CAUVOApp& app, DocumentSource document) {
+    auto* self = new CHoertestCommands(mainWindow, app, std::move(document));
+    commands.OnCommand(ID_EICHEN, self, [self] { self->OnEichen(); });
+    commands.OnCommand(ID_HOERTEST_STARTEN, self, [self] { self->OnHoertestStarten(); });
+    commands.OnCommand(ID_HOERTEST_DATEN, self, [self] { self->OnHoertestDaten(); });
+    return self;
+}
+
+void CHoertestCommands::OnEichen() {
+    CEichDialog dlg(&m_mainWindow, m_app);
+    m_exec(dlg);
+}
+
+void CHoertestCommands::OnHoertestStarten() {
+    // The dialog itself hands its result to the document.
+    CHoertestDialog dlg(&m_mainWindow, m_app, m_document(), m_app.m_pDirectSound);
+    m_exec(dlg);
+}
+
+void CHoertestCommands::OnHoertestDaten() {
+    CAUVODoc& doc = m_document();
+    CHoertestDatenDialog dlg(&m_mainWindow, m_app, doc, m_app.m_pDirectSound);
+    if (m_exec(dlg) == QDialog::Accepted)
+        doc.UpdateAllViews(nullptr, 0);
+}

@@ -1,0 +1,37 @@
+#pragma once
+// The main window's commands of the hearing test: "E&ichen...", "&Hörtest starten..." and
+// "Hörtest-&Daten bearbeiten...", each running its modal dialog.
+
+#include <QObject>
+
+#include <functional>
+
+class CAUVOApp;
+class CAUVODoc;
+class CCommandTable;
+class QDialog;
+class QWidget;
+
+class CHoertestCommands : public QObject {
+    Q_OBJECT
+public:
+    using DocumentSource = std::function<CAUVODoc&()>;
+
+    // Owned by mainWindow; the document is asked for anew at every command.
+    static CHoertestCommands* Install(QWidget& mainWindow, CCommandTable& commands, CAUVOApp& app,
+                                      DocumentSource document);
+
+    void OnEichen();
+    void OnHoertestStarten();
+    void OnHoertestDaten();
+
+    // Runs a dialog modally; tests drive the dialog instead.
+    std::function<int(QDialog&)> m_exec;
+
+private:
+    CHoertestCommands(QWidget& mainWindow, CAUVOApp& app, DocumentSource document);
+
+    QWidget& m_mainWindow;
+    CAUVOApp& m_app;
+    DocumentSource m_document;
+};

@@ -1,0 +1,126 @@
+#include "gui/hearing/CHoertestDatenDialog.h"
+
+#include "core/app/CAUVOApp.h"
+#include "core/app/StringTable.h"
+#include "core/document/CAUVODoc.h"
+#include "core/hearingtest/ToneDialogRules.h"
+#include "gui/hearing/CEinzelmessungDialog.h"
+#include "gui/hearing/CToneDialog.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace ToneDialogRules;
+
+CHoertestDatenDialog::CHoertestDatenDialog(QWidget* parent, CAUVOApp& app, CAUVODoc& doc,
+                                           IDirectSound* device)
+    : QDialog(parent),
+      m_runMeasurement([](CEinzelmessungDialog& dlg) { return dlg.exec() == QDialog::Accepted; }),
+      m_app(app), m_doc(doc), m_pDevice(device) {
+    setWindowTitle(CToneDialog::Text(StringTable::kDatenTitle));
+    auto* links = new QGroupBox(CToneDialog::Text(StringTable::kLeft), this);
+    m_pLinks = new QListWidget(links);
+    m_pLinks->setObjectName(QStringLiteral("1024"));
+    (new QVBoxLayout(links))->addWidget(m_pLinks);
+    auto* rechts = new QGroupBox(CToneDialog::Text(StringTable::kRight), this);
+    m_pRechts = new QListWidget(rechts);
+    m_pRechts->setObjectName(QStringLiteral("1025"));
+    (new QVBoxLayout(rechts))->addWidget(m_pRechts);
+
+    auto* explanation = new QLabel(CToneDialog::Text(StringTable::kDatenExplanation), this);
+    explanation->setAlignment(Qt::AlignCenter);
+    explanation->setWordWrap(true);
+
+    m_pEinzel = new QPushButton(CToneDialog::Text(StringTable::kDatenEinzelmessung), this);
+    m_pEinzel->setObjectName(QStringLiteral("1026"));
+    auto* ok = new QPushButton(CToneDialog::Text(StringTable::kButtonOk), this);
+    ok->setObjectName(QStringLiteral("1"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(CToneDialog::Text(StringTable::kButtonCancel), this);
+    cancel->setObjectName(QStringLiteral("2"));
+
+    auto* lists = new QHBoxLayout;
+    lists->addWidget(links);
+    lists->addWidget(rechts);
+    auto* left = new QVBoxLayout;
+    left->addLayout(lists, 1);
+    left->addWidget(explanation);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addStretch();
+    buttons->addWidget(m_pEinzel);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addLayout(buttons);
+
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &CHoertestDatenDialog::reject);
+    connect(m_pEinzel, &QPushButton::clicked, this, &CHoertestDatenDialog::OnEinzelMessung);
+    connect(m_pLinks, &QListWidget::itemSelectionChanged, this,
+            [this] { OnSelection(m_pLinks, m_pRechts); });
+    connect(m_pRechts, &QListWidget::itemSelectionChanged, this,
+            [this] { OnSelection(m_pRechts, m_pLinks); });
+
+    FillLists();
+    m_pEinzel->setEnabled(false);
+    resize(sizeHint().width(), sizeHint().height() * 3 / 2);
+}
+
+QString CHoertestDatenDialog::Line(int frequency, long value) {
+    return QString::fromStdString(Printf("%d\t%.1f", frequency, static_cast<double>(value) * 0.01));
+}
+
+void CHoertestDatenDialog::FillLists() {
+    const CHoertestDaten& data = m_doc.m_HoertestDaten;
+    for (int side = 0; side < 2; ++side) {
+        QListWidget* list = List(side);
+        list->clear();
+        for (int i = 0; i < data.GetCount(); ++i)
+            list->addItem(Line(data.GetFrequency(i), data.GetValue(i, side)));
+    }
+}
+
+void CHoertestDatenDialog::OnSelection(QListWidget* list, QListWidget* other) {
+    // One mark across both lists.
+    if (list->selectedItems().isEmpty())
+        return;
+    other->clearSelection();
+    m_pEinzel->setEnabled(true);
+}
+
+void CHoertestDatenDialog::OnEinzelMessung() {
+    int side = 0;
+    int index = m_pLinks->selectedItems().isEmpty() ? -1 : m_pLinks->currentRow();
+    if (index < 0) {
+        side = 1;
+        index = m_pRechts->selectedItems().isEmpty() ? -1 : m_pRechts->currentRow();
+    }
+    if (index < 0)
+        return;
+    CHoertestDaten& data = m_doc.m_HoertestDaten;
+    const std::int32_t frequency = data.GetFrequency(index);
+    const std::int32_t start =
+        m_bStartVolFromDoc
+            ? StartLevelFromDoc(m_app.m_lNormalNull, m_doc.GetValueForFrequency(frequency, side))
+            : BaseLevel(m_app.m_lNormalNull);
+    CEinzelmessungDialog dlg(this, m_app.m_lNormalNull, frequency, start, side,
+                             data.Interleaved != 0, m_pDevice);
+    if (!m_runMeasurement(dlg))
+        return;
+    data.SetValue(index, side, Recorded(m_app.m_lNormalNull, dlg.Level()));
+    // A new value is a change to save; the measurement keeps its date.
+    m_doc.SetModifiedFlag();
+    m_bChanged = true;
+    FillLists();
+}
+
+void CHoertestDatenDialog::reject() {
+    if (m_bChanged)
+        m_doc.UpdateAllViews(nullptr, 0);
+    QDialog::reject();
+}

@@ -1,0 +1,81 @@
+#include "gui/hearing/CToneDialog.h"
+
+#include "core/app/StringTable.h"
+#include "gui/hearing/CConfirmBox.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+bool IsPressKey(int key) {
+    return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter ||
+           key == Qt::Key_Select;
+}
+} // namespace
+
+CToneDialog::CToneDialog(QWidget* parent) : QDialog(parent), m_pTimer(new QTimer(this)) {
+    connect(m_pTimer, &QTimer::timeout, this, [this] { OnTimer(1); });
+}
+
+bool CToneDialog::IsTimerRunning() const {
+    return m_pTimer->isActive();
+}
+
+void CToneDialog::SetTimer(int /*id*/, int milliseconds) {
+    m_pTimer->start(milliseconds);
+}
+
+void CToneDialog::KillTimer(int /*id*/) {
+    m_pTimer->stop();
+}
+
+bool CToneDialog::Confirm(const std::string& text, bool information, bool withCancel) {
+    return CConfirmBox::Ask(this, text, information, withCancel);
+}
+
+QString CToneDialog::Text(unsigned id) {
+    return QString::fromStdString(StringTable::Load(id));
+}
+
+QPushButton* CToneDialog::MakeBigButton(const QString& text, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    QFont font = button->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 2.0);
+    button->setFont(font);
+    // In text lines, so it grows with the font and the screen's scaling.
+    const int line = button->fontMetrics().height();
+    button->setMinimumHeight(3 * line);
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    return button;
+}
+
+void CToneDialog::MakeDefault(QPushButton* button) {
+    button->setDefault(true);
+    button->setFocus(Qt::OtherFocusReason);
+}
+
+void CToneDialog::showEvent(QShowEvent* event) {
+    // Every control gets the filter; the keys go to the focused one first.
+    for (QWidget* child : findChildren<QWidget*>())
+        child->installEventFilter(this);
+    QDialog::showEvent(event);
+}
+
+void CToneDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->isAutoRepeat() && IsPressKey(event->key())) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool CToneDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->isAutoRepeat() && IsPressKey(key->key()))
+            return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,45 @@
+#pragma once
+// Base of the dialogs that play a rising tone: timer 1 every 250 ms, the boxes that must be
+// answered, and keys held down: the keyboard's auto-repeat of the space bar or Enter never
+// presses a button again, so a key held a little too long cannot skip tones as recognised.
+
+#include "core/hearingtest/IToneDialogHost.h"
+
+#include <QDialog>
+
+class QPushButton;
+class QTimer;
+
+class CToneDialog : public QDialog, public IToneDialogHost {
+    Q_OBJECT
+public:
+    explicit CToneDialog(QWidget* parent);
+
+    // Timer 1's tick; tests call it directly.
+    virtual void OnTimer(int id) = 0;
+    bool IsTimerRunning() const;
+
+    void SetTimer(int id, int milliseconds) override;
+    void KillTimer(int id) override;
+    bool Confirm(const std::string& text, bool information, bool withCancel) override;
+
+    // A text of the string table.
+    static QString Text(unsigned id);
+    // widget, named after its control id (tests find controls by it).
+    template <typename T> static T* Named(T* widget, const char* id) {
+        widget->setObjectName(QLatin1String(id));
+        return widget;
+    }
+    // A big push button for the recognition, large in any scaling.
+    static QPushButton* MakeBigButton(const QString& text, QWidget* parent);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // Makes button the default one and gives it the focus.
+    void MakeDefault(QPushButton* button);
+
+private:
+    QTimer* m_pTimer;
+};
