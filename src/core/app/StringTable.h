@@ -49,7 +49,7 @@ inline constexpr unsigned kFileNotSaved = 61015;  // %1 = path, %2 = cause
 inline constexpr unsigned kUntitled = 61443;      // "Unbenannt"
 inline constexpr unsigned kPrintFailed = 61702;
 inline constexpr unsigned kTooManyCharacters = 61716; // %1 = the maximum
-inline constexpr unsigned kTooManyTones = 61016; // %1 = the most tones a list holds
+inline constexpr unsigned kTooManyTones = 61016;      // %1 = the most tones a list holds
 inline constexpr unsigned kNoSoundBuffer = 61017;
 inline constexpr unsigned kButtonOk = 61020;
 inline constexpr unsigned kButtonCancel = 61021;
