@@ -41,10 +41,12 @@ stop() {
   wait "$auvo" 2>/dev/null || true
   auvo=
 }
-# Window by exact title, or nothing after a few seconds.
+# Window by exact title, or nothing after a few seconds. xdotool may see a title in Latin-1,
+# so each letter beyond ASCII matches anything.
 find_window() {
+  pattern=$(printf '%s' "$1" | LC_ALL=C sed 's/[^ -~]\+/.+/g')
   for _ in $(seq 40); do
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
+    id=$(xdotool search --onlyvisible --name "^$pattern\$" 2>/dev/null | head -1 || true)
     [ -n "$id" ] && { echo "$id"; return; }
     sleep 0.1
   done
@@ -87,6 +89,22 @@ dialog b m "Kommentar zur Messung" kommentar.png
 dialog d i Eichen eichen.png
 dialog h h Hörtest-Durchführung hoertest.png
 dialog h d Hörtest-Daten hoertest-daten.png
+# The single measurement of a left-ear value, opened from the data dialog.
+xdotool windowfocus --sync "$main"
+xdotool key --clearmodifiers alt+h
+sleep 0.3
+xdotool key d
+if [ -n "$(find_window Hörtest-Daten)" ]; then
+  xdotool key Down
+  sleep 0.3
+  xdotool key alt+e
+  id=$(find_window Einzelmessung)
+  [ -n "$id" ] && shot "$id" einzelmessung.png
+  xdotool key Escape
+  sleep 0.3
+  xdotool key Escape
+  sleep 0.3
+fi
 # Select the left ear's tinnitus tone by a click on its circle: the pure blue below the
 # audiograms is that tone; its stem's foot gives the exact frequency, its top the circle.
 tone=$(import -window "$main" txt:- |
