@@ -2,19 +2,13 @@
 
 #include "core/app/StringTable.h"
 #include "gui/hearing/CConfirmBox.h"
+#include "gui/hearing/CHeldKeyFilter.h"
 
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QTimer>
 
-namespace {
-bool IsPressKey(int key) {
-    return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter ||
-           key == Qt::Key_Select;
-}
-} // namespace
-
 CToneDialog::CToneDialog(QWidget* parent) : QDialog(parent), m_pTimer(new QTimer(this)) {
+    new CHeldKeyFilter(this);
     connect(m_pTimer, &QTimer::timeout, this, [this] { OnTimer(1); });
 }
 
@@ -54,28 +48,4 @@ QPushButton* CToneDialog::MakeBigButton(const QString& text, QWidget* parent) {
 void CToneDialog::MakeDefault(QPushButton* button) {
     button->setDefault(true);
     button->setFocus(Qt::OtherFocusReason);
-}
-
-void CToneDialog::showEvent(QShowEvent* event) {
-    // Every control gets the filter; the keys go to the focused one first.
-    for (QWidget* child : findChildren<QWidget*>())
-        child->installEventFilter(this);
-    QDialog::showEvent(event);
-}
-
-void CToneDialog::keyPressEvent(QKeyEvent* event) {
-    if (event->isAutoRepeat() && IsPressKey(event->key())) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
-bool CToneDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->isAutoRepeat() && IsPressKey(key->key()))
-            return true;
-    }
-    return QDialog::eventFilter(watched, event);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Base of the dialogs that play a rising tone: timer 1 every 250 ms, the boxes that must be
-// answered, and keys held down: the keyboard's auto-repeat of the space bar or Enter never
-// presses a button again, so a key held a little too long cannot skip tones as recognised.
+// answered, and keys held down (CHeldKeyFilter): a key held a little too long cannot skip
+// tones as recognised.
 
 #include "core/hearingtest/IToneDialogHost.h"
 
@@ -34,9 +34,6 @@ public:
     static QPushButton* MakeBigButton(const QString& text, QWidget* parent);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     // Makes button the default one and gives it the focus.
     void MakeDefault(QPushButton* button);
 
