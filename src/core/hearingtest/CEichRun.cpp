@@ -42,7 +42,15 @@ void CEichRun::OnStart() {
 void CEichRun::StartRamp(double frequency) {
     m_dFrequency = frequency;
     m_lLevel = kSilence;
-    m_pTone->SetFrequency(frequency);
+    try {
+        m_pTone->SetFrequency(frequency);
+    } catch (const CSoundBufferException&) {
+        // Back to a dialog that can be closed, rather than one locked without a tone.
+        m_bLocked = false;
+        m_host.Refresh();
+        m_app.ErrorBoxId(StringTable::kNoSoundBuffer);
+        return;
+    }
     m_pTone->SetVolume(kSilence);
     m_pTone->Play(DSBPLAY_LOOPING);
     m_nPulsePhase = 0;

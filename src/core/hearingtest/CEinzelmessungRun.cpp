@@ -23,9 +23,10 @@ void CEinzelmessungRun::OnStart(bool pulsed) {
     m_bPulsed = pulsed;
     if (!m_pTone)
         m_pTone = std::make_unique<CSinusTone>(m_pDevice, 0.0, 44100, 16);
+    // A refused tone leaves the dialog as it was, closable.
+    m_pTone->SetFrequency(m_nFrequency);
     m_bPlaying = true;
     m_host.Refresh();
-    m_pTone->SetFrequency(m_nFrequency);
     m_lLevel = m_lStartLevel;
     m_pTone->SetVolume(m_lLevel);
     m_pTone->SetPan(PanFor(m_nSide));

@@ -1,8 +1,10 @@
 #include "gui/hearing/CEinzelmessungDialog.h"
 
+#include "core/app/CBaseApp.h"
 #include "core/app/StringTable.h"
 #include "core/hearingtest/CEinzelmessungRun.h"
 #include "core/hearingtest/ToneDialogRules.h"
+#include "core/sound/CSinusTone.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -83,7 +85,12 @@ void CEinzelmessungDialog::Refresh() {
 }
 
 void CEinzelmessungDialog::OnStart() {
-    m_pRun->OnStart(!m_pDauerton->isChecked());
+    try {
+        m_pRun->OnStart(!m_pDauerton->isChecked());
+    } catch (const CSoundBufferException&) {
+        if (CBaseApp* app = CBaseApp::Instance())
+            app->ErrorBoxId(StringTable::kNoSoundBuffer);
+    }
 }
 
 void CEinzelmessungDialog::OnErkannt() {

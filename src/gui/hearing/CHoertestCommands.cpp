@@ -2,7 +2,9 @@
 
 #include "core/app/CAUVOApp.h"
 #include "core/app/CommandIds.h"
+#include "core/app/StringTable.h"
 #include "core/document/CAUVODoc.h"
+#include "core/sound/CSinusTone.h"
 #include "gui/hearing/CEichDialog.h"
 #include "gui/hearing/CHoertestDatenDialog.h"
 #include "gui/hearing/CHoertestDialog.h"
@@ -22,14 +24,23 @@ CHoertestCommands* CHoertestCommands::Install(QWidget& mainWindow, CCommandTable
 }
 
 void CHoertestCommands::OnEichen() {
-    CEichDialog dlg(&m_mainWindow, m_app);
-    m_exec(dlg);
+    try {
+        CEichDialog dlg(&m_mainWindow, m_app);
+        m_exec(dlg);
+    } catch (const CSoundBufferException&) {
+        // No tone, no dialog; nothing may leave a Qt slot as an exception.
+        m_app.ErrorBoxId(StringTable::kNoSoundBuffer);
+    }
 }
 
 void CHoertestCommands::OnHoertestStarten() {
-    // The dialog itself hands its result to the document.
-    CHoertestDialog dlg(&m_mainWindow, m_app, m_document(), m_app.m_pDirectSound);
-    m_exec(dlg);
+    try {
+        // The dialog itself hands its result to the document.
+        CHoertestDialog dlg(&m_mainWindow, m_app, m_document(), m_app.m_pDirectSound);
+        m_exec(dlg);
+    } catch (const CSoundBufferException&) {
+        m_app.ErrorBoxId(StringTable::kNoSoundBuffer);
+    }
 }
 
 void CHoertestCommands::OnHoertestDaten() {

@@ -87,6 +87,18 @@ TEST_F(EichDialogTest, ErkanntBeforeStartTakesTheCurrentLevelForOneKilohertz) {
     EXPECT_EQ(dlg.Field()->text(), QStringLiteral("-40.00"));
 }
 
+TEST_F(EichDialogTest, RefusedToneLeavesTheDialogClosable) {
+    CEichDialog dlg(nullptr, app);
+    dlg.show();
+    SoundFaults::FailSecondaryCreates(1);
+    Control(dlg, "1004")->click();
+    EXPECT_EQ(Boxes().back().rfind("(1008) ", 0), 0u);
+    EXPECT_TRUE(Control(dlg, "2")->isEnabled());
+    EXPECT_FALSE(dlg.IsTimerRunning());
+    dlg.reject();
+    EXPECT_FALSE(dlg.isVisible());
+}
+
 TEST_F(EichDialogTest, UserTypesAtMostFiveCharacters) {
     CEichDialog dlg(nullptr, app);
     dlg.show();

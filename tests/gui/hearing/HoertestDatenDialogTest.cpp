@@ -101,6 +101,12 @@ TEST_F(HoertestDatenDialogTest, MainWindowCommandsRunTheDialogsAndRedrawAfterOK)
     answer = QDialog::Accepted;
     EXPECT_TRUE(commands.Execute(ID_HOERTEST_DATEN));
     EXPECT_EQ(redraws, 1);
+    // A sound card that refuses the tone gives a message, not an exception in the event loop.
+    SoundFaults::FailSecondaryCreates(2);
+    EXPECT_TRUE(commands.Execute(ID_EICHEN));
+    EXPECT_TRUE(commands.Execute(ID_HOERTEST_STARTEN));
+    EXPECT_EQ(Boxes().size(), 2u);
+    EXPECT_EQ(Boxes()[0].rfind("(1008) ", 0), 0u);
     EXPECT_EQ(titles, (std::vector<QString>{
                           QStringLiteral("Eichen"), QStringLiteral("Hörtest-Durchführung"),
                           QStringLiteral("Hörtest-Daten"), QStringLiteral("Hörtest-Daten")}));
