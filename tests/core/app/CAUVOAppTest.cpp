@@ -1,8 +1,9 @@
 #include "core/app/CAUVOApp.h"
 #include "core/app/IAppFramework.h"
-#include "core/app/IMessageBoxService.h"
 #include "platform/ini/PrivateProfile.h"
 #include "platform/sound/SoundFaults.h"
+#include "support/RecordingMessageBoxes.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -39,21 +40,6 @@ private:
     Journal& m_journal;
 };
 
-class RecordingBoxes : public IMessageBoxService {
-public:
-    explicit RecordingBoxes(Journal& journal) : m_journal(journal) {}
-    void Show(const std::string& text, const std::string& caption, Icon icon) override {
-        m_journal.events.push_back("box " + caption + (icon == Icon::Stop ? " stop: " : ": ") +
-                                   text.substr(0, 6));
-    }
-    void ShowSystemModal(const std::string& text) override {
-        m_journal.events.push_back("system box: " + text);
-    }
-
-private:
-    Journal& m_journal;
-};
-
 std::string ReadFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::stringstream s;
@@ -76,22 +62,24 @@ std::vector<std::string> ProtocolLines(const fs::path& path) {
 class AppStart : public testing::Test {
 protected:
     void SetUp() override {
-        m_root = fs::temp_directory_path() /
-                 ("auvo-app-" + std::to_string(::getpid()) + "-" +
-                  testing::UnitTest::GetInstance()->current_test_info()->name());
+        ASSERT_FALSE(m_temp.Path().empty());
         m_program = m_root / "prog";
         m_userIni = m_root / "config" / "AUVO" / "AUVO.ini";
-        fs::remove_all(m_root);
         fs::create_directories(m_program);
         ::setenv("XDG_CONFIG_HOME", (m_root / "config").c_str(), 1);
         ::setenv("AUVO_AUDIO_OUTPUT", "null", 1);
         SoundFaults::Reset();
+        m_boxes.onShow = [this](const RecordingMessageBoxes::Box& box) {
+            m_journal.events.push_back(
+                box.systemModal
+                    ? "system box: " + box.text
+                    : "box " + box.caption +
+                          (box.icon == IMessageBoxService::Icon::Stop ? " stop: " : ": ") +
+                          box.text.substr(0, 6));
+        };
         m_app.SetMessageBoxService(&m_boxes);
     }
-    void TearDown() override {
-        SoundFaults::Reset();
-        fs::remove_all(m_root);
-    }
+    void TearDown() override { SoundFaults::Reset(); }
 
     bool Start() { return m_app.InitInstance(m_framework, (m_program / "auvo").string()); }
     void WriteProgramIni(const std::string& text) {
@@ -102,12 +90,13 @@ protected:
         return PrivateProfile::ReadString(section, key, "<missing>", 1024, file.string());
     }
 
-    fs::path m_root;
+    TempFolder m_temp;
+    const fs::path m_root{m_temp.Path()};
     fs::path m_program;
     fs::path m_userIni;
     Journal m_journal;
     FakeFramework m_framework{m_journal};
-    RecordingBoxes m_boxes{m_journal};
+    RecordingMessageBoxes m_boxes;
     CAUVOApp m_app;
 };
 

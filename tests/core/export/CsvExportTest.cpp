@@ -4,6 +4,7 @@
 #include "core/sound/CSinusTone.h"
 #include "platform/sound/NullAudioOutput.h"
 #include "platform/sound/SoundDevice.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -21,14 +22,8 @@ namespace {
 class CsvExport : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "auvo-csv-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        m_dir = pattern;
+        ASSERT_FALSE(m_folder.Path().empty());
         std::ofstream(m_dir / "AUVO.ini") << "[AUVO]\nNORMALNULL=-6000\n";
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(m_dir, ec);
     }
 
     int Run(std::vector<std::string> args, std::string& err) {
@@ -38,7 +33,8 @@ protected:
         return code;
     }
 
-    fs::path m_dir;
+    TempFolder m_folder;
+    const fs::path m_dir{m_folder.Path()};
 };
 
 // Rows of CRLF-ended lines; quoted fields may hold separators, quotes and line breaks.

@@ -3,6 +3,7 @@
 #include "core/export/CWavExport.h"
 #include "platform/sound/SoundDevice.h"
 #include "platform/sound/WavFileOutput.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -23,15 +24,9 @@ namespace {
 class ExportFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "auvo-export-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        m_dir = pattern;
+        ASSERT_FALSE(m_folder.Path().empty());
         // The settings file beside the program, as start-up finds it.
         std::ofstream(m_dir / "AUVO.ini") << "[AUVO]\nNORMALNULL=-6000\n";
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(m_dir, ec);
     }
 
     std::string Exe() const { return (m_dir / "auvo").string(); }
@@ -68,7 +63,8 @@ protected:
         return code;
     }
 
-    fs::path m_dir;
+    TempFolder m_folder;
+    const fs::path m_dir{m_folder.Path()};
 };
 
 struct Wav {

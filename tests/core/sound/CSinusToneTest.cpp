@@ -6,6 +6,7 @@
 #include "platform/sound/SoundFaults.h"
 #include "platform/sound/SoundTestSupport.h"
 #include "platform/sound/WavFileOutput.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -136,8 +137,8 @@ TEST_F(CSinusToneTest, LostBufferIsRestoredOnce) {
 }
 
 TEST_F(CSinusToneTest, ToneReachesTheWavOutputAtItsFrequencyLevelAndSide) {
-    const auto path = std::filesystem::temp_directory_path() /
-                      ("auvo-tone-" + std::to_string(::getpid()) + ".wav");
+    const TempFolder folder;
+    const std::filesystem::path path = folder.File("out.wav");
     auto output = std::make_unique<WavFileOutput>(path.string(), WavFileOutput::Mode::OnDemand);
     WavFileOutput* wav = output.get();
     SoundDevice* device = nullptr;
@@ -155,7 +156,6 @@ TEST_F(CSinusToneTest, ToneReachesTheWavOutputAtItsFrequencyLevelAndSide) {
     }
     device->Release();
     const soundtest::WavData data = soundtest::ReadWav(path.string());
-    std::filesystem::remove(path);
     ASSERT_TRUE(data.ok);
     ASSERT_EQ(data.samples.size(), 4u * 44100u);
     const std::vector<float> first(data.samples.begin() + 2 * 2000,
@@ -171,8 +171,8 @@ TEST_F(CSinusToneTest, ToneReachesTheWavOutputAtItsFrequencyLevelAndSide) {
 }
 
 TEST_F(CSinusToneTest, NewFrequencyIsNeverLouderThanTheLevelSetAfterIt) {
-    const auto path = std::filesystem::temp_directory_path() /
-                      ("auvo-level-" + std::to_string(::getpid()) + ".wav");
+    const TempFolder folder;
+    const std::filesystem::path path = folder.File("out.wav");
     auto output = std::make_unique<WavFileOutput>(path.string(), WavFileOutput::Mode::OnDemand);
     WavFileOutput* wav = output.get();
     SoundDevice* device = nullptr;
@@ -191,7 +191,6 @@ TEST_F(CSinusToneTest, NewFrequencyIsNeverLouderThanTheLevelSetAfterIt) {
     }
     device->Release();
     const soundtest::WavData data = soundtest::ReadWav(path.string());
-    std::filesystem::remove(path);
     ASSERT_TRUE(data.ok);
     ASSERT_EQ(data.samples.size(), 2u * (4410u + 1024u + 4410u));
     EXPECT_LE(soundtest::Peak(data.samples), 0.001 + 1e-6);

@@ -18,8 +18,6 @@ void FakeViewWindow::InvalidateRect(const CRect* deviceRect, bool erase) {
 }
 
 ViewTest::ViewTest() {
-    char tmpl[] = "/tmp/auvo-view-XXXXXX";
-    m_folder = ::mkdtemp(tmpl);
     m_app.SetSectionName("AUVO");
     m_app.SetProgramFolder(m_folder);
     m_app.SetProfileName(m_folder + "/AUVO.ini");
@@ -40,7 +38,6 @@ ViewTest::~ViewTest() {
     m_doc.m_TinnitusDaten.RemoveAll();
     if (m_pDevice != nullptr)
         m_pDevice->Release();
-    std::filesystem::remove_all(m_folder);
 }
 
 std::unique_ptr<CRecordingDC> ViewTest::ScreenDC() const {
@@ -48,14 +45,11 @@ std::unique_ptr<CRecordingDC> ViewTest::ScreenDC() const {
 }
 
 void ViewTest::WriteIni(const std::string& lines) {
-    std::ofstream(m_folder + "/AUVO.ini") << "[AUVO]\n" << lines;
+    TempFolder::WriteText(m_temp.File("AUVO.ini"), "[AUVO]\n" + lines);
 }
 
 std::string ViewTest::ReadIni() const {
-    std::ifstream in(m_folder + "/AUVO.ini");
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
+    return TempFolder::ReadText(m_temp.File("AUVO.ini"));
 }
 
 std::vector<std::string> ViewTest::ProtocolLines() const {

@@ -8,6 +8,7 @@
 #include "core/view/CAUVOView.h"
 #include "core/view/IViewWindow.h"
 #include "platform/dc/CRecordingDC.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -52,7 +53,8 @@ protected:
     // A tinnitus tone at a level in dB relative to the calibration level (-10000 mB).
     CSinusTone* AddTone(CAUVODoc& doc, int side, double frequency, int relativeMB);
 
-    std::string m_folder;
+    TempFolder m_temp;
+    const std::string m_folder = m_temp.Path();
     ReleaseStamp m_stamp{2, 10};
     CBaseApp m_app{m_stamp};
     IDirectSound* m_pDevice = nullptr;

@@ -2,6 +2,7 @@
 // ended by a signal as a desktop logout would end it.
 
 #include "platform/ini/PrivateProfile.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -41,10 +42,7 @@ protected:
         ASSERT_NE(binaryDir, nullptr) << "AUVO_BINARY_DIR not set";
         const fs::path binary = fs::path(binaryDir) / "auvo";
         ASSERT_TRUE(fs::exists(binary)) << binary;
-        m_root = fs::temp_directory_path() /
-                 ("auvo-e2e-" + std::to_string(::getpid()) + "-" +
-                  testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_root);
+        ASSERT_FALSE(m_temp.Path().empty());
         m_program = m_root / "prog";
         fs::create_directories(m_program);
         fs::create_directories(m_root / "config");
@@ -57,7 +55,6 @@ protected:
             ::kill(m_pid, SIGKILL);
             ::waitpid(m_pid, nullptr, 0);
         }
-        fs::remove_all(m_root);
     }
 
     std::vector<std::string> Environment() const {
@@ -156,7 +153,8 @@ protected:
         return PrivateProfile::ReadString(section, key, "<missing>", 1024, file.string());
     }
 
-    fs::path m_root;
+    TempFolder m_temp;
+    const fs::path m_root{m_temp.Path()};
     fs::path m_program;
     pid_t m_pid = -1;
     bool m_bAsNormalUser = false;

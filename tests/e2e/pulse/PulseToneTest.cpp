@@ -2,6 +2,7 @@
 // from the sink's monitor at its frequency, on its side only, at its level within 0.1 dB.
 
 #include "platform/sound/SoundTestSupport.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -81,13 +82,11 @@ std::string Check(const std::string& path, const Expected& tone) {
 }
 
 TEST(PulseToneTest, ToneComesBackFromTheSinkAtItsFrequencyLevelAndSide) {
-    const std::filesystem::path dir =
-        std::filesystem::temp_directory_path() / ("auvo-pulse-" + std::to_string(::getpid()));
     std::string problems;
     // PulseAudio on a loaded machine can miss the start of a recording: one retry.
     for (int attempt = 0; attempt < 2; ++attempt) {
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
+        const TempFolder folder;
+        const std::filesystem::path dir = folder.Path();
         const std::string command = std::string("'") + AUVO_PULSE_SCRIPT + "' '" +
                                     AUVO_PULSE_PLAYER + "' '" + dir.string() + "' " + kToneArgs;
         const int status = std::system(command.c_str());
@@ -109,7 +108,6 @@ TEST(PulseToneTest, ToneComesBackFromTheSinkAtItsFrequencyLevelAndSide) {
             break;
         }
     }
-    std::filesystem::remove_all(dir);
     EXPECT_EQ(problems, "");
 }
 

@@ -7,6 +7,7 @@
 #include "gui/app/CToolbarIcons.h"
 #include "gui/app/GermanTranslations.h"
 #include "gui/platform/CQtMessageBoxService.h"
+#include "support/TempFolder.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -18,7 +19,6 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
 
@@ -189,7 +189,8 @@ TEST(MainFrame, ViewMenuTogglesToolBarAndStatusBarWithCheckMarks) {
 }
 
 TEST(MainFrame, ManualIsGreyedUntilItExistsAndOpensInTheBrowser) {
-    QTemporaryDir folder;
+    const TempFolder temp;
+    const QDir folder(QString::fromStdString(temp.Path()));
     CAUVOApp app;
     app.SetProgramFolder(folder.path().toStdString());
     CMainFrame frame;

@@ -11,11 +11,11 @@
 #include "platform/sound/SoundDevice.h"
 #include "platform/sound/WavFileOutput.h"
 #include "support/RecordingMessageBoxes.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QTemporaryDir>
 
 #include <deque>
 #include <memory>
@@ -69,8 +69,8 @@ private:
 class DocumentGuiFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(m_dir.isValid());
-        app.SetProgramFolder(m_dir.path().toStdString());
+        ASSERT_FALSE(m_folder.Path().empty());
+        app.SetProgramFolder(m_folder.Path());
         app.SetSectionName("AUVO");
         app.SetProfileName(Path("AUVO.ini").toStdString());
         app.SetMessageBoxService(&boxes);
@@ -99,7 +99,7 @@ protected:
         app.m_pDirectSound = nullptr;
     }
 
-    QString Path(const QString& name) const { return QDir(m_dir.path()).filePath(name); }
+    QString Path(const QString& name) const { return m_dir.filePath(name); }
     CAUVODoc& Doc() { return documents->Document(); }
     bool Run(int id) { return frame->Commands().Execute(id); }
     QString Title() const { return frame->windowTitle(); }
@@ -116,7 +116,8 @@ protected:
         return path;
     }
 
-    QTemporaryDir m_dir;
+    TempFolder m_folder;
+    const QDir m_dir{QString::fromStdString(m_folder.Path())};
     CAUVOApp app;
     RecordingMessageBoxes boxes;
     AnsweringDialogs dialogs;

@@ -7,6 +7,7 @@
 #include "platform/sound/SoundFormat.h"
 #include "platform/sound/SoundTestSupport.h"
 #include "platform/sound/WavFileOutput.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -23,9 +24,6 @@ protected:
         const char* value = std::getenv("AUVO_AUDIO_OUTPUT");
         m_hadOutput = value != nullptr;
         m_output = m_hadOutput ? value : "";
-        m_dir =
-            std::filesystem::temp_directory_path() / ("auvo-sound-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(m_dir);
     }
     void TearDown() override {
         if (m_hadOutput) {
@@ -35,7 +33,6 @@ protected:
         }
         SetRealAudioOutputFactory(nullptr);
         SoundFaults::Reset();
-        std::filesystem::remove_all(m_dir);
     }
 
     static HRESULT CreateWith(const char* output, IDirectSound** ds) {
@@ -49,7 +46,8 @@ protected:
 
     bool m_hadOutput = false;
     std::string m_output;
-    std::filesystem::path m_dir;
+    TempFolder m_folder;
+    const std::filesystem::path m_dir{m_folder.Path()};
 };
 
 TEST_F(SoundDeviceTest, EnvironmentChoosesTheOutput) {
