@@ -76,12 +76,12 @@ QString CHoertestDatenDialog::Line(int frequency, long value) {
 }
 
 void CHoertestDatenDialog::FillLists() {
-    const CHoertestDaten& data = m_doc.m_HoertestDaten;
+    const CHoertestDaten& daten = m_doc.m_HoertestDaten;
     for (int side = 0; side < 2; ++side) {
         QListWidget* list = List(side);
         list->clear();
-        for (int i = 0; i < data.GetCount(); ++i)
-            list->addItem(Line(data.GetFrequency(i), data.GetValue(i, side)));
+        for (int i = 0; i < daten.GetCount(); ++i)
+            list->addItem(Line(daten.GetFrequency(i), daten.GetValue(i, side)));
     }
 }
 
@@ -102,17 +102,17 @@ void CHoertestDatenDialog::OnEinzelMessung() {
     }
     if (index < 0)
         return;
-    CHoertestDaten& data = m_doc.m_HoertestDaten;
-    const std::int32_t frequency = data.GetFrequency(index);
+    CHoertestDaten& daten = m_doc.m_HoertestDaten;
+    const std::int32_t frequency = daten.GetFrequency(index);
     const std::int32_t start =
         m_bStartVolFromDoc
             ? StartLevelFromDoc(m_app.m_lNormalNull, m_doc.GetValueForFrequency(frequency, side))
             : BaseLevel(m_app.m_lNormalNull);
     CEinzelmessungDialog dlg(this, m_app.m_lNormalNull, frequency, start, side,
-                             data.Interleaved != 0, m_pDevice);
+                             daten.Interleaved != 0, m_pDevice);
     if (!m_runMeasurement(dlg))
         return;
-    data.SetValue(index, side, Recorded(m_app.m_lNormalNull, dlg.Level()));
+    daten.SetValue(index, side, Recorded(m_app.m_lNormalNull, dlg.Level()));
     // A new value is a change to save; the measurement keeps its date.
     m_doc.SetModifiedFlag();
     m_bChanged = true;

@@ -95,11 +95,11 @@ CHoertestDialog::CHoertestDialog(QWidget* parent, CAUVOApp& app, CAUVODoc& doc,
 
     m_pRun = std::make_unique<CHoertestRun>(app, doc, device, *this);
     m_pRun->Init();
-    const CHoertestDaten& data = m_pRun->Data();
-    (data.Interleaved != 0 ? m_pGepulst : m_pDauerton)->setChecked(true);
+    const CHoertestDaten& daten = m_pRun->Data();
+    (daten.Interleaved != 0 ? m_pGepulst : m_pDauerton)->setChecked(true);
     // Neither for other counts: a start then plays 32.
-    if (data.GetCount() == 8 || data.GetCount() == 32)
-        (data.GetCount() == 8 ? m_pStandard : m_pErweitert)->setChecked(true);
+    if (daten.GetCount() == 8 || daten.GetCount() == 32)
+        (daten.GetCount() == 8 ? m_pStandard : m_pErweitert)->setChecked(true);
     Refresh();
 }
 
