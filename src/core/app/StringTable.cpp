@@ -27,6 +27,7 @@ struct Entry {
 //   61020/61021  dialog buttons OK and Abbrechen
 //   61022..61026 tone-properties dialog: caption, labels, units
 //   61030..61061 tone dialogs: hearing test, calibration, data editing, single measurement
+//   62000..62019 runs without window: usage, argument errors, output messages
 // 61443, 61702 and 61716 are the framework's own ids for "Unbenannt", the print failure and
 // the length check of dialog fields. Framework command prompts use their command ids
 // (57600..57665, 59392, 59393), as the program's own prompts do (32771..32788); the part
@@ -208,6 +209,29 @@ constexpr Entry kEntries[] = {
     {61443, "Unbenannt"},
     {61702, "Der Druckauftrag konnte nicht gestartet werden."},
     {61716, "Geben Sie bitte nicht mehr als %1 Zeichen ein."},
+    {62000, "Aufruf: auvo --print DATEI\n"
+            "       auvo --export-pdf AUSGABE.pdf [Optionen] DATEI\n"
+            "       auvo --export-png AUSGABE.png [--dpi N] [Optionen] DATEI\n"
+            "Optionen: --together (Links und Rechts zusammen), --normal-curve (Normalkurve),\n"
+            "          --comparison DATEI2 (Vergleichsdokument)\n"},
+    {62001, "Aufruf: auvo --export-wav AUSGABE.wav [--seconds N] DATEI\n"
+            "Schreibt N Sekunden (Vorgabe 10, höchstens 3600) der Tinnitus-Töne des Dokuments "
+            "DATEI als WAV-Datei AUSGABE.wav.\n"},
+    {62002, "Aufruf: auvo --export-csv AUSGABE.csv DATEI\n"
+            "Schreibt die Messung des Dokuments DATEI als CSV-Datei AUSGABE.csv (UTF-8).\n"},
+    {62003, "Unbekannter Aufruf."},
+    {62004, "Zur Option %1 fehlt der Wert."},
+    {62005, "Die Option --dpi gilt nur für --export-png."},
+    {62006, "Ungültige Auflösung '%1': erlaubt sind 1 bis %2 dpi."},
+    {62007, "Unbekannte Option '%1'."},
+    {62008, "Bitte genau eine Dokumentdatei angeben."},
+    {62009, "Bitte Ausgabedatei und Dokumentdatei angeben."},
+    {62010, "Die Ausgabedatei '%1' ist eines der Dokumente; sie wird nicht überschrieben."},
+    {62011, "Die WAV-Datei darf nicht das Dokument selbst sein: %1"},
+    {62012, "Die CSV-Datei darf nicht das Dokument selbst sein: %1"},
+    {62013, "Nicht genügend Arbeitsspeicher."},
+    {62014, "Es ist kein Drucker eingerichtet."},
+    {62015, "%1 ist bereits vorhanden.\nMöchten Sie die Datei ersetzen?"},
 };
 
 // Load looks ids up by binary search; a text added out of order must not compile.

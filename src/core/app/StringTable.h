@@ -91,6 +91,23 @@ inline constexpr unsigned kButtonUebernehmen = 61058;
 inline constexpr unsigned kEinzelmessungEntry = 61059;  // %d = Hz, %s = ear
 inline constexpr unsigned kEinzelmessungResult = 61060; // %d = Hz, %s = ear, %.1f = dB
 inline constexpr unsigned kInternalError = 61061;       // %s = error text, %d = tone
+// Texts of the runs without window (62000..62019).
+inline constexpr unsigned kUsagePage = 62000;
+inline constexpr unsigned kUsageWav = 62001;
+inline constexpr unsigned kUsageCsv = 62002;
+inline constexpr unsigned kBadCall = 62003;
+inline constexpr unsigned kOptionNeedsValue = 62004; // %1 = the option
+inline constexpr unsigned kDpiOnlyPng = 62005;
+inline constexpr unsigned kBadDpi = 62006;        // %1 = the value, %2 = the maximum
+inline constexpr unsigned kUnknownOption = 62007; // %1 = the option
+inline constexpr unsigned kNeedOneDocument = 62008;
+inline constexpr unsigned kNeedOutAndDocument = 62009;
+inline constexpr unsigned kOutIsDocument = 62010; // %1 = the output path
+inline constexpr unsigned kWavIsDocument = 62011; // %1 = the output path
+inline constexpr unsigned kCsvIsDocument = 62012; // %1 = the output path
+inline constexpr unsigned kOutOfMemory = 62013;
+inline constexpr unsigned kNoPrinter = 62014;
+inline constexpr unsigned kConfirmReplace = 62015; // %1 = the file name
 
 // The text with this id; empty if there is none.
 std::string Load(unsigned id);

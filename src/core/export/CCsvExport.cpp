@@ -43,8 +43,7 @@ std::string Hertz(double frequency) {
 }
 
 std::string Usage() {
-    return "Aufruf: auvo --export-csv AUSGABE.csv DATEI\n"
-           "Schreibt die Messung des Dokuments DATEI als CSV-Datei AUSGABE.csv (UTF-8).\n";
+    return StringTable::Load(StringTable::kUsageCsv);
 }
 
 void ReportNotSaved(CAUVOApp& app, const std::string& path, int osError) {
@@ -141,7 +140,7 @@ int CCsvExport::Run(const std::vector<std::string>& args, const std::string& exe
     // The text would replace the document it comes from.
     std::error_code ec;
     if (std::filesystem::equivalent(args[1], args[2], ec)) {
-        err << "Die CSV-Datei darf nicht das Dokument selbst sein: " << args[1] << '\n';
+        err << StringTable::Format(StringTable::kCsvIsDocument, args[1]) << '\n';
         return kBadArguments;
     }
 

@@ -1,5 +1,7 @@
 #include "core/export/CExportArguments.h"
 
+#include "core/app/StringTable.h"
+
 #include <cmath>
 #include <cstdlib>
 
@@ -46,7 +48,5 @@ bool CExportArguments::Parse(const std::vector<std::string>& args) {
 }
 
 std::string CExportArguments::Usage() {
-    return "Aufruf: auvo --export-wav AUSGABE.wav [--seconds N] DATEI\n"
-           "Schreibt N Sekunden (Vorgabe 10, höchstens 3600) der Tinnitus-Töne des Dokuments "
-           "DATEI als WAV-Datei AUSGABE.wav.\n";
+    return StringTable::Load(StringTable::kUsageWav);
 }

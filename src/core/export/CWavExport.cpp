@@ -105,7 +105,7 @@ int CWavExport::Run(const std::vector<std::string>& args, const std::string& exe
     // The samples would replace the document they come from.
     std::error_code ec;
     if (std::filesystem::equivalent(parsed.m_strOutPath, parsed.m_strDocumentPath, ec)) {
-        err << "Die WAV-Datei darf nicht das Dokument selbst sein: " << parsed.m_strOutPath << '\n';
+        err << StringTable::Format(StringTable::kWavIsDocument, parsed.m_strOutPath) << '\n';
         return kBadArguments;
     }
 

@@ -14,7 +14,6 @@
 #include <QToolBar>
 
 namespace {
-constexpr unsigned IDS_TOOLBAR_TITLE = 149;
 constexpr int kSeparator = 0;
 constexpr unsigned kIndicatorIds[] = {StringTable::kIndicatorCaps, StringTable::kIndicatorNum,
                                       StringTable::kIndicatorScroll};
@@ -122,6 +121,17 @@ QMenu* CMainFrame::Menu(const QString& title) const {
     return nullptr;
 }
 
+QMenu* CMainFrame::MenuOf(int id) const {
+    QAction* command = Action(id);
+    if (command == nullptr)
+        return nullptr;
+    for (QAction* action : menuBar()->actions()) {
+        if (action->menu() && action->menu()->actions().contains(command))
+            return action->menu();
+    }
+    return nullptr;
+}
+
 void CMainFrame::CreateMenus() {
     for (const MenuDef& def : kMenus) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(def.title));
@@ -145,7 +155,7 @@ void CMainFrame::CreateToolBar() {
     m_pToolBar->setMovable(true);
     m_pToolBar->setFloatable(true);
     m_pToolBar->setWindowTitle(Text(StringTable::kAppTitle) + QStringLiteral(" - ") +
-                               Text(IDS_TOOLBAR_TITLE));
+                               Text(StringTable::kToolbarTitle));
     for (int id : kToolBar) {
         if (id == kSeparator) {
             m_pToolBar->addSeparator();

@@ -26,6 +26,8 @@ public:
     QAction* Action(int id) const;
     // The menu with this title as in the menu bar ("&Datei", ...); null if there is none.
     QMenu* Menu(const QString& title) const;
+    // The menu-bar menu that holds the command; null if no menu does.
+    QMenu* MenuOf(int id) const;
     QToolBar* ToolBar() const { return m_pToolBar; }
     QLabel* MessagePane() const { return m_pMessagePane; }
     QList<QLabel*> Indicators() const { return m_indicators; }

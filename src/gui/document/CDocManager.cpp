@@ -34,7 +34,7 @@ void CDocManager::Attach(CMainFrame& frame) {
     m_pFrame = &frame;
     RegisterCommands();
     frame.SetCloseQuery([this] { return SaveModified(); });
-    QMenu* fileMenu = frame.Menu(QStringLiteral("&Datei"));
+    QMenu* fileMenu = frame.MenuOf(ID_FILE_MRU_FILE1);
     QAction* placeholder = frame.Action(ID_FILE_MRU_FILE1);
     if (fileMenu && placeholder) {
         delete m_pRecentMenu;

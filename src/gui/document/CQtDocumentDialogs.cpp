@@ -38,8 +38,8 @@ QString CQtDocumentDialogs::GetSaveFileName(QWidget* parent, const QString& capt
 
 bool CQtDocumentDialogs::ConfirmReplace(QWidget* parent, const QString& path) {
     QMessageBox box(QMessageBox::Warning, AppTitle(),
-                    QStringLiteral("%1 ist bereits vorhanden.\nMöchten Sie die Datei ersetzen?")
-                        .arg(QFileInfo(path).fileName()),
+                    QString::fromStdString(StringTable::Format(
+                        StringTable::kConfirmReplace, QFileInfo(path).fileName().toStdString())),
                     QMessageBox::NoButton, parent);
     QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);

@@ -2,16 +2,13 @@
 
 #include "core/app/CBaseApp.h"
 #include "core/app/CommandIds.h"
+#include "core/app/StringTable.h"
 #include "gui/hearing/CKurzanleitungDialog.h"
 #include "gui/platform/CCommandTable.h"
 
 #include <QWidget>
 
 #include <new>
-
-namespace {
-constexpr unsigned kIdGuideNotLoaded = 141;
-} // namespace
 
 CKurzanleitungHost::CKurzanleitungHost(QWidget& mainWindow)
     : QObject(&mainWindow), m_mainWindow(mainWindow) {}
@@ -45,7 +42,7 @@ void CKurzanleitungHost::ShowKurzanleitung(const std::string& text) {
             m_pKurzanleitung = new CKurzanleitungDialog(&m_mainWindow);
         } catch (const std::bad_alloc&) {
             if (CBaseApp* app = CBaseApp::Instance())
-                app->ErrorBoxId(kIdGuideNotLoaded);
+                app->ErrorBoxId(StringTable::kNoKurzanleitung);
             return;
         }
     }

@@ -33,6 +33,10 @@ CPageCommandLine::Mode ModeOfSwitch(const QString& arg) {
     return CPageCommandLine::Mode::None;
 }
 
+QString Text(unsigned id, const QString& arg1 = {}, const QString& arg2 = {}) {
+    return QString::fromStdString(StringTable::Format(id, arg1.toStdString(), arg2.toStdString()));
+}
+
 bool SameFile(const QString& a, const QString& b) {
     if (a.isEmpty() || b.isEmpty())
         return false;
@@ -49,17 +53,13 @@ bool CPageCommandLine::Handles(int argc, char** argv) {
 }
 
 std::string CPageCommandLine::Usage() {
-    return "Aufruf: auvo --print DATEI\n"
-           "       auvo --export-pdf AUSGABE.pdf [Optionen] DATEI\n"
-           "       auvo --export-png AUSGABE.png [--dpi N] [Optionen] DATEI\n"
-           "Optionen: --together (Links und Rechts zusammen), --normal-curve (Normalkurve),\n"
-           "          --comparison DATEI2 (Vergleichsdokument)\n";
+    return StringTable::Load(StringTable::kUsagePage);
 }
 
 bool CPageCommandLine::Arguments::Parse(const QStringList& args, QString& error) {
     *this = Arguments();
     if (args.isEmpty() || (mode = ModeOfSwitch(args.front())) == Mode::None) {
-        error = QStringLiteral("Unbekannter Aufruf.");
+        error = Text(StringTable::kBadCall);
         return false;
     }
     QStringList positional;
@@ -71,7 +71,7 @@ bool CPageCommandLine::Arguments::Parse(const QStringList& args, QString& error)
             normalCurve = true;
         } else if (arg == QLatin1String("--comparison") || arg == QLatin1String("--dpi")) {
             if (i + 1 >= args.size()) {
-                error = QStringLiteral("Zur Option %1 fehlt der Wert.").arg(arg);
+                error = Text(StringTable::kOptionNeedsValue, arg);
                 return false;
             }
             const QString value = args[++i];
@@ -82,18 +82,16 @@ bool CPageCommandLine::Arguments::Parse(const QStringList& args, QString& error)
             bool ok = false;
             const int n = value.toInt(&ok);
             if (mode != Mode::Png) {
-                error = QStringLiteral("Die Option --dpi gilt nur für --export-png.");
+                error = Text(StringTable::kDpiOnlyPng);
                 return false;
             }
             if (!ok || n < 1 || n > CPageOutput::kMaxDpi) {
-                error = QStringLiteral("Ungültige Auflösung '%1': erlaubt sind 1 bis %2 dpi.")
-                            .arg(value)
-                            .arg(CPageOutput::kMaxDpi);
+                error = Text(StringTable::kBadDpi, value, QString::number(CPageOutput::kMaxDpi));
                 return false;
             }
             dpi = n;
         } else if (arg.startsWith(QLatin1String("--"))) {
-            error = QStringLiteral("Unbekannte Option '%1'.").arg(arg);
+            error = Text(StringTable::kUnknownOption, arg);
             return false;
         } else {
             positional.push_back(arg);
@@ -101,9 +99,8 @@ bool CPageCommandLine::Arguments::Parse(const QStringList& args, QString& error)
     }
     const qsizetype wanted = mode == Mode::Print ? 1 : 2;
     if (positional.size() != wanted) {
-        error = mode == Mode::Print
-                    ? QStringLiteral("Bitte genau eine Dokumentdatei angeben.")
-                    : QStringLiteral("Bitte Ausgabedatei und Dokumentdatei angeben.");
+        error = Text(mode == Mode::Print ? StringTable::kNeedOneDocument
+                                         : StringTable::kNeedOutAndDocument);
         return false;
     }
     if (mode != Mode::Print)
@@ -111,9 +108,7 @@ bool CPageCommandLine::Arguments::Parse(const QStringList& args, QString& error)
     documentPath = positional.front();
     // An export must never overwrite the measurements it reads.
     if (SameFile(outPath, documentPath) || SameFile(outPath, comparisonPath)) {
-        error = QStringLiteral("Die Ausgabedatei '%1' ist eines der Dokumente; sie wird nicht "
-                               "überschrieben.")
-                    .arg(outPath);
+        error = Text(StringTable::kOutIsDocument, outPath);
         return false;
     }
     return true;

@@ -15,15 +15,10 @@
 #include <cmath>
 
 namespace {
-constexpr unsigned kIdFileNotSaved = 61015;
 
 QString NotSavedMessage(const QString& path, const QString& cause) {
-    std::string text =
-        StringTable::Format(kIdFileNotSaved, path.toStdString(), cause.toStdString());
-    if (text.empty())
-        return QStringLiteral("Die Datei '%1' konnte nicht gespeichert werden. %2")
-            .arg(path, cause);
-    return QString::fromStdString(text);
+    return QString::fromStdString(
+        StringTable::Format(StringTable::kFileNotSaved, path.toStdString(), cause.toStdString()));
 }
 } // namespace
 
@@ -93,7 +88,8 @@ bool CPageOutput::WritePng(CAUVOView& view, const QString& path, int dpi, QStrin
     const QSize size = A4Pixels(dpi);
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull()) {
-        error = NotSavedMessage(path, QStringLiteral("Nicht genügend Arbeitsspeicher."));
+        error = NotSavedMessage(
+            path, QString::fromStdString(StringTable::Load(StringTable::kOutOfMemory)));
         return false;
     }
     const int dotsPerMeter = static_cast<int>(std::lround(dpi / 0.0254));

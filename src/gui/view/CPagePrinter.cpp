@@ -33,14 +33,12 @@ bool CPagePrinter::HasPrinter() {
 }
 
 QString CPagePrinter::NoPrinterMessage() {
-    return QStringLiteral("Es ist kein Drucker eingerichtet. ") +
-           QString::fromStdString(StringTable::Load(StringTable::kPrintFailed));
+    return QString::fromStdString(StringTable::Load(StringTable::kNoPrinter) + " " +
+                                  StringTable::Load(StringTable::kPrintFailed));
 }
 
 void CPagePrinter::Report(const QString& text) {
-    std::string caption = StringTable::Load(StringTable::kAppTitle);
-    if (caption.empty())
-        caption = "AUVO";
+    const std::string caption = StringTable::Load(StringTable::kAppTitle);
     CBaseApp* app = CBaseApp::Instance();
     if (app != nullptr && app->GetMessageBoxService() != nullptr) {
         app->GetMessageBoxService()->Show(text.toStdString(), caption,
