@@ -3,6 +3,7 @@
 
 #include "core/app/IMessageBoxService.h"
 #include "core/app/StringTable.h"
+#include "platform/archive/CFileException.h"
 #include "platform/ini/PrivateProfile.h"
 #include "platform/time/LocalClock.h"
 
@@ -21,40 +22,6 @@ namespace {
 CBaseApp* s_instance = nullptr;
 
 constexpr std::size_t kMaxProtocolLine = 511;
-constexpr int kCauseGeneric = 1;
-constexpr int kCauseBadPath = 3;
-constexpr int kCauseTooManyOpenFiles = 4;
-constexpr int kCauseAccessDenied = 5;
-constexpr int kCauseHardwareIO = 10;
-constexpr int kCauseSharingViolation = 11;
-constexpr int kCauseDiskFull = 13;
-
-int FileErrorCause(int err) {
-    switch (err) {
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case EISDIR:
-        return kCauseAccessDenied;
-    case EWOULDBLOCK:
-    case ETXTBSY:
-        return kCauseSharingViolation;
-    case EMFILE:
-    case ENFILE:
-        return kCauseTooManyOpenFiles;
-    case ENOTDIR:
-    case ENAMETOOLONG:
-    case ELOOP:
-        return kCauseBadPath;
-    case EIO:
-        return kCauseHardwareIO;
-    case ENOSPC:
-    case EDQUOT:
-        return kCauseDiskFull;
-    default:
-        return kCauseGeneric;
-    }
-}
 
 // "dd.mm.yy hh:mm text\r\n", the text cut (at a UTF-8 boundary) so the line fits 511 bytes.
 std::string ComposeProtocolLine(const std::string& text) {
@@ -136,9 +103,9 @@ void CBaseApp::WriteProtocol(const std::string& text, int level) {
     }
     int cause = 0;
     if (fd < 0) {
-        cause = FileErrorCause(errno);
+        cause = CFileException::OsErrorToCause(errno);
     } else if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        cause = FileErrorCause(errno);
+        cause = CFileException::OsErrorToCause(errno);
         ::close(fd);
     }
     if (cause != 0) {

@@ -16,7 +16,6 @@ int CFileException::OsErrorToCause(int osError) {
     case ENOTDIR:
     case ENAMETOOLONG:
     case ELOOP:
-    case EISDIR:
         return badPath;
     case EMFILE:
     case ENFILE:
@@ -24,10 +23,13 @@ int CFileException::OsErrorToCause(int osError) {
     case EACCES:
     case EPERM:
     case EROFS:
+    case EISDIR: // as the system refuses to open a folder as a file
         return accessDenied;
     case EBADF:
         return invalidFile;
     case EBUSY:
+    case EWOULDBLOCK: // a lock held by another process
+    case ETXTBSY:
         return sharingViolation;
     case ENOSPC:
     case EDQUOT:

@@ -194,6 +194,10 @@ TEST(ArchiveExceptions, FileCausesFollowTheSystemError) {
     EXPECT_EQ(CFileException::OsErrorToCause(EACCES), CFileException::accessDenied);
     EXPECT_EQ(CFileException::OsErrorToCause(ENOSPC), CFileException::diskFull);
     EXPECT_EQ(CFileException::OsErrorToCause(ENOTDIR), CFileException::badPath);
+    EXPECT_EQ(CFileException::OsErrorToCause(EISDIR), CFileException::accessDenied);
+    // A file locked by another instance (flock) and a busy file are both in use elsewhere.
+    EXPECT_EQ(CFileException::OsErrorToCause(EWOULDBLOCK), CFileException::sharingViolation);
+    EXPECT_EQ(CFileException::OsErrorToCause(EBUSY), CFileException::sharingViolation);
     EXPECT_EQ(CFileException::OsErrorToCause(EINVAL), CFileException::genericException);
     try {
         CFileException::ThrowOsError(EIO, "/tmp/x.auvo");
