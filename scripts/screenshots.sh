@@ -54,7 +54,7 @@ find_window() {
 # Small palette PNGs keep the manual light.
 shot() {
   sleep 0.5
-  import -window "$1" png:- | convert - -colors 128 "PNG8:$out/$2"
+  import -window "$1" png:- | convert - -strip -define png:exclude-chunk=date,time -colors 128 "PNG8:$out/$2"
   echo "$2"
 }
 # Opens a dialog through its menu (Alt+menu key, then the entry's key) and takes its picture.
