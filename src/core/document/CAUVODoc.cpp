@@ -6,6 +6,7 @@
 #include "core/sound/CSinusTone.h"
 #include "platform/archive/CArchive.h"
 #include "platform/archive/CArchiveException.h"
+#include "platform/time/LocalClock.h"
 
 #include <algorithm>
 #include <cmath>
@@ -178,7 +179,7 @@ void CAUVODoc::SetComment(const std::string& text) {
 }
 
 void CAUVODoc::SetDateToday() {
-    m_strDatum = CDate(std::time(nullptr)).GetText();
+    m_strDatum = CDate(LocalClock::CurrentTime()).GetText();
 }
 
 bool CAUVODoc::SetVergleichsDatei(const std::string& path) {

@@ -2,6 +2,7 @@
 #include "core/document/CDate.h"
 #include "core/hearing/CHoertestDatenException.h"
 #include "core/sound/CSinusTone.h"
+#include "platform/time/LocalClock.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +30,10 @@ protected:
         TempFolder::WriteBytes(path, b.Get());
         return path;
     }
-    static std::string Today() { return CDate(std::time(nullptr)).GetText(); }
+    // The document takes its date from the program's clock, so a fixed one shows in it.
+    CAUVODocTest() { LocalClock::SetFixed({2026, 12, 7, 23, 59, 59}); }
+    ~CAUVODocTest() override { LocalClock::ClearFixed(); }
+    static std::string Today() { return "07.12.2026"; }
 
     TestApp t;
     CAUVODoc doc;
