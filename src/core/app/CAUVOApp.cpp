@@ -200,6 +200,14 @@ void CAUVOApp::SaveSettings() {
     WriteIniInt("NORMALNULL", m_lNormalNull);
     WriteIniString("VergleichsdateiPfad", m_strVergleichsdateiPfad);
     m_recentFiles.WriteList(GetProfileName());
+    // A first start that ended before the view existed (a file that would not open) must not
+    // leave a settings file that hides both diagram rows from the next start.
+    if (IsFirstStart()) {
+        int shown = 0;
+        for (const char* key : {"VIEW_HTD", "VIEW_TTD"})
+            if (!ReadIniInt(key, shown))
+                WriteIniInt(key, 1);
+    }
 }
 
 const char* CAUVOApp::SoundStatusName(HRESULT status) {

@@ -120,6 +120,9 @@ TEST_F(AppStart, FirstRunWithoutSettingsFileWritesTheDefaultsToTheUserFolder) {
     EXPECT_EQ(m_app.m_pPrimaryBuffer, nullptr);
     EXPECT_EQ(Ini("AUVO", "NORMALNULL", m_userIni), "-10000");
     EXPECT_EQ(Ini("AUVO", "VergleichsdateiPfad", m_userIni), "");
+    // No view wrote its rows (the start ended early): the next start still shows both.
+    EXPECT_EQ(Ini("AUVO", "VIEW_HTD", m_userIni), "1");
+    EXPECT_EQ(Ini("AUVO", "VIEW_TTD", m_userIni), "1");
     // Debug level 0: no version and no ExitInstance line, so no protocol at all.
     EXPECT_FALSE(fs::exists(m_program / "AUVO.PRT"));
 }
