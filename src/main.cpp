@@ -12,6 +12,7 @@
 #include "gui/hearing/CKurzanleitungHost.h"
 #include "gui/platform/CQtMessageBoxService.h"
 #include "gui/platform/CSignalWatcher.h"
+#include "gui/platform/NumberFormat.h"
 #include "gui/view/CAUVOViewWidget.h"
 #include "gui/view/CPageCommandLine.h"
 #include "platform/sound/sdl/SdlAudioOutput.h"
@@ -44,6 +45,7 @@ int main(int argc, char** argv) {
         return CPageCommandLine::Main(argc, argv);
 
     QApplication qapp(argc, argv);
+    KeepDecimalPoint();
     QApplication::setApplicationName(QStringLiteral("AUVO"));
     // Every window and dialog carries the program icon; the desktop entry's name lets a
     // Wayland desktop find the same icon for the running program.

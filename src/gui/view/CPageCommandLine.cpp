@@ -5,6 +5,7 @@
 #include "core/document/CAUVODoc.h"
 #include "core/export/CStreamMessageBoxService.h"
 #include "core/view/CAUVOView.h"
+#include "gui/platform/NumberFormat.h"
 #include "gui/view/CPageOutput.h"
 #include "gui/view/CPagePrinter.h"
 #include "platform/sound/SilentAudioOutput.h"
@@ -205,6 +206,7 @@ int CPageCommandLine::Main(int argc, char** argv) {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication qapp(argc, argv);
+    KeepDecimalPoint();
     QStringList args = QApplication::arguments();
     args.removeFirst();
     std::error_code ec;

@@ -1,0 +1,7 @@
+#include "gui/platform/NumberFormat.h"
+
+#include <clocale>
+
+void KeepDecimalPoint() {
+    std::setlocale(LC_NUMERIC, "C");
+}
