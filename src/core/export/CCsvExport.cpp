@@ -3,11 +3,9 @@
 #include "core/app/CAUVOApp.h"
 #include "core/app/StringTable.h"
 #include "core/document/CAUVODoc.h"
-#include "core/export/CStreamMessageBoxService.h"
+#include "core/export/CCommandLineRun.h"
 #include "core/sound/CSinusTone.h"
 #include "platform/archive/CFileException.h"
-#include "platform/sound/NullAudioOutput.h"
-#include "platform/sound/SoundDevice.h"
 
 #include <cerrno>
 #include <cmath>
@@ -46,16 +44,8 @@ std::string Usage() {
     return StringTable::Load(StringTable::kUsageCsv);
 }
 
-void ReportNotSaved(CAUVOApp& app, const std::string& path, int osError) {
-    std::string cause;
-    CBaseApp::FileErrorText(osError != 0 ? CFileException::OsErrorToCause(osError)
-                                         : CFileException::genericException,
-                            cause, 256);
-    app.ErrorBox(StringTable::Format(StringTable::kFileNotSaved, path, cause));
-}
-
 // The text goes to a file beside the target, which replaces it only when complete.
-bool WriteFile(CAUVOApp& app, const std::string& path, const std::string& text) {
+bool WriteFile(CCommandLineRun& run, const std::string& path, const std::string& text) {
     const std::string partPath = path + ".part";
     errno = 0;
     {
@@ -67,7 +57,7 @@ bool WriteFile(CAUVOApp& app, const std::string& path, const std::string& text) 
             out.close();
             std::error_code ec;
             std::filesystem::remove(partPath, ec);
-            ReportNotSaved(app, path, error);
+            run.ReportNotSaved(path, error);
             return false;
         }
     }
@@ -75,27 +65,19 @@ bool WriteFile(CAUVOApp& app, const std::string& path, const std::string& text) 
     std::filesystem::rename(partPath, path, ec);
     if (ec) {
         std::filesystem::remove(partPath, ec);
-        ReportNotSaved(app, path, ec.value());
+        run.ReportNotSaved(path, ec.value());
         return false;
     }
     return true;
 }
 
-int Export(CAUVOApp& app, const std::string& outPath, const std::string& docPath) {
+int Export(CCommandLineRun& run, const std::string& outPath, const std::string& docPath) {
     // The document's tones need a device to exist on; nothing is played.
-    SoundDevice* device = nullptr;
-    if (SoundDevice::Create(std::make_unique<NullAudioOutput>(), &device) == DS_OK)
-        app.m_pDirectSound = device;
-    int result = CCsvExport::kFailed;
-    {
-        CAUVODoc doc;
-        if (doc.OnOpenDocument(docPath) && WriteFile(app, outPath, CCsvExport::Format(doc)))
-            result = CCsvExport::kOk;
-    }
-    app.m_pDirectSound = nullptr;
-    if (device != nullptr)
-        device->Release();
-    return result;
+    run.OpenSound();
+    CAUVODoc doc;
+    if (doc.OnOpenDocument(docPath) && WriteFile(run, outPath, CCsvExport::Format(doc)))
+        return CCsvExport::kOk;
+    return CCsvExport::kFailed;
 }
 
 } // namespace
@@ -144,22 +126,11 @@ int CCsvExport::Run(const std::vector<std::string>& args, const std::string& exe
         return kBadArguments;
     }
 
-    CAUVOApp app;
-    CStreamMessageBoxService messages(err);
-    app.SetMessageBoxService(&messages);
-    app.LoadSettingsWithoutWindow(exePath);
-    const int result = Export(app, args[1], args[2]);
-    app.SetMessageBoxService(nullptr);
-    return result;
+    CCommandLineRun run(exePath, err);
+    return Export(run, args[1], args[2]);
 }
 
 int CCsvExport::Main(int argc, char** argv) {
-    std::vector<std::string> args;
-    for (int i = 1; i < argc; ++i)
-        args.emplace_back(argv[i]);
-    std::error_code ec;
-    std::string exePath = std::filesystem::read_symlink("/proc/self/exe", ec).string();
-    if (ec && argc > 0)
-        exePath = argv[0];
-    return Run(args, exePath, std::cerr);
+    return Run(CCommandLineRun::Arguments(argc, argv), CCommandLineRun::ExePath(argc, argv),
+               std::cerr);
 }

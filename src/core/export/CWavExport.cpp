@@ -3,10 +3,8 @@
 #include "core/app/CAUVOApp.h"
 #include "core/app/StringTable.h"
 #include "core/document/CAUVODoc.h"
+#include "core/export/CCommandLineRun.h"
 #include "core/export/CExportArguments.h"
-#include "core/export/CStreamMessageBoxService.h"
-#include "platform/archive/CFileException.h"
-#include "platform/sound/SoundDevice.h"
 #include "platform/sound/WavFileOutput.h"
 
 #include <cerrno>
@@ -22,17 +20,9 @@ constexpr std::size_t kWavHeaderBytes = 58;
 constexpr std::size_t kBytesPerFrame = 8;
 constexpr std::size_t kChunkFrames = 44100;
 
-void ReportNotSaved(CAUVOApp& app, const std::string& path, int osError) {
-    std::string cause;
-    CBaseApp::FileErrorText(osError != 0 ? CFileException::OsErrorToCause(osError)
-                                         : CFileException::genericException,
-                            cause, 256);
-    app.ErrorBox(StringTable::Format(StringTable::kFileNotSaved, path, cause));
-}
-
 // Plays the document's tones into the output; false if the document could not be read
 // (the user has been told) or the samples could not be written.
-bool Render(CAUVOApp& app, WavFileOutput& wav, const CExportArguments& args, bool& written) {
+bool Render(CCommandLineRun& run, WavFileOutput& wav, const CExportArguments& args, bool& written) {
     CAUVODoc doc;
     if (!doc.OnOpenDocument(args.m_strDocumentPath))
         return false;
@@ -42,7 +32,7 @@ bool Render(CAUVOApp& app, WavFileOutput& wav, const CExportArguments& args, boo
         const std::size_t n = std::min(frames, kChunkFrames);
         errno = 0;
         if (!wav.RenderFrames(n)) {
-            ReportNotSaved(app, args.m_strOutPath, errno);
+            run.ReportNotSaved(args.m_strOutPath, errno);
             return false;
         }
         frames -= n;
@@ -51,25 +41,22 @@ bool Render(CAUVOApp& app, WavFileOutput& wav, const CExportArguments& args, boo
     return true;
 }
 
-int Export(CAUVOApp& app, const CExportArguments& args) {
+int Export(CCommandLineRun& run, const CExportArguments& args) {
     // The samples go to a file beside the target, which replaces it only when complete:
     // a failed export leaves no half file and keeps an older one.
     const std::string partPath = args.m_strOutPath + ".part";
     auto output = std::make_unique<WavFileOutput>(partPath, WavFileOutput::Mode::OnDemand);
     WavFileOutput& wav = *output;
-    SoundDevice* device = nullptr;
     errno = 0;
-    if (SoundDevice::Create(std::move(output), &device) != DS_OK || device == nullptr) {
-        ReportNotSaved(app, args.m_strOutPath, errno);
+    if (!run.OpenSound(std::move(output))) {
+        run.ReportNotSaved(args.m_strOutPath, errno);
         return CWavExport::kFailed;
     }
-    app.m_pDirectSound = device;
 
     bool written = false;
-    const bool ok = Render(app, wav, args, written);
+    const bool ok = Render(run, wav, args, written);
     // The tones are gone with the document; the device completes the file when released.
-    app.m_pDirectSound = nullptr;
-    device->Release();
+    run.CloseSound();
 
     std::error_code ec;
     if (!ok) {
@@ -80,13 +67,13 @@ int Export(CAUVOApp& app, const CExportArguments& args) {
     const std::uintmax_t size = std::filesystem::file_size(partPath, ec);
     if (ec || size != kWavHeaderBytes + frames * kBytesPerFrame) {
         std::filesystem::remove(partPath, ec);
-        ReportNotSaved(app, args.m_strOutPath, ENOSPC);
+        run.ReportNotSaved(args.m_strOutPath, ENOSPC);
         return CWavExport::kFailed;
     }
     std::filesystem::rename(partPath, args.m_strOutPath, ec);
     if (ec) {
         std::filesystem::remove(partPath, ec);
-        ReportNotSaved(app, args.m_strOutPath, ec.value());
+        run.ReportNotSaved(args.m_strOutPath, ec.value());
         return CWavExport::kFailed;
     }
     return CWavExport::kOk;
@@ -109,23 +96,11 @@ int CWavExport::Run(const std::vector<std::string>& args, const std::string& exe
         return kBadArguments;
     }
 
-    CAUVOApp app;
-    CStreamMessageBoxService messages(err);
-    app.SetMessageBoxService(&messages);
-    app.LoadSettingsWithoutWindow(exePath);
-
-    const int result = Export(app, parsed);
-    app.SetMessageBoxService(nullptr);
-    return result;
+    CCommandLineRun run(exePath, err);
+    return Export(run, parsed);
 }
 
 int CWavExport::Main(int argc, char** argv) {
-    std::vector<std::string> args;
-    for (int i = 1; i < argc; ++i)
-        args.emplace_back(argv[i]);
-    std::error_code ec;
-    std::string exePath = std::filesystem::read_symlink("/proc/self/exe", ec).string();
-    if (ec && argc > 0)
-        exePath = argv[0];
-    return Run(args, exePath, std::cerr);
+    return Run(CCommandLineRun::Arguments(argc, argv), CCommandLineRun::ExePath(argc, argv),
+               std::cerr);
 }

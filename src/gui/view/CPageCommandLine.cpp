@@ -3,13 +3,11 @@
 #include "core/app/CAUVOApp.h"
 #include "core/app/StringTable.h"
 #include "core/document/CAUVODoc.h"
-#include "core/export/CStreamMessageBoxService.h"
+#include "core/export/CCommandLineRun.h"
 #include "core/view/CAUVOView.h"
 #include "gui/platform/NumberFormat.h"
 #include "gui/view/CPageOutput.h"
 #include "gui/view/CPagePrinter.h"
-#include "platform/sound/SilentAudioOutput.h"
-#include "platform/sound/SoundDevice.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -183,22 +181,9 @@ int CPageCommandLine::Run(const QStringList& args, const std::string& exePath, s
         return kFailed;
     }
 
-    CAUVOApp app;
-    CStreamMessageBoxService messages(err);
-    app.SetMessageBoxService(&messages);
-    app.LoadSettingsWithoutWindow(exePath);
-
-    SoundDevice* device = nullptr;
-    if (SoundDevice::Create(std::make_unique<SilentAudioOutput>(), &device) == DS_OK)
-        app.m_pDirectSound = device;
-
-    const int result = Draw(app, parsed, err);
-
-    app.m_pDirectSound = nullptr;
-    if (device != nullptr)
-        device->Release();
-    app.SetMessageBoxService(nullptr);
-    return result;
+    CCommandLineRun run(exePath, err);
+    run.OpenSound();
+    return Draw(run.App(), parsed, err);
 }
 
 int CPageCommandLine::Main(int argc, char** argv) {
@@ -209,9 +194,5 @@ int CPageCommandLine::Main(int argc, char** argv) {
     KeepDecimalPoint();
     QStringList args = QApplication::arguments();
     args.removeFirst();
-    std::error_code ec;
-    std::string exePath = std::filesystem::read_symlink("/proc/self/exe", ec).string();
-    if (ec)
-        exePath = QApplication::applicationFilePath().toStdString();
-    return Run(args, exePath, std::cerr);
+    return Run(args, CCommandLineRun::ExePath(argc, argv), std::cerr);
 }
