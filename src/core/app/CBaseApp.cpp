@@ -3,6 +3,7 @@
 
 #include "core/app/IMessageBoxService.h"
 #include "core/app/StringTable.h"
+#include "core/app/TextFormat.h"
 #include "platform/archive/CFileException.h"
 #include "platform/ini/PrivateProfile.h"
 #include "platform/time/LocalClock.h"
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdarg>
 #include <cstdint>
 #include <cstdio>
 #include <fcntl.h>
@@ -86,6 +88,18 @@ CBaseApp* CBaseApp::Instance() {
 void CBaseApp::SetProgramFolder(const std::string& folder) {
     m_strProgramFolder = folder;
     m_strProtocolPath = folder + "/AUVO.PRT";
+}
+
+void CBaseApp::Trace(int level, const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    TraceV(level, format, args);
+    va_end(args);
+}
+
+void CBaseApp::TraceV(int level, const char* format, va_list args) {
+    if (m_nDebugLevel >= level)
+        WriteProtocol(FormatTextV(format, args), level);
 }
 
 void CBaseApp::WriteProtocol(const std::string& text, int level) {

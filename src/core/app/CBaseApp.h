@@ -4,6 +4,7 @@
 
 #include "core/app/StringTable.h"
 
+#include <cstdarg>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -27,6 +28,9 @@ public:
 
     // Protocol line "dd.mm.yy hh:mm text\r\n", written only if level <= m_nDebugLevel.
     void WriteProtocol(const std::string& text, int level = 0);
+    // A printf-style protocol line, composed only when the debug level reaches level.
+    void Trace(int level, const char* format, ...) __attribute__((format(printf, 3, 4)));
+    void TraceV(int level, const char* format, va_list args) __attribute__((format(printf, 3, 0)));
 
     bool ReadIniString(const char* key, std::string& value, std::size_t size);
     bool ReadIniInt(const char* key, int& value);

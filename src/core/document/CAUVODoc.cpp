@@ -2,6 +2,7 @@
 
 #include "core/app/CAUVOApp.h"
 #include "core/app/StringTable.h"
+#include "core/app/TextFormat.h"
 #include "core/document/CDate.h"
 #include "core/sound/CSinusTone.h"
 #include "platform/archive/CArchive.h"
@@ -20,24 +21,16 @@ namespace {
 constexpr LONG kNotCalibrated = -10000;
 constexpr double kHitDistanceHz = 100.0;
 
-std::string Printf(const char* format, ...) __attribute__((format(printf, 1, 2)));
-std::string Printf(const char* format, ...) {
-    char buffer[512];
+// The protocol line of the one application object; none in a run without one.
+void Trace(int level, const char* format, ...) __attribute__((format(printf, 2, 3)));
+void Trace(int level, const char* format, ...) {
+    CBaseApp* app = CBaseApp::Instance();
+    if (app == nullptr)
+        return;
     va_list args;
     va_start(args, format);
-    std::vsnprintf(buffer, sizeof buffer, format, args);
+    app->TraceV(level, format, args);
     va_end(args);
-    return buffer;
-}
-
-int DebugLevel() {
-    const CBaseApp* app = CBaseApp::Instance();
-    return app ? app->m_nDebugLevel : 0;
-}
-
-void Protocol(const std::string& text, int level) {
-    if (CBaseApp* app = CBaseApp::Instance())
-        app->WriteProtocol(text, level);
 }
 
 IDirectSound* AppDevice() {
@@ -78,15 +71,15 @@ void MoveTones(CTinnitusDaten& source, CTinnitusDaten& target) {
 } // namespace
 
 CAUVODoc::CAUVODoc() {
-    Protocol("CAUVODoc::CAUVODoc", 10);
+    Trace(10, "CAUVODoc::CAUVODoc");
 }
 
 CAUVODoc::~CAUVODoc() {
-    Protocol("CAUVODoc::~CAUVODoc", 10);
+    Trace(10, "CAUVODoc::~CAUVODoc");
 }
 
 bool CAUVODoc::OnNewDocument() {
-    Protocol("CAUVODoc::OnNewDocument", 10);
+    Trace(10, "CAUVODoc::OnNewDocument");
     if (!CDocument::OnNewDocument())
         return false;
     SetDateToday();
@@ -97,7 +90,7 @@ bool CAUVODoc::OnNewDocument() {
 }
 
 bool CAUVODoc::OnOpenDocument(const std::string& path) {
-    Protocol("CAUVODoc::OnOpenDocument", 10);
+    Trace(10, "CAUVODoc::OnOpenDocument");
     m_bLoaded = false;
     if (!CDocument::OnOpenDocument(path))
         return false;
@@ -113,10 +106,8 @@ bool CAUVODoc::OnOpenDocument(const std::string& path) {
 }
 
 void CAUVODoc::Serialize(CArchive& ar) {
-    if (DebugLevel() >= 1)
-        Protocol(Printf("CAUVODoc::Serialize: %s '%s'", ar.IsStoring() ? "SPEICHERN" : "LADEN",
-                        ar.GetFilePath().c_str()),
-                 0);
+    Trace(1, "CAUVODoc::Serialize: %s '%s'", ar.IsStoring() ? "SPEICHERN" : "LADEN",
+          ar.GetFilePath().c_str());
     if (ar.IsStoring())
         Store(ar);
     else
@@ -126,8 +117,8 @@ void CAUVODoc::Serialize(CArchive& ar) {
 
 void CAUVODoc::Store(CArchive& ar) {
     m_strHeader =
-        Printf("%s V%s ZEB GmbH Varnholm", StringTable::Load(StringTable::kAppTitle).c_str(),
-               StringTable::Load(StringTable::kVersion).c_str());
+        FormatText("%s V%s ZEB GmbH Varnholm", StringTable::Load(StringTable::kAppTitle).c_str(),
+                   StringTable::Load(StringTable::kVersion).c_str());
     ar << m_nVersion << m_strHeader << m_strDatum << m_strKommentar;
     m_HoertestDaten.Serialize(ar);
     m_TinnitusDaten.Serialize(ar);
@@ -183,8 +174,7 @@ void CAUVODoc::SetDateToday() {
 }
 
 bool CAUVODoc::SetVergleichsDatei(const std::string& path) {
-    if (DebugLevel() >= 1)
-        Protocol(Printf("CAUVODoc::SetVergleichsDatei: '%s'", path.c_str()), 0);
+    Trace(1, "CAUVODoc::SetVergleichsDatei: '%s'", path.c_str());
     if (!m_pVergleichsDoc)
         m_pVergleichsDoc = std::make_unique<CAUVODoc>();
     else
@@ -201,7 +191,7 @@ bool CAUVODoc::SetVergleichsDatei(const std::string& path) {
 }
 
 void CAUVODoc::SetVergleichsDatei() {
-    Protocol("CAUVODoc::SetVergleichsDatei: null", 1);
+    Trace(1, "CAUVODoc::SetVergleichsDatei: null");
     if (m_pVergleichsDoc) {
         m_pVergleichsDoc.reset();
         UpdateAllViews(nullptr);
@@ -209,36 +199,34 @@ void CAUVODoc::SetVergleichsDatei() {
 }
 
 std::int32_t CAUVODoc::GetValueForFrequency(std::int32_t frequency, int side) const {
-    if (DebugLevel() >= 5)
-        Protocol(Printf("CAUVODoc::GetValueForFrequency: %d, Side %d", frequency, side), 0);
+    Trace(5, "CAUVODoc::GetValueForFrequency: %d, Side %d", frequency, side);
     return m_HoertestDaten.InterpolateValue(frequency, side);
 }
 
 CSinusTone* CAUVODoc::TToneNear(int side, double frequency) const {
     const std::int32_t count = m_TinnitusDaten.GetCount(side);
-    Protocol(Printf("CAUVODos::TToneNear %s, %8.2f Hz", SideName(side), frequency), 5);
+    Trace(5, "CAUVODos::TToneNear %s, %8.2f Hz", SideName(side), frequency);
     for (std::int32_t i = 0; i < count; ++i) {
         CSinusTone* tone = m_TinnitusDaten.GetTone(i, side);
         if (tone && std::fabs(tone->GetFrequency() - frequency) < kHitDistanceHz) {
-            Protocol(Printf(" ... %llX mit %8.2f Hz", ToneId(tone), tone->GetFrequency()), 10);
+            Trace(10, " ... %llX mit %8.2f Hz", ToneId(tone), tone->GetFrequency());
             return tone;
         }
     }
-    Protocol(" ... kein Treffer!", 10);
+    Trace(10, " ... kein Treffer!");
     return nullptr;
 }
 
 CSinusTone* CAUVODoc::CreateTTValue(int side, double frequency, LONG level) {
-    Protocol(Printf("CAUVODoc::CreateTTValue: %s, %8.2f Hz, %ld mB", SideName(side), frequency,
-                    static_cast<long>(level)),
-             5);
+    Trace(5, "CAUVODoc::CreateTTValue: %s, %8.2f Hz, %ld mB", SideName(side), frequency,
+          static_cast<long>(level));
     const LONG deviceAtt = ToAbsoluteLevel(level);
     CSinusTone* tone = m_TinnitusDaten.NewTone(
         side, frequency, deviceAtt, m_TinnitusDaten.m_nPlayMode != CTinnitusDaten::playNone);
     // A refused tone changes nothing worth saving.
     if (tone != nullptr)
         SetModifiedFlag();
-    Protocol(Printf(" ... DeviceAtt = %ld %llX", static_cast<long>(deviceAtt), ToneId(tone)), 10);
+    Trace(10, " ... DeviceAtt = %ld %llX", static_cast<long>(deviceAtt), ToneId(tone));
     return tone;
 }
 
@@ -266,7 +254,7 @@ std::int32_t CAUVODoc::GetMaxEntryCount() const {
 
 void CAUVODoc::ReportSaveLoadError(const CDocumentError& error) {
     if (!error.detail.empty())
-        Protocol(Printf("CAUVODoc::ReportSaveLoadError: %s", error.detail.c_str()), 1);
+        Trace(1, "CAUVODoc::ReportSaveLoadError: %s", error.detail.c_str());
     CBaseApp* app = CBaseApp::Instance();
     if (!app)
         return;

@@ -1,6 +1,7 @@
 #include "core/view/CAUVOView.h"
 
 #include "core/app/CBaseApp.h"
+#include "core/app/TextFormat.h"
 #include "core/document/CAUVODoc.h"
 #include "core/tinnitus/CTinnitusDaten.h"
 #include "core/tinnitus/CTool.h"
@@ -10,7 +11,6 @@
 #include "core/view/CPagePainter.h"
 #include "core/view/CTinnitusPainter.h"
 #include "core/view/IViewWindow.h"
-#include "core/view/TextFormat.h"
 
 #include <memory>
 
@@ -30,10 +30,6 @@ void CAUVOView::SetDocument(CAUVODoc* doc) {
     m_pDocument = doc;
     if (m_pDocument != nullptr)
         m_pDocument->AddView(this);
-}
-
-int CAUVOView::DebugLevel() const {
-    return m_pApp != nullptr ? m_pApp->m_nDebugLevel : 0;
 }
 
 void CAUVOView::OnInitialUpdate() {
@@ -61,10 +57,8 @@ void CAUVOView::OnInitialUpdate() {
     m_bShowTTD = readInt("VIEW_TTD", rows) >= 1;
     m_bLogDarst = readInt("VIEW_LOGDARST", 0) >= 1;
 
-    if (DebugLevel() >= 5)
-        m_pApp->WriteProtocol(
-            FormatText("CAUVOView::OnInitialUpdate: MinDB = %d, MaxDB = %d", m_nMinDB, m_nMaxDB),
-            0);
+    if (m_pApp != nullptr)
+        m_pApp->Trace(5, "CAUVOView::OnInitialUpdate: MinDB = %d, MaxDB = %d", m_nMinDB, m_nMaxDB);
     CTool::Reset();
     if (m_pWindow != nullptr)
         m_pWindow->SetCurrentTool(CTool::kSelectTool);
@@ -167,11 +161,9 @@ bool CAUVOView::ClientToTT(CPoint client, int& side, double& frequency, int& lev
     const double hz = CFrequencyScale::FrequencyAt(p.x - rect.left, rect.Width(),
                                                    m_pDocument->GetMaxFrequencyKHz(), m_bLogDarst,
                                                    m_pDocument->m_nMinFrequenz);
-    if (DebugLevel() >= 10)
-        m_pApp->WriteProtocol(
-            FormatText("CAUVOView::ClientToTT( %d, %d ) in %s, %8.2f Hz, %ld mBel", p.x, p.y,
-                       hitSide != 0 ? "RECHTS" : "LINKS", hz, static_cast<long>(mB)),
-            0);
+    if (m_pApp != nullptr)
+        m_pApp->Trace(10, "CAUVOView::ClientToTT( %d, %d ) in %s, %8.2f Hz, %ld mBel", p.x, p.y,
+                      hitSide != 0 ? "RECHTS" : "LINKS", hz, static_cast<long>(mB));
     side = hitSide;
     frequency = hz;
     level = mB;

@@ -85,7 +85,6 @@ public:
 
 private:
     CDiagramOptions Options(bool logarithmic) const;
-    int DebugLevel() const;
     // No tone has been deleted since the selection was made and the document still holds
     // the selected tone (its address alone proves nothing: it may be reused).
     bool SelectionInDocument() const;

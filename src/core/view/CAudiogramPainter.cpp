@@ -1,6 +1,7 @@
 #include "core/view/CAudiogramPainter.h"
 
 #include "core/app/CBaseApp.h"
+#include "core/app/TextFormat.h"
 #include "core/document/CAUVODoc.h"
 #include "core/hearing/CHoertestDaten.h"
 #include "core/view/CDiagramFrame.h"
@@ -10,7 +11,6 @@
 #include "core/view/CPlotArea.h"
 #include "core/view/CSavedDCObjects.h"
 #include "core/view/DrawErrors.h"
-#include "core/view/TextFormat.h"
 
 #include <memory>
 #include <string>
@@ -46,15 +46,13 @@ void CAudiogramPainter::Draw(CDC& dc, CAUVODoc& doc, int side, const CRect& area
 
 void CAudiogramPainter::DrawUnguarded(CDC& dc, CAUVODoc& doc, int side, const CRect& area,
                                       const CDiagramOptions& options) const {
-    const int debug = m_pApp != nullptr ? m_pApp->m_nDebugLevel : 0;
-    auto protocol = [this](const std::string& text, int level) {
+    auto trace = [this](int level, const char* text) {
         if (m_pApp != nullptr)
-            m_pApp->WriteProtocol(text, level);
+            m_pApp->Trace(level, "%s", text);
     };
-    if (debug >= 5)
-        protocol(FormatText("CAUVOView::DrawTest: %d, %d, %d, %d", area.left, area.top, area.right,
-                            area.bottom),
-                 0);
+    if (m_pApp != nullptr)
+        m_pApp->Trace(5, "CAUVOView::DrawTest: %d, %d, %d, %d", area.left, area.top, area.right,
+                      area.bottom);
 
     const CPlotArea plot(area);
     const CPen gridPen(PS_DOT, CPageStyle::kGridWidth, CPageStyle::kBlack);
@@ -68,7 +66,7 @@ void CAudiogramPainter::DrawUnguarded(CDC& dc, CAUVODoc& doc, int side, const CR
         normal->InitNormal(doc.m_HoertestDaten.GetCount());
     }
 
-    protocol("CAUVOView::DrawTest: Koordinatensystem", 10);
+    trace(10, "CAUVOView::DrawTest: Koordinatensystem");
     const CPen axisPen(PS_SOLID, CPageStyle::kAxisWidth, CPageStyle::kBlack);
     CFont font;
     const bool haveFont = dc.CreateFont(font, CPageStyle::LabelFont());
@@ -96,7 +94,7 @@ void CAudiogramPainter::DrawUnguarded(CDC& dc, CAUVODoc& doc, int side, const CR
             CDiagramFrame::DrawFrequencyAxis(dc, plot, freq, gridPen);
     }
 
-    protocol("CAUVOView::DrawTest: Messung", 10);
+    trace(10, "CAUVOView::DrawTest: Messung");
     const CPen ownPen(PS_SOLID, CPageStyle::kDataWidth, CPageStyle::SideColor(side));
     const CPen comparisonPen(PS_SOLID, CPageStyle::kDataWidth, CPageStyle::ComparisonColor(side));
     const CPen normalPen(PS_SOLID, CPageStyle::kDataWidth, CPageStyle::kNormalCurve);

@@ -2,13 +2,13 @@
 
 #include "core/app/CBaseApp.h"
 #include "core/app/StringTable.h"
+#include "core/app/TextFormat.h"
 #include "core/document/CAUVODoc.h"
 #include "core/view/CAUVOView.h"
 #include "core/view/CPageLayout.h"
 #include "core/view/CPageStyle.h"
 #include "core/view/CommentHead.h"
 #include "core/view/IViewWindow.h"
-#include "core/view/TextFormat.h"
 #include "core/view/Trunc.h"
 
 #include <algorithm>
@@ -59,21 +59,16 @@ std::string CPagePainter::FooterText() {
 
 void CPagePainter::Draw(CDC& dc) {
     CBaseApp* app = m_view.GetApp();
-    const int debug = app != nullptr ? app->m_nDebugLevel : 0;
     CAUVODoc* doc = m_view.GetDocument();
 
-    if (debug >= 5) {
-        app->WriteProtocol(FormatText("CAUVOView::OnDraw: %s, Zus = %d",
-                                      dc.IsPrinting() ? "Print" : "Draw",
-                                      m_view.m_bZusammen ? 1 : 0),
-                           0);
-        app->WriteProtocol(
-            FormatText("DC: %d x %d, HDPI=%d, VDPI=%d, PLANES=%d, BPP=%d, TECHNOLOGY=%s",
-                       dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES),
-                       dc.GetDeviceCaps(LOGPIXELSX), dc.GetDeviceCaps(LOGPIXELSY),
-                       dc.GetDeviceCaps(PLANES), dc.GetDeviceCaps(BITSPIXEL),
-                       TechnologyName(dc.GetDeviceCaps(TECHNOLOGY))),
-            0);
+    if (app != nullptr) {
+        app->Trace(5, "CAUVOView::OnDraw: %s, Zus = %d", dc.IsPrinting() ? "Print" : "Draw",
+                   m_view.m_bZusammen ? 1 : 0);
+        app->Trace(5, "DC: %d x %d, HDPI=%d, VDPI=%d, PLANES=%d, BPP=%d, TECHNOLOGY=%s",
+                   dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES),
+                   dc.GetDeviceCaps(LOGPIXELSX), dc.GetDeviceCaps(LOGPIXELSY),
+                   dc.GetDeviceCaps(PLANES), dc.GetDeviceCaps(BITSPIXEL),
+                   TechnologyName(dc.GetDeviceCaps(TECHNOLOGY)));
     }
 
     const int oldMapMode = dc.SetMapMode(MM_LOMETRIC);
@@ -89,15 +84,14 @@ void CPagePainter::Draw(CDC& dc) {
     const double scale = static_cast<double>(pixels) / viewportExt.cx;
     const int pageWidth = Trunc(windowExt.cx * scale);
 
-    if (debug >= 5) {
+    if (app != nullptr) {
         const CPoint vo = dc.GetViewportOrg();
         const CPoint wo = dc.GetWindowOrg();
-        app->WriteProtocol(
-            FormatText("VO: %d, %d - WO: %d, %d - VE: %d x %d - WE: %d x %d - Client: %d x %d, "
-                       "Scale %f",
-                       vo.x, vo.y, wo.x, wo.y, viewportExt.cx, viewportExt.cy, windowExt.cx,
-                       windowExt.cy, client.Width(), client.Height(), scale),
-            0);
+        app->Trace(5,
+                   "VO: %d, %d - WO: %d, %d - VE: %d x %d - WE: %d x %d - Client: %d x %d, "
+                   "Scale %f",
+                   vo.x, vo.y, wo.x, wo.y, viewportExt.cx, viewportExt.cy, windowExt.cx,
+                   windowExt.cy, client.Width(), client.Height(), scale);
     }
 
     CPageLayout::Input in;

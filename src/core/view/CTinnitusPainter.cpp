@@ -1,6 +1,7 @@
 #include "core/view/CTinnitusPainter.h"
 
 #include "core/app/CBaseApp.h"
+#include "core/app/TextFormat.h"
 #include "core/document/CAUVODoc.h"
 #include "core/sound/CSinusTone.h"
 #include "core/tinnitus/CTinnitusDaten.h"
@@ -11,7 +12,6 @@
 #include "core/view/CPlotArea.h"
 #include "core/view/CSavedDCObjects.h"
 #include "core/view/DrawErrors.h"
-#include "core/view/TextFormat.h"
 #include "core/view/Trunc.h"
 
 #include <string>
@@ -28,26 +28,24 @@ void CTinnitusPainter::Draw(CDC& dc, CAUVODoc& doc, int side, const CRect& area,
 
 void CTinnitusPainter::DrawUnguarded(CDC& dc, CAUVODoc& doc, int side, const CRect& area,
                                      const CDiagramOptions& options, CRect& hitRect) const {
-    const int debug = m_pApp != nullptr ? m_pApp->m_nDebugLevel : 0;
-    auto protocol = [this](const std::string& text, int level) {
+    auto trace = [this](int level, const char* text) {
         if (m_pApp != nullptr)
-            m_pApp->WriteProtocol(text, level);
+            m_pApp->Trace(level, "%s", text);
     };
-    if (debug >= 5)
-        protocol(FormatText("CAUVOView::DrawTinnitus: %d, %d, %d, %d", area.left, area.top,
-                            area.right, area.bottom),
-                 0);
+    if (m_pApp != nullptr)
+        m_pApp->Trace(5, "CAUVOView::DrawTinnitus: %d, %d, %d, %d", area.left, area.top, area.right,
+                      area.bottom);
 
     const CPlotArea plot(area);
     const CPen gridPen(PS_DOT, CPageStyle::kGridWidth, CPageStyle::kBlack);
-    protocol("CAUVOView::DrawTinnitus: Koordinatensystem", 10);
+    trace(10, "CAUVOView::DrawTinnitus: Koordinatensystem");
     const CPen axisPen(PS_SOLID, CPageStyle::kAxisWidth, CPageStyle::kBlack);
 
     hitRect = plot.HitRect();
-    protocol(FormatText("CAUVOView::DrawTinnitus: Koord %s = %d, %d  -  %d, %d",
-                        side == 0 ? "LINKS" : "RECHTS", hitRect.left, hitRect.top, hitRect.right,
-                        hitRect.bottom),
-             5);
+    if (m_pApp != nullptr)
+        m_pApp->Trace(5, "CAUVOView::DrawTinnitus: Koord %s = %d, %d  -  %d, %d",
+                      side == 0 ? "LINKS" : "RECHTS", hitRect.left, hitRect.top, hitRect.right,
+                      hitRect.bottom);
 
     const int maxKHz = doc.GetMaxFrequencyKHz();
     // The scales do not depend on the font, so the tones keep their places without it.
@@ -73,7 +71,7 @@ void CTinnitusPainter::DrawUnguarded(CDC& dc, CAUVODoc& doc, int side, const CRe
         CDiagramFrame::DrawFrequencyAxis(dc, plot, freq, gridPen);
     }
 
-    protocol("CAUVOView::DrawTinnitus: Messung", 10);
+    trace(10, "CAUVOView::DrawTinnitus: Messung");
     const CPen tonePen(PS_SOLID, CPageStyle::kDataWidth, CPageStyle::SideColor(side));
     const CBrush toneBrush(CPageStyle::SideColor(side));
     const CBrush selectionBrush(CPageStyle::kBlack);

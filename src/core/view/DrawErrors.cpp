@@ -1,7 +1,7 @@
 #include "core/view/DrawErrors.h"
 
 #include "core/app/CBaseApp.h"
-#include "core/view/TextFormat.h"
+#include "core/app/TextFormat.h"
 #include "platform/archive/CException.h"
 
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "core/view/TextFormat.h"
+#include "core/app/TextFormat.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -7,6 +7,12 @@
 std::string FormatText(const char* format, ...) {
     va_list args;
     va_start(args, format);
+    std::string out = FormatTextV(format, args);
+    va_end(args);
+    return out;
+}
+
+std::string FormatTextV(const char* format, va_list args) {
     va_list copy;
     va_copy(copy, args);
     const int n = std::vsnprintf(nullptr, 0, format, copy);
@@ -17,7 +23,6 @@ std::string FormatText(const char* format, ...) {
         std::vsnprintf(buf.data(), buf.size(), format, args);
         out.assign(buf.data(), static_cast<std::size_t>(n));
     }
-    va_end(args);
     return out;
 }
 
