@@ -2,6 +2,7 @@
 
 #include "core/app/CAUVOApp.h"
 #include "core/app/StringTable.h"
+#include "core/app/TextFormat.h"
 #include "core/hearingtest/IToneDialogHost.h"
 #include "core/hearingtest/ToneDialogRules.h"
 #include "core/sound/CSinusTone.h"
@@ -25,7 +26,7 @@ CEichRun::~CEichRun() {
 }
 
 std::string CEichRun::FieldText() const {
-    return Printf("%.2f", m_lLevel * 0.01);
+    return FormatText("%.2f", m_lLevel * 0.01);
 }
 
 void CEichRun::OnStart() {
@@ -34,7 +35,8 @@ void CEichRun::OnStart() {
     m_bErkanntEnabled = true;
     m_host.Refresh();
     if (m_app.m_nDebugLevel >= 1)
-        m_app.WriteProtocol(Printf("CEichDialog::OnStart: %ld", static_cast<long>(m_lLevel)), 1);
+        m_app.WriteProtocol(FormatText("CEichDialog::OnStart: %ld", static_cast<long>(m_lLevel)),
+                            1);
     m_lFirstLevel = kSilence;
     StartRamp(1000.0);
 }
@@ -81,9 +83,9 @@ void CEichRun::OnErkannt() {
     m_bRamping = false;
     m_pTone->Stop();
     if (m_app.m_nDebugLevel >= 1) {
-        m_app.WriteProtocol(
-            Printf("CEichDialog::OnErkannt: %.1f : %ld", m_dFrequency, static_cast<long>(m_lLevel)),
-            1);
+        m_app.WriteProtocol(FormatText("CEichDialog::OnErkannt: %.1f : %ld", m_dFrequency,
+                                       static_cast<long>(m_lLevel)),
+                            1);
     }
     if (m_dFrequency == 1000.0) {
         // Also before any start: the current level counts as the 1 kHz result.
@@ -97,8 +99,8 @@ void CEichRun::OnErkannt() {
     m_bErkanntEnabled = false;
     ++m_nResults;
     m_host.Refresh();
-    const std::string text =
-        Fill(StringTable::Load(StringTable::kNormalNullResult), {Printf("%.1f", m_lLevel * 0.01)});
+    const std::string text = Fill(StringTable::Load(StringTable::kNormalNullResult),
+                                  {FormatText("%.1f", m_lLevel * 0.01)});
     m_app.WriteProtocol(text, 10);
     m_app.InfoBox(text);
 }

@@ -1,6 +1,7 @@
 #include "core/hearingtest/CEinzelmessungRun.h"
 
 #include "core/app/StringTable.h"
+#include "core/app/TextFormat.h"
 #include "core/hearingtest/IToneDialogHost.h"
 #include "core/hearingtest/ToneDialogRules.h"
 #include "core/sound/CSinusTone.h"
@@ -60,6 +61,6 @@ void CEinzelmessungRun::OnErkannt() {
     m_bMeasured = true;
     m_strText = Fill(StringTable::Load(StringTable::kEinzelmessungResult),
                      {std::to_string(m_nFrequency), SideName(m_nSide),
-                      Printf("%.1f", Recorded(m_lNormalNull, m_lLevel) * 0.01)});
+                      FormatText("%.1f", Recorded(m_lNormalNull, m_lLevel) * 0.01)});
     m_host.Refresh();
 }

@@ -2,6 +2,7 @@
 
 #include "core/app/CAUVOApp.h"
 #include "core/app/StringTable.h"
+#include "core/app/TextFormat.h"
 #include "core/document/CAUVODoc.h"
 #include "core/hearingtest/IToneDialogHost.h"
 #include "core/hearingtest/ToneDialogRules.h"
@@ -40,9 +41,9 @@ void CHoertestRun::OnStart(const Options& options) {
     m_host.Refresh();
     if (m_app.m_nDebugLevel >= 1) {
         m_app.WriteProtocol(
-            Printf("CHoertestDialog::OnStart: %d Freq., Interleaved=%d, StartVolFromDoc=%d, "
-                   "Random=%d",
-                   m_nCount, pulsed ? 1 : 0, m_bStartVolFromDoc ? 1 : 0, m_bRandom ? 1 : 0),
+            FormatText("CHoertestDialog::OnStart: %d Freq., Interleaved=%d, StartVolFromDoc=%d, "
+                       "Random=%d",
+                       m_nCount, pulsed ? 1 : 0, m_bStartVolFromDoc ? 1 : 0, m_bRandom ? 1 : 0),
             1);
     }
     m_Daten.Init(m_nCount);
@@ -70,8 +71,8 @@ void CHoertestRun::StepSample() {
     m_host.KillTimer(kTimerId);
     m_pTone->Stop();
     if (m_app.m_nDebugLevel >= 10) {
-        m_app.WriteProtocol(Printf("CHoertestDialog::StartNextSample: Current %d, Att %ld",
-                                   m_nCurrent, static_cast<long>(m_lAtt)),
+        m_app.WriteProtocol(FormatText("CHoertestDialog::StartNextSample: Current %d, Att %ld",
+                                       m_nCurrent, static_cast<long>(m_lAtt)),
                             10);
     }
     if (m_nIndex >= 0) {
@@ -100,9 +101,10 @@ void CHoertestRun::StepSample() {
                                 : BaseLevel(m_app.m_lNormalNull);
     if (m_app.m_nDebugLevel >= 5) {
         m_app.WriteProtocol(
-            Printf("CHoertestDialog::StartNextSample: Durchlauf %d, Index %d, Freq. %f, "
-                   "StartAtt %ld",
-                   m_nCurrent, m_nIndex, static_cast<double>(frequency), static_cast<long>(m_lAtt)),
+            FormatText("CHoertestDialog::StartNextSample: Durchlauf %d, Index %d, Freq. %f, "
+                       "StartAtt %ld",
+                       m_nCurrent, m_nIndex, static_cast<double>(frequency),
+                       static_cast<long>(m_lAtt)),
             5);
     }
     m_pTone->SetFrequency(frequency);

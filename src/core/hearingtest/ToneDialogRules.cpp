@@ -2,10 +2,7 @@
 
 #include "core/app/StringTable.h"
 
-#include <cstdarg>
-#include <cstdio>
 #include <string_view>
-#include <vector>
 
 namespace ToneDialogRules {
 
@@ -38,23 +35,6 @@ std::string Fill(const std::string& pattern, std::initializer_list<std::string> 
             text += pattern[i];
         }
     }
-    return text;
-}
-
-std::string Printf(const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    va_list copy;
-    va_copy(copy, args);
-    const int n = std::vsnprintf(nullptr, 0, format, copy);
-    va_end(copy);
-    std::string text;
-    if (n > 0) {
-        std::vector<char> buffer(static_cast<std::size_t>(n) + 1);
-        std::vsnprintf(buffer.data(), buffer.size(), format, args);
-        text.assign(buffer.data(), static_cast<std::size_t>(n));
-    }
-    va_end(args);
     return text;
 }
 

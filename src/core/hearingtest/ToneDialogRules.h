@@ -48,6 +48,4 @@ std::string SideName(int side);
 // The printf fields of a string-table text ("%d", "%s", "%.1f", ...) filled in order with
 // texts the caller formatted.
 std::string Fill(const std::string& pattern, std::initializer_list<std::string> args);
-// printf-style composition (the program's own literal formats).
-std::string Printf(const char* format, ...) __attribute__((format(printf, 1, 2)));
 } // namespace ToneDialogRules

@@ -2,6 +2,7 @@
 
 #include "core/app/CAUVOApp.h"
 #include "core/app/StringTable.h"
+#include "core/app/TextFormat.h"
 #include "core/document/CAUVODoc.h"
 #include "core/hearingtest/ToneDialogRules.h"
 #include "gui/hearing/CEinzelmessungDialog.h"
@@ -72,7 +73,8 @@ CHoertestDatenDialog::CHoertestDatenDialog(QWidget* parent, CAUVOApp& app, CAUVO
 }
 
 QString CHoertestDatenDialog::Line(int frequency, long value) {
-    return QString::fromStdString(Printf("%d\t%.1f", frequency, static_cast<double>(value) * 0.01));
+    return QString::fromStdString(
+        FormatText("%d\t%.1f", frequency, static_cast<double>(value) * 0.01));
 }
 
 void CHoertestDatenDialog::FillLists() {

@@ -2,6 +2,7 @@
 
 #include "core/app/CBaseApp.h"
 #include "core/app/StringTable.h"
+#include "core/app/TextFormat.h"
 #include "core/document/CAUVODoc.h"
 #include "core/sound/CSinusTone.h"
 #include "platform/text/DecimalText.h"
@@ -11,18 +12,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <cstdio>
-
 namespace {
 
 QString Text(unsigned id) {
     return QString::fromStdString(StringTable::Load(id));
-}
-
-QString Printf(const char* format, double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return QString::fromLatin1(text);
 }
 
 } // namespace
@@ -58,8 +51,9 @@ CTonEigenschaftenDialog::CTonEigenschaftenDialog(QWidget* parent, CSinusTone& to
     layout->addWidget(ok, 0, 3);
     layout->addWidget(cancel, 1, 3);
 
-    m_pFrequency->setText(Printf("%7.1f", m_tone.GetFrequency()));
-    m_pLevel->setText(Printf("%4.1f", m_doc.ToRelativeLevel(m_tone.GetVolume()) * 0.01));
+    m_pFrequency->setText(QString::fromStdString(FormatText("%7.1f", m_tone.GetFrequency())));
+    m_pLevel->setText(QString::fromStdString(
+        FormatText("%4.1f", m_doc.ToRelativeLevel(m_tone.GetVolume()) * 0.01)));
 }
 
 void CTonEigenschaftenDialog::Refuse(unsigned messageId, QLineEdit* field) {
