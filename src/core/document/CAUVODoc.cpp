@@ -60,10 +60,7 @@ unsigned long long ToneId(const CSinusTone* tone) {
 void MoveTones(CTinnitusDaten& source, CTinnitusDaten& target) {
     for (int side = 0; side <= 1; ++side) {
         while (CSinusTone* tone = source.GetTone(0, side)) {
-            source.RemoveTone(side, tone, false);
-            std::unique_ptr<CSinusTone> owned(tone);
-            if (target.AddTone(side, tone))
-                owned.release();
+            target.AddTone(side, source.RemoveTone(side, tone));
         }
     }
 }

@@ -68,49 +68,34 @@ CSinusTone* CTinnitusDaten::NewTone(int side, double frequency, LONG deviceAtt, 
     }
     tone->SetVolume(deviceAtt);
     CSinusTone* raw = tone.get();
-    if (!AddTone(side, raw))
-        return nullptr; // no list for that side: the tone goes again
-    tone.release();
+    if (!AddTone(side, std::move(tone)))
+        return nullptr; // no list for that side: the tone went again
     if (start)
         raw->Play(DSBPLAY_LOOPING);
     return raw;
 }
 
-bool CTinnitusDaten::AddTone(int side, CSinusTone* tone) {
+bool CTinnitusDaten::AddTone(int side, std::unique_ptr<CSinusTone> tone) {
     ToneList* list = ListFor(side);
     if (!list || !tone)
         return false;
-    auto owns = [tone](const std::unique_ptr<CSinusTone>& p) { return p.get() == tone; };
-    if (std::any_of(list->begin(), list->end(), owns))
-        return true;
-    // One owner only: a tone held by the other side moves over instead of being owned twice.
-    ToneList* other = ListFor(1 - side);
-    auto it = std::find_if(other->begin(), other->end(), owns);
-    std::unique_ptr<CSinusTone> owned;
-    if (it != other->end()) {
-        owned = std::move(*it);
-        other->erase(it);
-    } else {
-        owned.reset(tone);
-    }
     tone->SetPan(PanFor(side));
-    list->push_back(std::move(owned));
+    list->push_back(std::move(tone));
     return true;
 }
 
-void CTinnitusDaten::RemoveTone(int side, CSinusTone* tone, bool deleteTone) {
+std::unique_ptr<CSinusTone> CTinnitusDaten::RemoveTone(int side, CSinusTone* tone) {
     ToneList& list = side == 0 ? m_listLinks : m_listRechts;
     auto it = std::find_if(list.begin(), list.end(), [tone](const std::unique_ptr<CSinusTone>& p) {
         return p.get() == tone;
     });
     if (it == list.end())
-        return;
+        return nullptr;
     std::unique_ptr<CSinusTone> owned = std::move(*it);
     list.erase(it);
-    if (deleteTone)
-        ++m_nDeletions;
-    else
-        owned.release(); // the caller owns it now
+    // A pointer kept to it no longer names a tone of this list, whoever keeps the tone.
+    ++m_nDeletions;
+    return owned;
 }
 
 void CTinnitusDaten::PlayAll(int mode) {

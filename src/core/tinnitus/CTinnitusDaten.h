@@ -31,11 +31,12 @@ public:
     // Null if memory runs out or kMaxTones are there; a refused sound buffer throws with
     // nothing added.
     CSinusTone* NewTone(int side, double frequency, LONG deviceAtt, bool start);
-    // Side 0 left, 1 right. The list owns the tone afterwards (true), also when it already
-    // held it; a tone on the other side moves over. Any other side: false, caller keeps it.
-    bool AddTone(int side, CSinusTone* tone);
-    // Side 0 left, any other right. Without delete the caller owns the tone afterwards.
-    void RemoveTone(int side, CSinusTone* tone, bool deleteTone);
+    // Side 0 left, 1 right: the list owns the tone. Any other side or no tone: false, and
+    // the tone goes.
+    bool AddTone(int side, std::unique_ptr<CSinusTone> tone);
+    // Side 0 left, any other right. The tone leaves the list and goes to the caller, who
+    // drops it to delete it; null if that side does not hold it.
+    std::unique_ptr<CSinusTone> RemoveTone(int side, CSinusTone* tone);
     void PlayAll(int mode);
     void StopAll();
     std::int32_t GetCount(int side) const;

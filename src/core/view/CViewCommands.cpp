@@ -1,6 +1,7 @@
 #include "core/view/CViewCommands.h"
 
 #include "core/document/CAUVODoc.h"
+#include "core/sound/CSinusTone.h"
 #include "core/tinnitus/CTinnitusDaten.h"
 #include "core/view/CAUVOView.h"
 #include "core/view/IViewWindow.h"
@@ -102,7 +103,7 @@ void CViewCommands::DeleteSelectedTone() {
     if (tone == nullptr || doc == nullptr)
         return;
     doc->SetModifiedFlag();
-    doc->m_TinnitusDaten.RemoveTone(side, tone, true);
+    doc->m_TinnitusDaten.RemoveTone(side, tone); // dropped here: the tone is deleted
     m_view.InvalidateSide(side);
     m_view.SetSelectedTone(nullptr, CAUVOView::kNoSide);
     if (doc->m_TinnitusDaten.GetCount(0) == 0 && doc->m_TinnitusDaten.GetCount(1) == 0)

@@ -170,7 +170,7 @@ TEST_F(TinnitusDatenTest, NegativeCountsHoldNoTonesAndAThousandTonesAreTheMost) 
     EXPECT_EQ(list.NewTone(1, 440.0, -5000, false), nullptr);
     EXPECT_EQ(list.NewTone(0, 440.0, -5000, false), nullptr);
     EXPECT_EQ(list.GetCount(0) + list.GetCount(1), 1000);
-    list.RemoveTone(0, list.GetTone(0, 0), true);
+    list.RemoveTone(0, list.GetTone(0, 0));
     ASSERT_NE(list.NewTone(1, 440.0, -5000, false), nullptr);
     CTinnitusDaten back;
     back.Reset(&device);
@@ -184,24 +184,20 @@ TEST_F(TinnitusDatenTest, NegativeCountsHoldNoTonesAndAThousandTonesAreTheMost) 
     EXPECT_EQ(list.GetCount(0) + list.GetCount(1), 0);
 }
 
-TEST_F(TinnitusDatenTest, AddToneKeepsOneEntryPerTone) {
+TEST_F(TinnitusDatenTest, AddToneTakesTheToneOntoItsEar) {
     FakeSoundBuffer* buffer = Add(0, 1000.0, -5000);
     CSinusTone* tone = list.GetTone(0, 0);
     EXPECT_EQ(buffer->m_pan, -10000);
-    int pans = buffer->m_panCalls;
 
-    EXPECT_TRUE(list.AddTone(0, tone));
-    EXPECT_EQ(list.GetCount(0), 1);
-    EXPECT_EQ(buffer->m_panCalls, pans);
-
-    // Onto the other side the tone moves: never owned twice.
-    EXPECT_TRUE(list.AddTone(1, tone));
+    // Moved to the other ear the tone is panned there and owned once.
+    EXPECT_TRUE(list.AddTone(1, list.RemoveTone(0, tone)));
     EXPECT_EQ(list.GetCount(0), 0);
     EXPECT_EQ(list.GetTone(0, 1), tone);
     EXPECT_EQ(buffer->m_pan, 10000);
 
-    auto stray = std::make_unique<CSinusTone>(&device, 500.0, 44100, 16);
-    EXPECT_FALSE(list.AddTone(3, stray.get()));
+    const std::size_t buffers = device.m_live.size();
+    EXPECT_FALSE(list.AddTone(3, std::make_unique<CSinusTone>(&device, 500.0, 44100, 16)));
+    EXPECT_EQ(device.m_live.size(), buffers); // the refused tone went again
     EXPECT_EQ(list.GetCount(0) + list.GetCount(1), 1);
 }
 
@@ -211,16 +207,16 @@ TEST_F(TinnitusDatenTest, RemoveToneTakesTheToneOutWithoutTouchingThePlayMode) {
     list.PlayAll(2);
     CSinusTone* right = list.GetTone(0, 1);
 
-    list.RemoveTone(1, right, false); // the caller owns it now
-    std::unique_ptr<CSinusTone> kept(right);
+    std::unique_ptr<CSinusTone> kept = list.RemoveTone(1, right); // the caller owns it now
+    EXPECT_EQ(kept.get(), right);
     EXPECT_EQ(list.GetCount(1), 0);
     EXPECT_EQ(list.m_nPlayMode, 2);
 
-    list.RemoveTone(0, right, true); // not on that side: nothing happens
+    EXPECT_EQ(list.RemoveTone(0, right), nullptr); // not on that side: nothing happens
     EXPECT_EQ(list.GetCount(0), 1);
 
     std::size_t buffers = device.m_live.size();
-    list.RemoveTone(0, list.GetTone(0, 0), true);
+    list.RemoveTone(0, list.GetTone(0, 0));
     EXPECT_EQ(device.m_live.size(), buffers - 1);
     EXPECT_EQ(list.GetCount(0), 0);
     EXPECT_EQ(list.m_nPlayMode, 2);
