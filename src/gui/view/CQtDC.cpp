@@ -1,5 +1,4 @@
 #include "gui/view/CQtDC.h"
-#include "platform/dc/DeviceCapsLookup.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -75,7 +74,7 @@ void CQtDC::SetClipDevice(const QRect& device) {
 }
 
 int CQtDC::GetDeviceCaps(int index) const {
-    return LookupDeviceCaps(m_caps, index);
+    return m_caps.Get(index);
 }
 
 CRect CQtDC::GetClipBoxDevice() const {

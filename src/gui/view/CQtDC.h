@@ -4,6 +4,7 @@
 // lands on the same pixels the mapping reports to hit tests.
 
 #include "platform/dc/CDC.h"
+#include "platform/dc/DeviceCaps.h"
 
 #include <QFont>
 #include <QHash>
@@ -15,15 +16,8 @@ class QPen;
 
 class CQtDC : public CDC {
 public:
-    struct Caps {
-        int horzRes = 0; // pixels
-        int vertRes = 0;
-        int logPixelsX = 96;
-        int logPixelsY = 96;
-        int planes = 1;
-        int bitsPixel = 32;
-        int technology = DT_RASDISPLAY;
-    };
+    // Filled from the screen, the printer or the export sheet.
+    using Caps = DeviceCaps;
 
     // The painter must be active and outlive this context. Printing marks printer, preview
     // and export pages. Without a painter the context only converts and measures.

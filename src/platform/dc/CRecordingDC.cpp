@@ -1,5 +1,4 @@
 #include "platform/dc/CRecordingDC.h"
-#include "platform/dc/DeviceCapsLookup.h"
 
 #include <cstdlib>
 
@@ -10,7 +9,7 @@ CRecordingDC::CRecordingDC(const Caps& caps, bool printing) : m_caps(caps) {
 }
 
 int CRecordingDC::GetDeviceCaps(int index) const {
-    return LookupDeviceCaps(m_caps, index);
+    return m_caps.Get(index);
 }
 
 CRect CRecordingDC::GetClipBoxDevice() const {

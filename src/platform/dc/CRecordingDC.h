@@ -3,21 +3,15 @@
 // coordinates and the drawing state at the time, so tests can assert what a page draws.
 
 #include "platform/dc/CDC.h"
+#include "platform/dc/DeviceCaps.h"
 
 #include <string>
 #include <vector>
 
 class CRecordingDC : public CDC {
 public:
-    struct Caps {
-        int horzRes = 2540;
-        int vertRes = 4000;
-        int logPixelsX = 254; // one pixel = 0.1 mm, so device and logical units coincide
-        int logPixelsY = 254;
-        int planes = 1;
-        int bitsPixel = 32;
-        int technology = DT_RASDISPLAY;
-    };
+    // By default one pixel is 0.1 mm, so device and logical units coincide.
+    using Caps = DeviceCaps;
 
     enum class Kind { Line, Ellipse, Rectangle, Text, DrawText };
 
