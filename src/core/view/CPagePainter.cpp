@@ -7,6 +7,7 @@
 #include "core/view/CAUVOView.h"
 #include "core/view/CPageLayout.h"
 #include "core/view/CPageStyle.h"
+#include "core/view/CSavedDCObjects.h"
 #include "core/view/CommentHead.h"
 #include "core/view/IViewWindow.h"
 #include "core/view/Trunc.h"
@@ -57,24 +58,19 @@ std::string CPagePainter::FooterText() {
         {StringTable::Load(StringTable::kAppTitle), StringTable::Load(StringTable::kVersion)});
 }
 
-void CPagePainter::Draw(CDC& dc) {
+void CPagePainter::TraceDevice(const CDC& dc) const {
     CBaseApp* app = m_view.GetApp();
-    CAUVODoc* doc = m_view.GetDocument();
+    if (app == nullptr)
+        return;
+    app->Trace(5, "CAUVOView::OnDraw: %s, Zus = %d", dc.IsPrinting() ? "Print" : "Draw",
+               m_view.m_bZusammen ? 1 : 0);
+    app->Trace(5, "DC: %d x %d, HDPI=%d, VDPI=%d, PLANES=%d, BPP=%d, TECHNOLOGY=%s",
+               dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES), dc.GetDeviceCaps(LOGPIXELSX),
+               dc.GetDeviceCaps(LOGPIXELSY), dc.GetDeviceCaps(PLANES), dc.GetDeviceCaps(BITSPIXEL),
+               TechnologyName(dc.GetDeviceCaps(TECHNOLOGY)));
+}
 
-    if (app != nullptr) {
-        app->Trace(5, "CAUVOView::OnDraw: %s, Zus = %d", dc.IsPrinting() ? "Print" : "Draw",
-                   m_view.m_bZusammen ? 1 : 0);
-        app->Trace(5, "DC: %d x %d, HDPI=%d, VDPI=%d, PLANES=%d, BPP=%d, TECHNOLOGY=%s",
-                   dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES),
-                   dc.GetDeviceCaps(LOGPIXELSX), dc.GetDeviceCaps(LOGPIXELSY),
-                   dc.GetDeviceCaps(PLANES), dc.GetDeviceCaps(BITSPIXEL),
-                   TechnologyName(dc.GetDeviceCaps(TECHNOLOGY)));
-    }
-
-    const int oldMapMode = dc.SetMapMode(MM_LOMETRIC);
-    const CPen oldPen = dc.SelectObject(CPen::Stock(BLACK_PEN));
-    dc.SelectObject(CBrush::Stock(HOLLOW_BRUSH));
-
+int CPagePainter::PageWidth(const CDC& dc) const {
     const CSize viewportExt = dc.GetViewportExt();
     const CSize windowExt = dc.GetWindowExt();
     const CRect client =
@@ -82,9 +78,8 @@ void CPagePainter::Draw(CDC& dc) {
     // Page width W in 0.1 mm: the client width, or the printable width when printing.
     const int pixels = dc.IsPrinting() ? dc.GetDeviceCaps(HORZRES) : client.Width();
     const double scale = static_cast<double>(pixels) / viewportExt.cx;
-    const int pageWidth = Trunc(windowExt.cx * scale);
 
-    if (app != nullptr) {
+    if (CBaseApp* app = m_view.GetApp(); app != nullptr) {
         const CPoint vo = dc.GetViewportOrg();
         const CPoint wo = dc.GetWindowOrg();
         app->Trace(5,
@@ -93,9 +88,73 @@ void CPagePainter::Draw(CDC& dc) {
                    vo.x, vo.y, wo.x, wo.y, viewportExt.cx, viewportExt.cy, windowExt.cx,
                    windowExt.cy, client.Width(), client.Height(), scale);
     }
+    return Trunc(windowExt.cx * scale);
+}
 
+void CPagePainter::DrawHeader(CDC& dc, const CPageLayout& layout) const {
+    const CAUVODoc* doc = m_view.GetDocument();
+    const std::string title =
+        doc != nullptr ? doc->GetTitle() : StringTable::Load(StringTable::kUntitled);
+    const std::string date = doc != nullptr ? doc->m_strDatum : std::string();
+    dc.SetTextColor(CPageStyle::kBlack);
+    dc.DrawText(SubstituteS(StringTable::Load(StringTable::kPageHeader),
+                            {StringTable::Load(StringTable::kAppTitle), title, date}),
+                layout.Header(), DT_CENTER | DT_WORDBREAK);
+}
+
+void CPagePainter::DrawDiagrams(CDC& dc, const CPageLayout& layout) const {
+    CAUVODoc* doc = m_view.GetDocument();
+    if (doc == nullptr)
+        return;
+    if (m_view.m_bShowHTD) {
+        for (int side = 0; side <= 1; ++side)
+            if (dc.RectVisible(layout.Audiogram(side)))
+                m_view.DrawTest(dc, *doc, side, layout.Audiogram(side), m_view.m_bLogDarst,
+                                m_view.m_bNormalkurve);
+    }
+    if (m_view.m_bShowTTD) {
+        for (int side = 0; side <= 1; ++side)
+            if (dc.RectVisible(layout.Tinnitus(side)))
+                m_view.DrawTinnitus(dc, *doc, side, layout.Tinnitus(side), m_view.m_bLogDarst);
+    }
+}
+
+void CPagePainter::DrawComment(CDC& dc, const CPageLayout& layout,
+                               const std::string& comment) const {
+    dc.SetTextAlign(TA_LEFT | TA_TOP);
+    dc.SetTextColor(CPageStyle::kBlack);
+    dc.DrawText(VisibleComment(dc, comment, layout.Comment()), layout.Comment(),
+                DT_LEFT | DT_WORDBREAK);
+}
+
+void CPagePainter::DrawComparison(CDC& dc, const CPageLayout& layout) const {
+    const CAUVODoc* doc = m_view.GetDocument();
+    if (doc == nullptr || doc->m_pVergleichsDoc == nullptr || !dc.RectVisible(layout.Comparison()))
+        return;
+    dc.SetTextColor(CPageStyle::kBlack);
+    dc.DrawText(SubstituteS(StringTable::Load(StringTable::kComparisonDoc),
+                            {doc->m_pVergleichsDoc->GetTitle()}),
+                layout.Comparison(), 0);
+}
+
+void CPagePainter::DrawFooter(CDC& dc, const CPageLayout& layout) const {
+    if (!dc.RectVisible(layout.Footer()))
+        return;
+    dc.SetTextColor(CPageStyle::kBlack);
+    dc.DrawText(FooterText(), layout.Footer(), DT_WORDBREAK);
+}
+
+void CPagePainter::Draw(CDC& dc) {
+    TraceDevice(dc);
+
+    CSavedDCObjects saved(dc);
+    const int oldMapMode = dc.SetMapMode(MM_LOMETRIC);
+    dc.SelectObject(CPen::Stock(BLACK_PEN));
+    dc.SelectObject(CBrush::Stock(HOLLOW_BRUSH));
+
+    const CAUVODoc* doc = m_view.GetDocument();
     CPageLayout::Input in;
-    in.pageWidth = pageWidth;
+    in.pageWidth = PageWidth(dc);
     in.showHTD = m_view.m_bShowHTD;
     in.showTTD = m_view.m_bShowTTD;
     in.together = m_view.m_bZusammen;
@@ -108,49 +167,14 @@ void CPagePainter::Draw(CDC& dc) {
     CFont smallFont;
     dc.CreateFont(headerFont, CPageStyle::HeaderFont());
     dc.CreateFont(smallFont, CPageStyle::SmallFont());
-    const CFont oldFont = dc.SelectObject(headerFont);
 
-    const std::string title =
-        doc != nullptr ? doc->GetTitle() : StringTable::Load(StringTable::kUntitled);
-    const std::string date = doc != nullptr ? doc->m_strDatum : std::string();
-    dc.SetTextColor(CPageStyle::kBlack);
-    dc.DrawText(SubstituteS(StringTable::Load(StringTable::kPageHeader),
-                            {StringTable::Load(StringTable::kAppTitle), title, date}),
-                layout.Header(), DT_CENTER | DT_WORDBREAK);
-
-    if (doc != nullptr) {
-        if (m_view.m_bShowHTD) {
-            for (int side = 0; side <= 1; ++side)
-                if (dc.RectVisible(layout.Audiogram(side)))
-                    m_view.DrawTest(dc, *doc, side, layout.Audiogram(side), m_view.m_bLogDarst,
-                                    m_view.m_bNormalkurve);
-        }
-        if (m_view.m_bShowTTD) {
-            for (int side = 0; side <= 1; ++side)
-                if (dc.RectVisible(layout.Tinnitus(side)))
-                    m_view.DrawTinnitus(dc, *doc, side, layout.Tinnitus(side), m_view.m_bLogDarst);
-        }
-    }
-
-    dc.SetTextAlign(TA_LEFT | TA_TOP);
-    dc.SetTextColor(CPageStyle::kBlack);
-    dc.DrawText(VisibleComment(dc, in.comment, layout.Comment()), layout.Comment(),
-                DT_LEFT | DT_WORDBREAK);
-
+    dc.SelectObject(headerFont);
+    DrawHeader(dc, layout);
+    DrawDiagrams(dc, layout);
+    DrawComment(dc, layout, in.comment);
     dc.SelectObject(smallFont);
-    if (in.hasComparison && dc.RectVisible(layout.Comparison())) {
-        dc.SetTextColor(CPageStyle::kBlack);
-        dc.DrawText(SubstituteS(StringTable::Load(StringTable::kComparisonDoc),
-                                {doc->m_pVergleichsDoc->GetTitle()}),
-                    layout.Comparison(), 0);
-    }
-    if (dc.RectVisible(layout.Footer())) {
-        dc.SelectObject(smallFont);
-        dc.SetTextColor(CPageStyle::kBlack);
-        dc.DrawText(FooterText(), layout.Footer(), DT_WORDBREAK);
-    }
+    DrawComparison(dc, layout);
+    DrawFooter(dc, layout);
 
     dc.SetMapMode(oldMapMode);
-    dc.SelectObject(oldPen);
-    dc.SelectObject(oldFont);
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 class CAUVOView;
+class CPageLayout;
 
 class CPagePainter {
 public:
@@ -23,5 +24,14 @@ public:
     static std::string FooterText();
 
 private:
+    void TraceDevice(const CDC& dc) const;
+    // Traces the mapping and returns the page width in 0.1 mm.
+    int PageWidth(const CDC& dc) const;
+    void DrawHeader(CDC& dc, const CPageLayout& layout) const;
+    void DrawDiagrams(CDC& dc, const CPageLayout& layout) const;
+    void DrawComment(CDC& dc, const CPageLayout& layout, const std::string& comment) const;
+    void DrawComparison(CDC& dc, const CPageLayout& layout) const;
+    void DrawFooter(CDC& dc, const CPageLayout& layout) const;
+
     CAUVOView& m_view;
 };

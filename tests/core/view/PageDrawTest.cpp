@@ -35,6 +35,7 @@ TEST_F(ViewTest, PageTextsFontsAndPlaces) {
     // The device is left as it was.
     EXPECT_EQ(dc->GetMapMode(), MM_TEXT);
     EXPECT_EQ(dc->GetCurrentPen(), CPen::Stock(BLACK_PEN));
+    EXPECT_FALSE(dc->GetCurrentBrush().IsHollow());
     EXPECT_EQ(dc->GetCurrentFont(), CFont::Default());
 }
 
