@@ -15,7 +15,6 @@ const ReleaseStamp kReleaseStamp{115, 4711};
 CAUVOApp* g_pApp = nullptr;
 bool g_bExitWatched = false;
 
-constexpr LONG kNotCalibrated = -10000;
 constexpr std::size_t kPathBuffer = 260;
 const char* const kIniName = "AUVO.ini";
 
@@ -135,13 +134,8 @@ bool CAUVOApp::InitInstance(IAppFramework& framework, const std::string& exePath
     if (!g_bExitWatched)
         g_bExitWatched = std::atexit(&CAUVOApp::SaveSettingsAtAbruptExit) == 0;
 
-    if (m_nDebugLevel >= 1) {
-        char line[600];
-        std::snprintf(line, sizeof line, "%s Version %s. INI: %s",
-                      StringTable::Load(StringTable::kAppTitle).c_str(),
-                      StringTable::Load(StringTable::kVersion).c_str(), GetProfileName().c_str());
-        WriteProtocol(line, 0);
-    }
+    Trace(1, "%s Version %s. INI: %s", StringTable::Load(StringTable::kAppTitle).c_str(),
+          StringTable::Load(StringTable::kVersion).c_str(), GetProfileName().c_str());
 
     IDirectSound* device = nullptr;
     if (DirectSoundCreate(nullptr, &device, nullptr) != DS_OK || !device) {
@@ -182,8 +176,7 @@ int CAUVOApp::ExitInstance(int exitCode) {
     // Without a start there is no settings file to write to.
     if (!GetProfileName().empty())
         SaveSettings();
-    if (m_nDebugLevel >= 1)
-        WriteProtocol(StringTable::Load(StringTable::kAppTitle) + " ExitInstance", 0);
+    Trace(1, "%s ExitInstance", StringTable::Load(StringTable::kAppTitle).c_str());
     return exitCode;
 }
 

@@ -11,6 +11,9 @@ class IAppFramework;
 
 class CAUVOApp : public CBaseApp {
 public:
+    // Calibration level before any calibration ("NORMALNULL" missing from the settings).
+    static constexpr LONG kNotCalibrated = -10000;
+
     CAUVOApp();
     ~CAUVOApp() override;
 
@@ -46,7 +49,7 @@ public:
 
     IDirectSound* m_pDirectSound = nullptr;
     IDirectSoundBuffer* m_pPrimaryBuffer = nullptr;
-    LONG m_lNormalNull = -10000;
+    LONG m_lNormalNull = kNotCalibrated;
     std::string m_strVergleichsdateiPfad;
 
 private:

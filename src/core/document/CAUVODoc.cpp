@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr LONG kNotCalibrated = -10000;
 constexpr double kHitDistanceHz = 100.0;
 
 // The protocol line of the one application object; none in a run without one.
@@ -40,7 +39,7 @@ IDirectSound* AppDevice() {
 
 LONG NormalNull() {
     const CAUVOApp* app = CAUVOApp::Get();
-    return app ? app->m_lNormalNull : kNotCalibrated;
+    return app ? app->m_lNormalNull : CAUVOApp::kNotCalibrated;
 }
 
 LONG Saturate(std::int64_t value) {

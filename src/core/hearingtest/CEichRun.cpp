@@ -34,9 +34,7 @@ void CEichRun::OnStart() {
     m_bLocked = true;
     m_bErkanntEnabled = true;
     m_host.Refresh();
-    if (m_app.m_nDebugLevel >= 1)
-        m_app.WriteProtocol(FormatText("CEichDialog::OnStart: %ld", static_cast<long>(m_lLevel)),
-                            1);
+    m_app.Trace(1, "CEichDialog::OnStart: %ld", static_cast<long>(m_lLevel));
     m_lFirstLevel = kSilence;
     StartRamp(1000.0);
 }
@@ -82,11 +80,7 @@ void CEichRun::OnErkannt() {
     m_host.KillTimer(kTimerId);
     m_bRamping = false;
     m_pTone->Stop();
-    if (m_app.m_nDebugLevel >= 1) {
-        m_app.WriteProtocol(FormatText("CEichDialog::OnErkannt: %.1f : %ld", m_dFrequency,
-                                       static_cast<long>(m_lLevel)),
-                            1);
-    }
+    m_app.Trace(1, "CEichDialog::OnErkannt: %.1f : %ld", m_dFrequency, static_cast<long>(m_lLevel));
     if (m_dFrequency == 1000.0) {
         // Also before any start: the current level counts as the 1 kHz result.
         m_lFirstLevel = m_lLevel;

@@ -39,13 +39,9 @@ void CHoertestRun::OnStart(const Options& options) {
     }
     m_bRunning = true;
     m_host.Refresh();
-    if (m_app.m_nDebugLevel >= 1) {
-        m_app.WriteProtocol(
-            FormatText("CHoertestDialog::OnStart: %d Freq., Interleaved=%d, StartVolFromDoc=%d, "
-                       "Random=%d",
-                       m_nCount, pulsed ? 1 : 0, m_bStartVolFromDoc ? 1 : 0, m_bRandom ? 1 : 0),
-            1);
-    }
+    m_app.Trace(1,
+                "CHoertestDialog::OnStart: %d Freq., Interleaved=%d, StartVolFromDoc=%d, Random=%d",
+                m_nCount, pulsed ? 1 : 0, m_bStartVolFromDoc ? 1 : 0, m_bRandom ? 1 : 0);
     m_Daten.Init(m_nCount);
     m_Daten.Interleaved = pulsed ? 1 : 0;
     m_nSide = 0;
@@ -70,11 +66,8 @@ void CHoertestRun::StartNextSample() {
 void CHoertestRun::StepSample() {
     m_host.KillTimer(kTimerId);
     m_pTone->Stop();
-    if (m_app.m_nDebugLevel >= 10) {
-        m_app.WriteProtocol(FormatText("CHoertestDialog::StartNextSample: Current %d, Att %ld",
-                                       m_nCurrent, static_cast<long>(m_lAtt)),
-                            10);
-    }
+    m_app.Trace(10, "CHoertestDialog::StartNextSample: Current %d, Att %ld", m_nCurrent,
+                static_cast<long>(m_lAtt));
     if (m_nIndex >= 0) {
         m_Daten.SetValue(m_nIndex, m_nSide, Recorded(m_app.m_lNormalNull, m_lAtt));
         m_done[static_cast<std::size_t>(m_nIndex)] = true;
@@ -99,14 +92,9 @@ void CHoertestRun::StepSample() {
     m_lAtt = m_bStartVolFromDoc ? StartLevelFromDoc(m_app.m_lNormalNull,
                                                     m_doc.GetValueForFrequency(frequency, m_nSide))
                                 : BaseLevel(m_app.m_lNormalNull);
-    if (m_app.m_nDebugLevel >= 5) {
-        m_app.WriteProtocol(
-            FormatText("CHoertestDialog::StartNextSample: Durchlauf %d, Index %d, Freq. %f, "
-                       "StartAtt %ld",
-                       m_nCurrent, m_nIndex, static_cast<double>(frequency),
-                       static_cast<long>(m_lAtt)),
-            5);
-    }
+    m_app.Trace(5,
+                "CHoertestDialog::StartNextSample: Durchlauf %d, Index %d, Freq. %f, StartAtt %ld",
+                m_nCurrent, m_nIndex, static_cast<double>(frequency), static_cast<long>(m_lAtt));
     m_pTone->SetFrequency(frequency);
     m_pTone->SetVolume(m_lAtt);
     m_pTone->SetPan(PanFor(m_nSide));

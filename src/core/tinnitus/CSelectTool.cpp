@@ -8,7 +8,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 
 void CSelectTool::OnLButtonDown(IToolView& view, unsigned flags, CPoint point) {
@@ -67,13 +66,9 @@ void CSelectTool::OnMouseMove(IToolView& view, unsigned flags, CPoint point) {
                 return;
             }
         } else if (s_nMoveFlag == kMoving && sel != nullptr && side == selSide) {
-            CBaseApp* app = view.GetApp();
-            if (app != nullptr && app->m_nDebugLevel >= 10) {
-                char line[96];
-                std::snprintf(line, sizeof line, "CSelectTool::OnMouseMove: move %8.2f Hz, %ld mB",
-                              frequency, static_cast<long>(level));
-                app->WriteProtocol(line, 10);
-            }
+            if (CBaseApp* app = view.GetApp())
+                app->Trace(10, "CSelectTool::OnMouseMove: move %8.2f Hz, %ld mB", frequency,
+                           static_cast<long>(level));
             // A new buffer starts at full volume; the level follows at once.
             sel->SetFrequency(frequency);
             sel->SetVolume(view.ToAbsoluteLevel(level));

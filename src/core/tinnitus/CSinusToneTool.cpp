@@ -5,7 +5,6 @@
 #include "core/tinnitus/CTinnitusDaten.h"
 #include "core/tinnitus/IToolView.h"
 
-#include <cstdio>
 #include <string>
 
 void CSinusToneTool::OnLButtonDown(IToolView& view, unsigned flags, CPoint point) {
@@ -15,13 +14,9 @@ void CSinusToneTool::OnLButtonDown(IToolView& view, unsigned flags, CPoint point
     int level = 0;
     if (view.ClientToTT(point, side, frequency, level)) {
         CBaseApp* app = view.GetApp();
-        if (app != nullptr && app->m_nDebugLevel >= 10) {
-            char line[112];
-            std::snprintf(line, sizeof line,
-                          "CSinusToneTool::OnLButtonDown: Neu %s, %8.2f Hz, %ld mB",
-                          side == 1 ? "RECHTS" : "LINKS", frequency, static_cast<long>(level));
-            app->WriteProtocol(line, 10);
-        }
+        if (app != nullptr)
+            app->Trace(10, "CSinusToneTool::OnLButtonDown: Neu %s, %8.2f Hz, %ld mB",
+                       side == 1 ? "RECHTS" : "LINKS", frequency, static_cast<long>(level));
         // A refused buffer throws out of here and leaves this tool current.
         CSinusTone* tone = view.CreateTTValue(side, frequency, level);
         if (tone != nullptr)

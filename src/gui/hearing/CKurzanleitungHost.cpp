@@ -1,5 +1,6 @@
 #include "gui/hearing/CKurzanleitungHost.h"
 
+#include "core/app/CAUVOApp.h"
 #include "core/app/CBaseApp.h"
 #include "core/app/CommandIds.h"
 #include "core/app/StringTable.h"
@@ -22,7 +23,7 @@ CKurzanleitungHost* CKurzanleitungHost::Install(QWidget& mainWindow, CCommandTab
     auto* host = new CKurzanleitungHost(mainWindow);
     commands.OnCommand(ID_KURZANLEITUNG, host,
                        [host] { host->ShowKurzanleitung(CKurzanleitungDialog::GeneralText()); });
-    if (normalNull <= kUncalibrated)
+    if (normalNull <= CAUVOApp::kNotCalibrated)
         host->ShowKurzanleitung(CKurzanleitungDialog::GeneralText());
     return host;
 }

@@ -16,14 +16,12 @@ class QWidget;
 class CKurzanleitungHost : public QObject {
     Q_OBJECT
 public:
-    static constexpr int kUncalibrated = -10000;
-
     // mainWindow owns the host and parents the window.
     explicit CKurzanleitungHost(QWidget& mainWindow);
     ~CKurzanleitungHost() override;
 
     // Joins a new main window: ID_KURZANLEITUNG, and the guide at once when the calibration
-    // level is kUncalibrated or lower.
+    // level is CAUVOApp::kNotCalibrated or lower.
     static CKurzanleitungHost* Install(QWidget& mainWindow, CCommandTable& commands,
                                        long normalNull);
     // The host of the main window that holds widget; null if there is none.
