@@ -28,6 +28,8 @@ struct Entry {
 //   61022..61026 tone-properties dialog: caption, labels, units
 //   61030..61061 tone dialogs: hearing test, calibration, data editing, single measurement
 //   62000..62019 runs without window: usage, argument errors, output messages
+//   62100..62136 menu titles and entries of the main window
+//   62200..62213 dialog titles and buttons
 // 61443, 61702 and 61716 are the framework's own ids for "Unbenannt", the print failure and
 // the length check of dialog fields. Framework command prompts use their command ids
 // (57600..57665, 59392, 59393), as the program's own prompts do (32771..32788); the part
@@ -232,6 +234,51 @@ constexpr Entry kEntries[] = {
     {62013, "Nicht genügend Arbeitsspeicher."},
     {62014, "Es ist kein Drucker eingerichtet."},
     {62015, "%1 ist bereits vorhanden.\nMöchten Sie die Datei ersetzen?"},
+    {62100, "&Datei"},
+    {62101, "&Bearbeiten"},
+    {62102, "&Hörtest"},
+    {62103, "&Tinnitus-Synthesizer"},
+    {62104, "&Ansicht"},
+    {62105, "&?"},
+    {62110, "&Neu\tStrg+N"},
+    {62111, "Ö&ffnen...\tStrg+O"},
+    {62112, "S&peichern\tStrg+S"},
+    {62113, "Speichern &unter..."},
+    {62114, "E&ichen..."},
+    {62115, "&Drucken...\tStrg+P"},
+    {62116, "Sei&tenansicht"},
+    {62117, "Drucker&einrichtung..."},
+    {62118, "&Beenden"},
+    {62119, "Ko&mmentar..."},
+    {62120, "&Vergleichsdatei öffnen..."},
+    {62121, "Vergleichsdatei &schließen"},
+    {62122, "Hörtest-&Daten bearbeiten..."},
+    {62123, "&Hörtest starten..."},
+    {62124, "Tinnitus-Töne &hören"},
+    {62125, "&Neuen Tinnitus-Ton erzeugen"},
+    {62126, "Tinnitus-Ton &löschen\tEntf"},
+    {62127, "Tinnitus-Ton &Eigenschaften..."},
+    {62128, "&Symbolleiste"},
+    {62129, "S&tatusleiste"},
+    {62130, "T&innitus"},
+    {62131, "Links und Rechts &zusammen"},
+    {62132, "&Logarithmische Darstellung"},
+    {62133, "\"Normalkurve\" anzeigen"},
+    {62134, "&Kurzanleitung..."},
+    {62135, "&Bedienung"},
+    {62136, "Inf&o über AUVO..."},
+    {62200, "Info über AUVO"},
+    {62201, "Entwickelt vom AUVO-Team"},
+    {62202, "Öffnen"},
+    {62203, "Speichern unter"},
+    {62204, "Vergleichsdatei öffnen"},
+    {62205, "Kommentar zur Messung"},
+    {62206, "Kurzanleitung"},
+    {62207, "Seitenansicht"},
+    {62210, "&Ja"},
+    {62211, "&Nein"},
+    {62212, "Abbrechen"},
+    {62213, "OK"},
 };
 
 // Load looks ids up by binary search; a text added out of order must not compile.

@@ -108,6 +108,53 @@ inline constexpr unsigned kCsvIsDocument = 62012; // %1 = the output path
 inline constexpr unsigned kOutOfMemory = 62013;
 inline constexpr unsigned kNoPrinter = 62014;
 inline constexpr unsigned kConfirmReplace = 62015; // %1 = the file name
+// Menu titles and entries (62100..62136); the part after the tab is the shortcut shown.
+inline constexpr unsigned kMenuDatei = 62100;
+inline constexpr unsigned kMenuBearbeiten = 62101;
+inline constexpr unsigned kMenuHoertest = 62102;
+inline constexpr unsigned kMenuTinnitus = 62103;
+inline constexpr unsigned kMenuAnsicht = 62104;
+inline constexpr unsigned kMenuHilfe = 62105;
+inline constexpr unsigned kMenuNeu = 62110;
+inline constexpr unsigned kMenuOeffnen = 62111;
+inline constexpr unsigned kMenuSpeichern = 62112;
+inline constexpr unsigned kMenuSpeichernUnter = 62113;
+inline constexpr unsigned kMenuEichen = 62114;
+inline constexpr unsigned kMenuDrucken = 62115;
+inline constexpr unsigned kMenuSeitenansicht = 62116;
+inline constexpr unsigned kMenuDruckereinrichtung = 62117;
+inline constexpr unsigned kMenuBeenden = 62118;
+inline constexpr unsigned kMenuKommentar = 62119;
+inline constexpr unsigned kMenuVergleichOeffnen = 62120;
+inline constexpr unsigned kMenuVergleichSchliessen = 62121;
+inline constexpr unsigned kMenuHoertestDaten = 62122;
+inline constexpr unsigned kMenuHoertestStarten = 62123;
+inline constexpr unsigned kMenuTinnitusHoeren = 62124;
+inline constexpr unsigned kMenuTinnitusNeu = 62125;
+inline constexpr unsigned kMenuTinnitusLoeschen = 62126;
+inline constexpr unsigned kMenuTinnitusEigenschaften = 62127;
+inline constexpr unsigned kMenuSymbolleiste = 62128;
+inline constexpr unsigned kMenuStatusleiste = 62129;
+inline constexpr unsigned kMenuViewTinnitus = 62130;
+inline constexpr unsigned kMenuZusammen = 62131;
+inline constexpr unsigned kMenuLogDarst = 62132;
+inline constexpr unsigned kMenuNormalkurve = 62133;
+inline constexpr unsigned kMenuKurzanleitung = 62134;
+inline constexpr unsigned kMenuBedienung = 62135;
+inline constexpr unsigned kMenuInfo = 62136;
+// Dialog titles and buttons (62200..62213); the plain "OK"/"Abbrechen" have no mnemonic.
+inline constexpr unsigned kAboutTitle = 62200;
+inline constexpr unsigned kAboutMaker = 62201;
+inline constexpr unsigned kOpenTitle = 62202;
+inline constexpr unsigned kSaveAsTitle = 62203;
+inline constexpr unsigned kComparisonOpenTitle = 62204;
+inline constexpr unsigned kKommentarTitle = 62205;
+inline constexpr unsigned kKurzanleitungTitle = 62206;
+inline constexpr unsigned kPreviewTitle = 62207;
+inline constexpr unsigned kButtonJa = 62210;
+inline constexpr unsigned kButtonNein = 62211;
+inline constexpr unsigned kButtonAbbrechenPlain = 62212;
+inline constexpr unsigned kButtonOkPlain = 62213;
 
 // The text with this id; empty if there is none.
 std::string Load(unsigned id);

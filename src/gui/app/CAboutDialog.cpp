@@ -1,6 +1,7 @@
 #include "gui/app/CAboutDialog.h"
 
 #include "core/app/CAUVOApp.h"
+#include "core/app/StringTable.h"
 #include "gui/app/CToolbarIcons.h"
 
 #include <QDialogButtonBox>
@@ -10,7 +11,7 @@
 
 CAboutDialog::CAboutDialog(QWidget* parent)
     : QDialog(parent), m_pVersionText(new QLabel(this)), m_pMakerText(new QLabel(this)) {
-    setWindowTitle(QStringLiteral("Info über AUVO"));
+    setWindowTitle(QString::fromStdString(StringTable::Load(StringTable::kAboutTitle)));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     auto* icon = new QLabel(this);
@@ -20,7 +21,7 @@ CAboutDialog::CAboutDialog(QWidget* parent)
 
     m_pVersionText->setObjectName(QStringLiteral("1020"));
     m_pVersionText->setText(QString::fromStdString(CAUVOApp::AboutText()));
-    m_pMakerText->setText(QStringLiteral("Entwickelt vom AUVO-Team"));
+    m_pMakerText->setText(QString::fromStdString(StringTable::Load(StringTable::kAboutMaker)));
 
     auto* texts = new QVBoxLayout;
     texts->addWidget(m_pVersionText);

@@ -19,65 +19,65 @@ constexpr unsigned kIndicatorIds[] = {StringTable::kIndicatorCaps, StringTable::
                                       StringTable::kIndicatorScroll};
 
 struct MenuEntry {
-    int id; // kSeparator for a separator
-    const char* text;
+    int id;        // kSeparator for a separator
+    unsigned text; // string id
     QKeyCombination key;
 };
 
 struct MenuDef {
-    const char* title;
+    unsigned title; // string id
     std::initializer_list<MenuEntry> entries;
 };
 
 const QKeyCombination kNoKey{};
 
 const MenuDef kMenus[] = {
-    {"&Datei",
-     {{ID_FILE_NEW, "&Neu\tStrg+N", Qt::CTRL | Qt::Key_N},
-      {ID_FILE_OPEN, "Ö&ffnen...\tStrg+O", Qt::CTRL | Qt::Key_O},
-      {ID_FILE_SAVE, "S&peichern\tStrg+S", Qt::CTRL | Qt::Key_S},
-      {ID_FILE_SAVE_AS, "Speichern &unter...", kNoKey},
-      {kSeparator, nullptr, kNoKey},
-      {ID_EICHEN, "E&ichen...", kNoKey},
-      {kSeparator, nullptr, kNoKey},
-      {ID_FILE_PRINT, "&Drucken...\tStrg+P", Qt::CTRL | Qt::Key_P},
-      {ID_FILE_PRINT_PREVIEW, "Sei&tenansicht", kNoKey},
-      {ID_FILE_PRINT_SETUP, "Drucker&einrichtung...", kNoKey},
-      {kSeparator, nullptr, kNoKey},
-      {ID_FILE_MRU_FILE1, "Letzte Datei", kNoKey},
-      {kSeparator, nullptr, kNoKey},
-      {ID_APP_EXIT, "&Beenden", kNoKey}}},
-    {"&Bearbeiten",
-     {{ID_KOMMENTAR, "Ko&mmentar...", kNoKey},
-      {kSeparator, nullptr, kNoKey},
-      {ID_VERGLEICHSDATEI_OEFFNEN, "&Vergleichsdatei öffnen...", kNoKey},
-      {ID_VERGLEICHSDATEI_SCHLIESSEN, "Vergleichsdatei &schließen", kNoKey},
-      {kSeparator, nullptr, kNoKey},
-      {ID_HOERTEST_DATEN, "Hörtest-&Daten bearbeiten...", kNoKey}}},
-    {"&Hörtest",
-     {{ID_HOERTEST_STARTEN, "&Hörtest starten...", kNoKey},
-      {ID_HOERTEST_DATEN, "Hörtest-&Daten bearbeiten...", kNoKey}}},
-    {"&Tinnitus-Synthesizer",
-     {{ID_TINNITUS_HOEREN, "Tinnitus-Töne &hören", kNoKey},
-      {ID_TINNITUS_NEU, "&Neuen Tinnitus-Ton erzeugen", kNoKey},
-      {ID_TINNITUS_LOESCHEN, "Tinnitus-Ton &löschen\tEntf", QKeyCombination(Qt::Key_Delete)},
-      {ID_TINNITUS_EIGENSCHAFTEN, "Tinnitus-Ton &Eigenschaften...", kNoKey}}},
-    {"&Ansicht",
-     {{ID_VIEW_TOOLBAR, "&Symbolleiste", kNoKey},
-      {ID_VIEW_STATUS_BAR, "S&tatusleiste", kNoKey},
-      {kSeparator, nullptr, kNoKey},
-      {ID_VIEW_HOERTEST, "&Hörtest", kNoKey},
-      {ID_VIEW_TINNITUS, "T&innitus", kNoKey},
-      {kSeparator, nullptr, kNoKey},
-      {ID_ZUSAMMEN, "Links und Rechts &zusammen", kNoKey},
-      {ID_LOGDARST, "&Logarithmische Darstellung", kNoKey},
-      {kSeparator, nullptr, kNoKey},
-      {ID_NORMALKURVE, "\"Normalkurve\" anzeigen", kNoKey}}},
-    {"&?",
-     {{ID_KURZANLEITUNG, "&Kurzanleitung...", kNoKey},
-      {ID_BEDIENUNG, "&Bedienung", kNoKey},
-      {kSeparator, nullptr, kNoKey},
-      {ID_APP_ABOUT, "Inf&o über AUVO...", kNoKey}}},
+    {StringTable::kMenuDatei,
+     {{ID_FILE_NEW, StringTable::kMenuNeu, Qt::CTRL | Qt::Key_N},
+      {ID_FILE_OPEN, StringTable::kMenuOeffnen, Qt::CTRL | Qt::Key_O},
+      {ID_FILE_SAVE, StringTable::kMenuSpeichern, Qt::CTRL | Qt::Key_S},
+      {ID_FILE_SAVE_AS, StringTable::kMenuSpeichernUnter, kNoKey},
+      {kSeparator, 0, kNoKey},
+      {ID_EICHEN, StringTable::kMenuEichen, kNoKey},
+      {kSeparator, 0, kNoKey},
+      {ID_FILE_PRINT, StringTable::kMenuDrucken, Qt::CTRL | Qt::Key_P},
+      {ID_FILE_PRINT_PREVIEW, StringTable::kMenuSeitenansicht, kNoKey},
+      {ID_FILE_PRINT_SETUP, StringTable::kMenuDruckereinrichtung, kNoKey},
+      {kSeparator, 0, kNoKey},
+      {ID_FILE_MRU_FILE1, StringTable::kRecentFileEmpty, kNoKey},
+      {kSeparator, 0, kNoKey},
+      {ID_APP_EXIT, StringTable::kMenuBeenden, kNoKey}}},
+    {StringTable::kMenuBearbeiten,
+     {{ID_KOMMENTAR, StringTable::kMenuKommentar, kNoKey},
+      {kSeparator, 0, kNoKey},
+      {ID_VERGLEICHSDATEI_OEFFNEN, StringTable::kMenuVergleichOeffnen, kNoKey},
+      {ID_VERGLEICHSDATEI_SCHLIESSEN, StringTable::kMenuVergleichSchliessen, kNoKey},
+      {kSeparator, 0, kNoKey},
+      {ID_HOERTEST_DATEN, StringTable::kMenuHoertestDaten, kNoKey}}},
+    {StringTable::kMenuHoertest,
+     {{ID_HOERTEST_STARTEN, StringTable::kMenuHoertestStarten, kNoKey},
+      {ID_HOERTEST_DATEN, StringTable::kMenuHoertestDaten, kNoKey}}},
+    {StringTable::kMenuTinnitus,
+     {{ID_TINNITUS_HOEREN, StringTable::kMenuTinnitusHoeren, kNoKey},
+      {ID_TINNITUS_NEU, StringTable::kMenuTinnitusNeu, kNoKey},
+      {ID_TINNITUS_LOESCHEN, StringTable::kMenuTinnitusLoeschen, QKeyCombination(Qt::Key_Delete)},
+      {ID_TINNITUS_EIGENSCHAFTEN, StringTable::kMenuTinnitusEigenschaften, kNoKey}}},
+    {StringTable::kMenuAnsicht,
+     {{ID_VIEW_TOOLBAR, StringTable::kMenuSymbolleiste, kNoKey},
+      {ID_VIEW_STATUS_BAR, StringTable::kMenuStatusleiste, kNoKey},
+      {kSeparator, 0, kNoKey},
+      {ID_VIEW_HOERTEST, StringTable::kMenuHoertest, kNoKey},
+      {ID_VIEW_TINNITUS, StringTable::kMenuViewTinnitus, kNoKey},
+      {kSeparator, 0, kNoKey},
+      {ID_ZUSAMMEN, StringTable::kMenuZusammen, kNoKey},
+      {ID_LOGDARST, StringTable::kMenuLogDarst, kNoKey},
+      {kSeparator, 0, kNoKey},
+      {ID_NORMALKURVE, StringTable::kMenuNormalkurve, kNoKey}}},
+    {StringTable::kMenuHilfe,
+     {{ID_KURZANLEITUNG, StringTable::kMenuKurzanleitung, kNoKey},
+      {ID_BEDIENUNG, StringTable::kMenuBedienung, kNoKey},
+      {kSeparator, 0, kNoKey},
+      {ID_APP_ABOUT, StringTable::kMenuInfo, kNoKey}}},
 };
 
 const int kToolBar[] = {ID_FILE_NEW,  ID_FILE_OPEN,        ID_FILE_SAVE,       ID_FILE_PRINT,
@@ -134,14 +134,14 @@ QMenu* CMainFrame::MenuOf(int id) const {
 
 void CMainFrame::CreateMenus() {
     for (const MenuDef& def : kMenus) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(def.title));
+        QMenu* menu = menuBar()->addMenu(Text(def.title));
         for (const MenuEntry& entry : def.entries) {
             if (entry.id == kSeparator) {
                 menu->addSeparator();
                 continue;
             }
             QKeySequence key = entry.key == kNoKey ? QKeySequence() : QKeySequence(entry.key);
-            menu->addAction(m_pCommands->Add(entry.id, QString::fromUtf8(entry.text), key));
+            menu->addAction(m_pCommands->Add(entry.id, Text(entry.text), key));
         }
         m_pCommands->Watch(*menu);
     }

@@ -2,6 +2,7 @@
 
 #include "core/app/CAUVOApp.h"
 #include "core/app/CommandIds.h"
+#include "core/app/StringTable.h"
 #include "core/document/CAUVODoc.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/document/CDocManager.h"
@@ -38,7 +39,8 @@ bool CComparisonFile::OnVergleichsdateiOeffnen() {
         initial = initial.isEmpty() ? folder : QDir(folder).filePath(QFileInfo(initial).fileName());
 
     const QString path = m_documents.Dialogs().GetOpenFileName(
-        m_documents.ParentWindow(), QStringLiteral("Vergleichsdatei öffnen"),
+        m_documents.ParentWindow(),
+        QString::fromStdString(StringTable::Load(StringTable::kComparisonOpenTitle)),
         m_documents.Template().DialogFilter(), initial);
     if (path.isEmpty())
         return false;

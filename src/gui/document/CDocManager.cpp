@@ -9,9 +9,6 @@
 #include "gui/document/IDocumentDialogs.h"
 
 namespace {
-constexpr unsigned kAskToSave = 61013;
-constexpr unsigned kUntitled = 61443;
-
 QString Text(unsigned id) {
     return QString::fromStdString(StringTable::Load(id));
 }
@@ -75,7 +72,7 @@ bool CDocManager::OnFileNew() {
 bool CDocManager::OnFileOpen() {
     if (!SaveModified())
         return false;
-    const QString path = m_dialogs.GetOpenFileName(ParentWindow(), QStringLiteral("Öffnen"),
+    const QString path = m_dialogs.GetOpenFileName(ParentWindow(), Text(StringTable::kOpenTitle),
                                                    m_template.DialogFilter(), QString());
     if (path.isEmpty())
         return false;
@@ -122,7 +119,7 @@ bool CDocManager::SaveModified() {
     if (!m_pDoc->IsModified())
         return true;
     const QString text =
-        QString::fromStdString(StringTable::Format(kAskToSave, m_pDoc->GetTitle()));
+        QString::fromStdString(StringTable::Format(StringTable::kAskToSave, m_pDoc->GetTitle()));
     switch (m_dialogs.AskSaveChanges(ParentWindow(), text)) {
     case IDocumentDialogs::SaveAnswer::Yes:
         return OnFileSave();
@@ -137,7 +134,7 @@ bool CDocManager::SaveModified() {
 QString CDocManager::DocumentTitle() const {
     QString title = QString::fromStdString(m_pDoc->GetTitle());
     if (title.isEmpty())
-        title = Text(kUntitled);
+        title = Text(StringTable::kUntitled);
     if (m_pDoc->IsModified())
         title += QLatin1Char('*');
     return title;
@@ -185,7 +182,7 @@ bool CDocManager::DoSave(const QString& path) {
         QString suggestion = QString::fromStdString(m_pDoc->GetPathName());
         if (suggestion.isEmpty())
             suggestion = m_template.WithExtension(QString::fromStdString(m_pDoc->GetTitle()));
-        target = m_dialogs.GetSaveFileName(ParentWindow(), QStringLiteral("Speichern unter"),
+        target = m_dialogs.GetSaveFileName(ParentWindow(), Text(StringTable::kSaveAsTitle),
                                            m_template.DialogFilter(), suggestion);
         if (target.isEmpty())
             return false;

@@ -41,8 +41,10 @@ bool CQtDocumentDialogs::ConfirmReplace(QWidget* parent, const QString& path) {
                     QString::fromStdString(StringTable::Format(
                         StringTable::kConfirmReplace, QFileInfo(path).fileName().toStdString())),
                     QMessageBox::NoButton, parent);
-    QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+    QPushButton* yes = box.addButton(
+        QString::fromStdString(StringTable::Load(StringTable::kButtonJa)), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(
+        QString::fromStdString(StringTable::Load(StringTable::kButtonNein)), QMessageBox::NoRole);
     box.setDefaultButton(no);
     box.setEscapeButton(no);
     box.exec();
@@ -54,9 +56,13 @@ std::unique_ptr<QMessageBox> CQtDocumentDialogs::CreateSaveQuestion(QWidget* par
     auto box = std::make_unique<QMessageBox>(QMessageBox::Warning, AppTitle(), text,
                                              QMessageBox::NoButton, parent);
     // Named here: the German texts must not depend on an installed translation.
-    QPushButton* yes = box->addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
-    box->addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
-    QPushButton* cancel = box->addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+    QPushButton* yes = box->addButton(
+        QString::fromStdString(StringTable::Load(StringTable::kButtonJa)), QMessageBox::YesRole);
+    box->addButton(QString::fromStdString(StringTable::Load(StringTable::kButtonNein)),
+                   QMessageBox::NoRole);
+    QPushButton* cancel = box->addButton(
+        QString::fromStdString(StringTable::Load(StringTable::kButtonAbbrechenPlain)),
+        QMessageBox::RejectRole);
     box->setDefaultButton(yes);
     box->setEscapeButton(cancel);
     return box;

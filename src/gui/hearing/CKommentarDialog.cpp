@@ -26,17 +26,20 @@ void ShowLimitMessage(QWidget* parent) {
 } // namespace
 
 CKommentarDialog::CKommentarDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Kommentar zur Messung"));
+    setWindowTitle(QString::fromStdString(StringTable::Load(StringTable::kKommentarTitle)));
     m_pEdit = new QPlainTextEdit(this);
     m_pEdit->setObjectName(QStringLiteral("1009"));
     // The editor takes Enter for a line break, so the default OK button never steals it.
     m_pEdit->setTabChangesFocus(true);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
+    QPushButton* ok =
+        buttons->addButton(QString::fromStdString(StringTable::Load(StringTable::kButtonOk)),
+                           QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("1"));
     QPushButton* cancel =
-        buttons->addButton(QStringLiteral("&Abbrechen"), QDialogButtonBox::RejectRole);
+        buttons->addButton(QString::fromStdString(StringTable::Load(StringTable::kButtonCancel)),
+                           QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("2"));
     ok->setDefault(true);
     cancel->setAutoDefault(false);

@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 CKurzanleitungDialog::CKurzanleitungDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Kurzanleitung"));
+    setWindowTitle(QString::fromStdString(StringTable::Load(StringTable::kKurzanleitungTitle)));
     setModal(false);
 
     m_pText = new QLabel(QStringLiteral("Static"));
@@ -26,7 +26,9 @@ CKurzanleitungDialog::CKurzanleitungDialog(QWidget* parent) : QDialog(parent) {
     scroll->setFrameShape(QFrame::NoFrame);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    QPushButton* ok =
+        buttons->addButton(QString::fromStdString(StringTable::Load(StringTable::kButtonOkPlain)),
+                           QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("1"));
     ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

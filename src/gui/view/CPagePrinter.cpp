@@ -87,7 +87,7 @@ void CPagePrinter::OnFilePrintDirect() {
 
 void CPagePrinter::OnFilePrintPreview() {
     QPrintPreviewDialog dialog(&Printer(), &m_view);
-    dialog.setWindowTitle(QStringLiteral("Seitenansicht"));
+    dialog.setWindowTitle(QString::fromStdString(StringTable::Load(StringTable::kPreviewTitle)));
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* printer) { PrintOn(*printer); });
     dialog.exec();
