@@ -74,14 +74,6 @@ CAUVOApp::~CAUVOApp() {
         g_pApp = nullptr;
 }
 
-std::string CAUVOApp::ProgramFolder(const std::string& exePath) {
-    return ProgramFolderOf(exePath);
-}
-
-std::string CAUVOApp::SettingsFileFor(const std::string& programFolder) {
-    return FindSettingsFile(programFolder);
-}
-
 std::string CAUVOApp::ProtocolFileFor(const std::string& programFolder) {
     // An installed program lies in a folder only root may write to; its protocol would be lost.
     if (::access(programFolder.c_str(), F_OK) != 0 || ::access(programFolder.c_str(), W_OK) == 0)
@@ -103,10 +95,6 @@ void CAUVOApp::LocateFiles(const std::string& exePath) {
 
 CAUVOApp* CAUVOApp::Get() {
     return g_pApp;
-}
-
-const ReleaseStamp& CAUVOApp::Stamp() {
-    return kReleaseStamp;
 }
 
 std::string CAUVOApp::AboutText() {

@@ -21,7 +21,6 @@ public:
     static CAUVOApp* Get();
     // Text of the about box's control 1020: "AUVO Hörtest-Programm\nVersion 2.10, ...\n".
     static std::string AboutText();
-    static const ReleaseStamp& Stamp();
 
     // Start-up in its fixed order; false ends the program (ExitInstance still runs).
     // exePath is the full path of the program file.
@@ -37,10 +36,6 @@ public:
     bool CreatePrimarySoundBuffer(HWND mainWindow);
     // Name of a sound status for the protocol ("DSERR_BADFORMAT", ...).
     static const char* SoundStatusName(HRESULT status);
-    // The program folder of a program path, and the settings file start-up uses for it
-    // (also for the runs without window, such as the WAV export).
-    static std::string ProgramFolder(const std::string& exePath);
-    static std::string SettingsFileFor(const std::string& programFolder);
     // "AUVO.PRT" beside the program; where the user cannot write there, in
     // $XDG_STATE_HOME/AUVO (default ~/.local/state/AUVO), which is then created.
     static std::string ProtocolFileFor(const std::string& programFolder);

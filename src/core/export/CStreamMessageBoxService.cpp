@@ -2,7 +2,6 @@
 
 void CStreamMessageBoxService::Show(const std::string& text, const std::string& caption,
                                     Icon /*icon*/) {
-    ++m_nCount;
     if (caption.empty())
         m_out << text << '\n';
     else

@@ -12,9 +12,6 @@ public:
     void Show(const std::string& text, const std::string& caption, Icon icon) override;
     void ShowSystemModal(const std::string& text) override;
 
-    int MessageCount() const { return m_nCount; }
-
 private:
     std::ostream& m_out;
-    int m_nCount = 0;
 };

@@ -30,8 +30,6 @@ public:
 
     // The field's text for the current level ("-45.50").
     std::string FieldText() const;
-    // A tone is rising (timer 1 runs).
-    bool IsRamping() const { return m_bRamping; }
     // Between "&Start!" and the result: start, OK, cancel and the field are disabled.
     bool IsLocked() const { return m_bLocked; }
     // "ERKANNT!" is enabled when the dialog opens and during a run, not after a result.

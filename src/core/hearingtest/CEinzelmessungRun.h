@@ -28,7 +28,6 @@ public:
     bool IsPlaying() const { return m_bPlaying; }
     // A level was recognised: only then is there a value to take over.
     bool IsMeasured() const { return m_bMeasured; }
-    bool IsPulsed() const { return m_bPulsed; }
     // "1000 Hz, Links", after a measurement "1000 Hz, Links bei 10.0 dB".
     const std::string& Text() const { return m_strText; }
     std::int32_t Level() const { return m_lLevel; }

@@ -21,8 +21,6 @@ public:
     CTool(const CTool&) = delete;
     CTool& operator=(const CTool&) = delete;
 
-    int Number() const { return m_nTool; }
-
     // Base: capture the mouse and remember the point.
     virtual void OnLButtonDown(IToolView& view, unsigned flags, CPoint point);
     // Base: release the capture; a click without moving returns to the default tool.

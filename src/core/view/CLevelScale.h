@@ -16,9 +16,6 @@ public:
 
     CLevelScale(int yTop, int y0, int minDB, int maxDB);
 
-    double UnitsPerDB() const { return m_dM; }
-    // Audiogram: maxDB at the top, minDB at the bottom.
-    int AudiogramBase() const { return m_nBase; }
     int AudiogramY(long long dB) const;
     int AudiogramYmB(int mB) const;
     // Tinnitus diagram: 0 dB on the frequency axis, upwards.

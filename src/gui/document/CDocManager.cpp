@@ -88,12 +88,6 @@ bool CDocManager::OnFileSaveAs() {
     return DoSave(QString());
 }
 
-bool CDocManager::OpenDocumentFile(const QString& path) {
-    if (!SaveModified())
-        return false;
-    return OpenFile(path);
-}
-
 bool CDocManager::OpenRecentFile(int index) {
     const auto& entries = m_app.GetRecentFileList().Entries();
     if (index < 0 || index >= static_cast<int>(entries.size()))

@@ -42,9 +42,6 @@ public:
     bool OnFileOpen();
     bool OnFileSave();
     bool OnFileSaveAs();
-    // Opens a file as the current document after the save question; false if cancelled or
-    // failed. A failed open leaves the current document as it was.
-    bool OpenDocumentFile(const QString& path);
     // Opens entry index of the recent files; an entry that cannot be opened leaves the list.
     bool OpenRecentFile(int index);
     // "Änderungen in %1 speichern?": true if the document may be replaced now.

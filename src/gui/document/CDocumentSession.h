@@ -25,8 +25,6 @@ public:
     // opens the file named on the command line. False ends the program.
     bool Start(CMainFrame& frame, const QStringList& arguments);
 
-    CDocManager& Documents() { return m_documents; }
-
 private:
     CQtDocumentDialogs m_dialogs;
     CDocManager m_documents;

@@ -24,8 +24,6 @@ public:
     // The menu text of an entry: "&1 name", with '&' in the name shown as itself.
     static QString EntryText(int index, const QString& name);
 
-    const std::vector<QAction*>& Actions() const { return m_actions; }
-
 private:
     QMenu& m_menu;
     QPointer<QAction> m_placeholder;

@@ -23,10 +23,6 @@ std::size_t CArchive::GetBytesRemaining() const {
     return m_bLoading ? m_nSize - m_nPos : 0;
 }
 
-std::size_t CArchive::GetPosition() const {
-    return m_bLoading ? m_nPos : m_stored.size();
-}
-
 void CArchive::CheckRemaining(std::uint64_t bytes) const {
     RequireLoading();
     if (bytes > GetBytesRemaining())

@@ -21,12 +21,10 @@ public:
     CArchive(const CArchive&) = delete;
     CArchive& operator=(const CArchive&) = delete;
 
-    bool IsLoading() const { return m_bLoading; }
     bool IsStoring() const { return !m_bLoading; }
 
     // Bytes not yet read (loading) or written so far (storing).
     std::size_t GetBytesRemaining() const;
-    std::size_t GetPosition() const;
     // For counts and lengths read from a file: throws badSchema unless that many bytes
     // remain, so a false claim fails before anything is allocated for it.
     void CheckRemaining(std::uint64_t bytes) const;

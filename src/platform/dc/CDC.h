@@ -71,7 +71,6 @@ public:
 
     // Drawing, in logical coordinates.
     CPoint MoveTo(int x, int y);
-    CPoint GetCurrentPosition() const { return m_ptCurrent; }
     bool LineTo(int x, int y);
     bool Ellipse(int left, int top, int right, int bottom);
     bool Rectangle(int left, int top, int right, int bottom);

@@ -38,7 +38,6 @@ public:
     CSize GetTextExtent(const std::string& text) const override;
 
     void SetCaps(const Caps& caps) { m_caps = caps; }
-    void SetPrintingFlag(bool printing) { SetPrinting(printing); }
     // Narrows the clipping region to a device rectangle.
     void SetClipBoxDevice(const CRect& device);
     void ClearClip() { m_bHasClip = false; }

@@ -89,8 +89,8 @@ HRESULT SoundDevice::CreateSecondary(const DSBUFFERDESC& desc, IDirectSoundBuffe
     return DS_OK;
 }
 
-HRESULT SoundDevice::SetCooperativeLevel(HWND /*window*/, DWORD level) {
-    m_level = level;
+// There is no other program to share the device with here: nothing to keep.
+HRESULT SoundDevice::SetCooperativeLevel(HWND /*window*/, DWORD /*level*/) {
     return DS_OK;
 }
 

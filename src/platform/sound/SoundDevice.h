@@ -25,9 +25,6 @@ public:
 
     // The mixer the buffers play on (for tests that render on demand).
     Mixer& GetMixer() { return *m_mixer; }
-    // The output the device was created on.
-    IAudioOutput& GetOutput() { return *m_output; }
-    DWORD GetCooperativeLevel() const { return m_level; }
     // A secondary buffer was given up; the next one created takes its place.
     void NoteReleased() { m_replacing = true; }
 
@@ -39,6 +36,5 @@ private:
     std::unique_ptr<Mixer> m_mixer;
     std::unique_ptr<IAudioOutput> m_output;
     DWORD m_refs = 1;
-    DWORD m_level = 0;
     bool m_replacing = false;
 };
