@@ -3,6 +3,7 @@
 #include "core/app/CAUVOApp.h"
 #include "core/app/StringTable.h"
 #include "gui/app/CToolbarIcons.h"
+#include "gui/platform/UiText.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -11,7 +12,7 @@
 
 CAboutDialog::CAboutDialog(QWidget* parent)
     : QDialog(parent), m_pVersionText(new QLabel(this)), m_pMakerText(new QLabel(this)) {
-    setWindowTitle(QString::fromStdString(StringTable::Load(StringTable::kAboutTitle)));
+    setWindowTitle(UiText(StringTable::kAboutTitle));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     auto* icon = new QLabel(this);
@@ -21,7 +22,7 @@ CAboutDialog::CAboutDialog(QWidget* parent)
 
     m_pVersionText->setObjectName(QStringLiteral("1020"));
     m_pVersionText->setText(QString::fromStdString(CAUVOApp::AboutText()));
-    m_pMakerText->setText(QString::fromStdString(StringTable::Load(StringTable::kAboutMaker)));
+    m_pMakerText->setText(UiText(StringTable::kAboutMaker));
 
     auto* texts = new QVBoxLayout;
     texts->addWidget(m_pVersionText);

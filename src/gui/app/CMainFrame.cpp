@@ -5,6 +5,7 @@
 #include "gui/app/CAboutDialog.h"
 #include "gui/app/CManualCommand.h"
 #include "gui/app/CToolbarIcons.h"
+#include "gui/platform/UiText.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -84,9 +85,6 @@ const int kToolBar[] = {ID_FILE_NEW,  ID_FILE_OPEN,        ID_FILE_SAVE,       I
                         kSeparator,   ID_HOERTEST_STARTEN, ID_TINNITUS_HOEREN, ID_TINNITUS_NEU,
                         ID_KOMMENTAR, kSeparator,          ID_KURZANLEITUNG};
 
-QString Text(unsigned id) {
-    return QString::fromStdString(StringTable::Load(id));
-}
 } // namespace
 
 CMainFrame::CMainFrame(QWidget* parent)
@@ -134,14 +132,14 @@ QMenu* CMainFrame::MenuOf(int id) const {
 
 void CMainFrame::CreateMenus() {
     for (const MenuDef& def : kMenus) {
-        QMenu* menu = menuBar()->addMenu(Text(def.title));
+        QMenu* menu = menuBar()->addMenu(UiText(def.title));
         for (const MenuEntry& entry : def.entries) {
             if (entry.id == kSeparator) {
                 menu->addSeparator();
                 continue;
             }
             QKeySequence key = entry.key == kNoKey ? QKeySequence() : QKeySequence(entry.key);
-            menu->addAction(m_pCommands->Add(entry.id, Text(entry.text), key));
+            menu->addAction(m_pCommands->Add(entry.id, UiText(entry.text), key));
         }
         m_pCommands->Watch(*menu);
     }
@@ -154,8 +152,8 @@ void CMainFrame::CreateToolBar() {
     m_pToolBar->setAllowedAreas(Qt::AllToolBarAreas);
     m_pToolBar->setMovable(true);
     m_pToolBar->setFloatable(true);
-    m_pToolBar->setWindowTitle(Text(StringTable::kAppTitle) + QStringLiteral(" - ") +
-                               Text(StringTable::kToolbarTitle));
+    m_pToolBar->setWindowTitle(UiText(StringTable::kAppTitle) + QStringLiteral(" - ") +
+                               UiText(StringTable::kToolbarTitle));
     for (int id : kToolBar) {
         if (id == kSeparator) {
             m_pToolBar->addSeparator();
@@ -173,11 +171,11 @@ void CMainFrame::CreateStatusBar() {
     QStatusBar* bar = statusBar();
     // The message pane stays beneath the prompts: a hovered command's prompt covers it,
     // and it shows again as soon as the prompt is cleared.
-    m_pMessagePane = new QLabel(Text(StringTable::kIdlePrompt), bar);
+    m_pMessagePane = new QLabel(UiText(StringTable::kIdlePrompt), bar);
     bar->addWidget(m_pMessagePane, 1);
     // Each indicator keeps the width of its text and shows it only while its lock is on.
     for (unsigned id : kIndicatorIds) {
-        auto* label = new QLabel(Text(id), bar);
+        auto* label = new QLabel(UiText(id), bar);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setAlignment(Qt::AlignCenter);
         label->setMinimumWidth(label->sizeHint().width());
@@ -196,7 +194,7 @@ void CMainFrame::UpdateIndicators() {
     const LockKeyState state = m_pLockKeys->Read();
     const bool on[] = {state.caps, state.num, state.scroll};
     for (qsizetype i = 0; i < m_indicators.size(); ++i)
-        m_indicators[i]->setText(on[i] ? Text(kIndicatorIds[i]) : QString());
+        m_indicators[i]->setText(on[i] ? UiText(kIndicatorIds[i]) : QString());
 }
 
 void CMainFrame::RegisterFrameCommands() {
@@ -215,8 +213,8 @@ void CMainFrame::RegisterFrameCommands() {
 }
 
 void CMainFrame::SetDocumentTitle(const QString& documentTitle) {
-    const QString title = documentTitle.isEmpty() ? Text(StringTable::kUntitled) : documentTitle;
-    setWindowTitle(title + QStringLiteral(" - ") + Text(StringTable::kAppTitle));
+    const QString title = documentTitle.isEmpty() ? UiText(StringTable::kUntitled) : documentTitle;
+    setWindowTitle(title + QStringLiteral(" - ") + UiText(StringTable::kAppTitle));
 }
 
 void CMainFrame::ShowAboutBox() {

@@ -7,6 +7,7 @@
 #include "gui/app/CMainFrame.h"
 #include "gui/document/CDocManager.h"
 #include "gui/document/IDocumentDialogs.h"
+#include "gui/platform/UiText.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -39,8 +40,7 @@ bool CComparisonFile::OnVergleichsdateiOeffnen() {
         initial = initial.isEmpty() ? folder : QDir(folder).filePath(QFileInfo(initial).fileName());
 
     const QString path = m_documents.Dialogs().GetOpenFileName(
-        m_documents.ParentWindow(),
-        QString::fromStdString(StringTable::Load(StringTable::kComparisonOpenTitle)),
+        m_documents.ParentWindow(), UiText(StringTable::kComparisonOpenTitle),
         m_documents.Template().DialogFilter(), initial);
     if (path.isEmpty())
         return false;

@@ -7,12 +7,9 @@
 #include "gui/app/CMainFrame.h"
 #include "gui/document/CRecentFileMenu.h"
 #include "gui/document/IDocumentDialogs.h"
+#include "gui/platform/UiText.h"
 
-namespace {
-QString Text(unsigned id) {
-    return QString::fromStdString(StringTable::Load(id));
-}
-} // namespace
+namespace {} // namespace
 
 CDocManager::CDocManager(CAUVOApp& app, IDocumentDialogs& dialogs, QObject* parent)
     : QObject(parent), m_app(app), m_dialogs(dialogs), m_pDoc(std::make_unique<CAUVODoc>()) {
@@ -72,7 +69,7 @@ bool CDocManager::OnFileNew() {
 bool CDocManager::OnFileOpen() {
     if (!SaveModified())
         return false;
-    const QString path = m_dialogs.GetOpenFileName(ParentWindow(), Text(StringTable::kOpenTitle),
+    const QString path = m_dialogs.GetOpenFileName(ParentWindow(), UiText(StringTable::kOpenTitle),
                                                    m_template.DialogFilter(), QString());
     if (path.isEmpty())
         return false;
@@ -128,7 +125,7 @@ bool CDocManager::SaveModified() {
 QString CDocManager::DocumentTitle() const {
     QString title = QString::fromStdString(m_pDoc->GetTitle());
     if (title.isEmpty())
-        title = Text(StringTable::kUntitled);
+        title = UiText(StringTable::kUntitled);
     if (m_pDoc->IsModified())
         title += QLatin1Char('*');
     return title;
@@ -176,7 +173,7 @@ bool CDocManager::DoSave(const QString& path) {
         QString suggestion = QString::fromStdString(m_pDoc->GetPathName());
         if (suggestion.isEmpty())
             suggestion = m_template.WithExtension(QString::fromStdString(m_pDoc->GetTitle()));
-        target = m_dialogs.GetSaveFileName(ParentWindow(), Text(StringTable::kSaveAsTitle),
+        target = m_dialogs.GetSaveFileName(ParentWindow(), UiText(StringTable::kSaveAsTitle),
                                            m_template.DialogFilter(), suggestion);
         if (target.isEmpty())
             return false;

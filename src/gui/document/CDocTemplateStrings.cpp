@@ -1,6 +1,7 @@
 #include "gui/document/CDocTemplateStrings.h"
 
 #include "core/app/StringTable.h"
+#include "gui/platform/UiText.h"
 
 #include <QStringList>
 
@@ -11,7 +12,7 @@ const char* const kDefaults[7] = {
 }
 
 CDocTemplateStrings::CDocTemplateStrings()
-    : CDocTemplateStrings(QString::fromStdString(StringTable::Load(StringTable::kDocStrings))) {}
+    : CDocTemplateStrings(UiText(StringTable::kDocStrings)) {}
 
 CDocTemplateStrings::CDocTemplateStrings(const QString& text) {
     const QStringList parts = text.split(QLatin1Char('\n'));

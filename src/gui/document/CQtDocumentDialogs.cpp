@@ -1,6 +1,7 @@
 #include "gui/document/CQtDocumentDialogs.h"
 
 #include "core/app/StringTable.h"
+#include "gui/platform/UiText.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -10,7 +11,7 @@
 namespace {
 
 QString AppTitle() {
-    return QString::fromStdString(StringTable::Load(StringTable::kAppTitle));
+    return UiText(StringTable::kAppTitle);
 }
 } // namespace
 
@@ -41,10 +42,8 @@ bool CQtDocumentDialogs::ConfirmReplace(QWidget* parent, const QString& path) {
                     QString::fromStdString(StringTable::Format(
                         StringTable::kConfirmReplace, QFileInfo(path).fileName().toStdString())),
                     QMessageBox::NoButton, parent);
-    QPushButton* yes = box.addButton(
-        QString::fromStdString(StringTable::Load(StringTable::kButtonJa)), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(
-        QString::fromStdString(StringTable::Load(StringTable::kButtonNein)), QMessageBox::NoRole);
+    QPushButton* yes = box.addButton(UiText(StringTable::kButtonJa), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(UiText(StringTable::kButtonNein), QMessageBox::NoRole);
     box.setDefaultButton(no);
     box.setEscapeButton(no);
     box.exec();
@@ -56,13 +55,10 @@ std::unique_ptr<QMessageBox> CQtDocumentDialogs::CreateSaveQuestion(QWidget* par
     auto box = std::make_unique<QMessageBox>(QMessageBox::Warning, AppTitle(), text,
                                              QMessageBox::NoButton, parent);
     // Named here: the German texts must not depend on an installed translation.
-    QPushButton* yes = box->addButton(
-        QString::fromStdString(StringTable::Load(StringTable::kButtonJa)), QMessageBox::YesRole);
-    box->addButton(QString::fromStdString(StringTable::Load(StringTable::kButtonNein)),
-                   QMessageBox::NoRole);
-    QPushButton* cancel = box->addButton(
-        QString::fromStdString(StringTable::Load(StringTable::kButtonAbbrechenPlain)),
-        QMessageBox::RejectRole);
+    QPushButton* yes = box->addButton(UiText(StringTable::kButtonJa), QMessageBox::YesRole);
+    box->addButton(UiText(StringTable::kButtonNein), QMessageBox::NoRole);
+    QPushButton* cancel =
+        box->addButton(UiText(StringTable::kButtonAbbrechenPlain), QMessageBox::RejectRole);
     box->setDefaultButton(yes);
     box->setEscapeButton(cancel);
     return box;

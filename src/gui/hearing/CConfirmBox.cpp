@@ -1,6 +1,7 @@
 #include "gui/hearing/CConfirmBox.h"
 
 #include "core/app/StringTable.h"
+#include "gui/platform/UiText.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -16,13 +17,11 @@ bool CConfirmBox::Ask(QWidget* parent, const std::string& text, bool information
     if (TheAnswerer())
         return TheAnswerer()(text, withCancel);
     QMessageBox box(information ? QMessageBox::Information : QMessageBox::NoIcon,
-                    QString::fromStdString(StringTable::Load(StringTable::kAppTitle)),
-                    QString::fromStdString(text), QMessageBox::NoButton, parent);
-    QPushButton* ok = box.addButton(
-        QString::fromStdString(StringTable::Load(StringTable::kButtonOk)), QMessageBox::AcceptRole);
+                    UiText(StringTable::kAppTitle), QString::fromStdString(text),
+                    QMessageBox::NoButton, parent);
+    QPushButton* ok = box.addButton(UiText(StringTable::kButtonOk), QMessageBox::AcceptRole);
     if (withCancel)
-        box.addButton(QString::fromStdString(StringTable::Load(StringTable::kButtonCancel)),
-                      QMessageBox::RejectRole);
+        box.addButton(UiText(StringTable::kButtonCancel), QMessageBox::RejectRole);
     box.setDefaultButton(ok);
     box.exec();
     return box.clickedButton() == ok;

@@ -4,6 +4,7 @@
 #include "core/app/StringTable.h"
 #include "core/hearingtest/CEichRun.h"
 #include "gui/hearing/CKurzanleitungHost.h"
+#include "gui/platform/UiText.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -26,24 +27,24 @@ public:
 } // namespace
 
 CEichDialog::CEichDialog(QWidget* parent, CAUVOApp& app) : CToneDialog(parent) {
-    setWindowTitle(Text(StringTable::kEichenTitle));
+    setWindowTitle(UiText(StringTable::kEichenTitle));
 
-    auto* explanation = new QLabel(Text(StringTable::kEichenExplanation), this);
+    auto* explanation = new QLabel(UiText(StringTable::kEichenExplanation), this);
     explanation->setWordWrap(true);
-    m_pStart = Named(new QPushButton(Text(StringTable::kButtonStart), this), "1004");
-    m_pErkannt = Named(MakeBigButton(Text(StringTable::kEichenErkannt), this), "1007");
+    m_pStart = Named(new QPushButton(UiText(StringTable::kButtonStart), this), "1004");
+    m_pErkannt = Named(MakeBigButton(UiText(StringTable::kEichenErkannt), this), "1007");
     m_pField = Named(new QLineEdit(this), "1016");
     m_pField->setValidator(new TypedLength(m_pField));
     m_pField->setMaximumWidth(m_pField->fontMetrics().horizontalAdvance(QStringLiteral("-100.00")) +
                               4 * m_pField->fontMetrics().averageCharWidth());
-    m_pOK = Named(new QPushButton(Text(StringTable::kButtonOk), this), "1");
-    m_pAbbrechen = Named(new QPushButton(Text(StringTable::kButtonCancel), this), "2");
-    m_pHilfe = Named(new QPushButton(Text(StringTable::kButtonHilfe), this), "1013");
+    m_pOK = Named(new QPushButton(UiText(StringTable::kButtonOk), this), "1");
+    m_pAbbrechen = Named(new QPushButton(UiText(StringTable::kButtonCancel), this), "2");
+    m_pHilfe = Named(new QPushButton(UiText(StringTable::kButtonHilfe), this), "1013");
 
     auto* setting = new QHBoxLayout;
-    setting->addWidget(new QLabel(Text(StringTable::kEichenSetting), this));
+    setting->addWidget(new QLabel(UiText(StringTable::kEichenSetting), this));
     setting->addWidget(m_pField);
-    setting->addWidget(new QLabel(Text(StringTable::kEichenUnit), this));
+    setting->addWidget(new QLabel(UiText(StringTable::kEichenUnit), this));
     setting->addStretch();
 
     auto* left = new QVBoxLayout;

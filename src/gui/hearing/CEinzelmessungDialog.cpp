@@ -5,6 +5,7 @@
 #include "core/hearingtest/CEinzelmessungRun.h"
 #include "core/hearingtest/ToneDialogRules.h"
 #include "core/sound/CSinusTone.h"
+#include "gui/platform/UiText.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,18 +18,18 @@ CEinzelmessungDialog::CEinzelmessungDialog(QWidget* parent, std::int32_t normalN
                                            IDirectSound* device)
     : CToneDialog(parent), m_pRun(std::make_unique<CEinzelmessungRun>(
                                normalNull, frequency, startLevel, side, pulsed, device, *this)) {
-    setWindowTitle(Text(StringTable::kEinzelmessungTitle));
+    setWindowTitle(UiText(StringTable::kEinzelmessungTitle));
     m_pText = Named(new QLabel(this), "1027");
     m_pText->setAlignment(Qt::AlignCenter);
     m_pText->setMinimumWidth(m_pText->fontMetrics().horizontalAdvance(QString::fromStdString(
         ToneDialogRules::Fill(StringTable::Load(StringTable::kEinzelmessungResult),
                               {"15000", ToneDialogRules::SideName(1), "-100.0"}))));
-    m_pStart = Named(new QPushButton(Text(StringTable::kButtonStart), this), "1004");
-    m_pErkannt = Named(MakeBigButton(Text(StringTable::kEinzelmessungErkannt), this), "1007");
-    m_pDauerton = Named(new QRadioButton(Text(StringTable::kDauerton), this), "1002");
-    m_pGepulst = Named(new QRadioButton(Text(StringTable::kGepulsterTon), this), "1003");
-    m_pOK = Named(new QPushButton(Text(StringTable::kButtonUebernehmen), this), "1");
-    m_pAbbrechen = Named(new QPushButton(Text(StringTable::kButtonCancel), this), "2");
+    m_pStart = Named(new QPushButton(UiText(StringTable::kButtonStart), this), "1004");
+    m_pErkannt = Named(MakeBigButton(UiText(StringTable::kEinzelmessungErkannt), this), "1007");
+    m_pDauerton = Named(new QRadioButton(UiText(StringTable::kDauerton), this), "1002");
+    m_pGepulst = Named(new QRadioButton(UiText(StringTable::kGepulsterTon), this), "1003");
+    m_pOK = Named(new QPushButton(UiText(StringTable::kButtonUebernehmen), this), "1");
+    m_pAbbrechen = Named(new QPushButton(UiText(StringTable::kButtonCancel), this), "2");
 
     auto* kind = new QHBoxLayout;
     kind->addWidget(m_pDauerton);

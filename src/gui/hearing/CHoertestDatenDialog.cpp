@@ -7,6 +7,7 @@
 #include "core/hearingtest/ToneDialogRules.h"
 #include "gui/hearing/CEinzelmessungDialog.h"
 #include "gui/hearing/CToneDialog.h"
+#include "gui/platform/UiText.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -22,26 +23,26 @@ CHoertestDatenDialog::CHoertestDatenDialog(QWidget* parent, CAUVOApp& app, CAUVO
     : QDialog(parent),
       m_runMeasurement([](CEinzelmessungDialog& dlg) { return dlg.exec() == QDialog::Accepted; }),
       m_app(app), m_doc(doc), m_pDevice(device) {
-    setWindowTitle(CToneDialog::Text(StringTable::kDatenTitle));
-    auto* links = new QGroupBox(CToneDialog::Text(StringTable::kLeft), this);
+    setWindowTitle(UiText(StringTable::kDatenTitle));
+    auto* links = new QGroupBox(UiText(StringTable::kLeft), this);
     m_pLinks = new QListWidget(links);
     m_pLinks->setObjectName(QStringLiteral("1024"));
     (new QVBoxLayout(links))->addWidget(m_pLinks);
-    auto* rechts = new QGroupBox(CToneDialog::Text(StringTable::kRight), this);
+    auto* rechts = new QGroupBox(UiText(StringTable::kRight), this);
     m_pRechts = new QListWidget(rechts);
     m_pRechts->setObjectName(QStringLiteral("1025"));
     (new QVBoxLayout(rechts))->addWidget(m_pRechts);
 
-    auto* explanation = new QLabel(CToneDialog::Text(StringTable::kDatenExplanation), this);
+    auto* explanation = new QLabel(UiText(StringTable::kDatenExplanation), this);
     explanation->setAlignment(Qt::AlignCenter);
     explanation->setWordWrap(true);
 
-    m_pEinzel = new QPushButton(CToneDialog::Text(StringTable::kDatenEinzelmessung), this);
+    m_pEinzel = new QPushButton(UiText(StringTable::kDatenEinzelmessung), this);
     m_pEinzel->setObjectName(QStringLiteral("1026"));
-    auto* ok = new QPushButton(CToneDialog::Text(StringTable::kButtonOk), this);
+    auto* ok = new QPushButton(UiText(StringTable::kButtonOk), this);
     ok->setObjectName(QStringLiteral("1"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(CToneDialog::Text(StringTable::kButtonCancel), this);
+    auto* cancel = new QPushButton(UiText(StringTable::kButtonCancel), this);
     cancel->setObjectName(QStringLiteral("2"));
 
     auto* lists = new QHBoxLayout;

@@ -6,6 +6,7 @@
 #include "core/hearingtest/CHoertestRun.h"
 #include "core/hearingtest/ToneDialogRules.h"
 #include "gui/hearing/CKurzanleitungHost.h"
+#include "gui/platform/UiText.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -20,33 +21,33 @@
 CHoertestDialog::CHoertestDialog(QWidget* parent, CAUVOApp& app, CAUVODoc& doc,
                                  IDirectSound* device)
     : CToneDialog(parent) {
-    setWindowTitle(Text(StringTable::kHoertestTitle));
+    setWindowTitle(UiText(StringTable::kHoertestTitle));
 
-    auto* accuracy = new QGroupBox(Text(StringTable::kHoertestGenauigkeit), this);
-    m_pStandard = Named(new QRadioButton(Text(StringTable::kHoertestStandard)), "1000");
-    m_pErweitert = Named(new QRadioButton(Text(StringTable::kHoertestErweitert)), "1001");
+    auto* accuracy = new QGroupBox(UiText(StringTable::kHoertestGenauigkeit), this);
+    m_pStandard = Named(new QRadioButton(UiText(StringTable::kHoertestStandard)), "1000");
+    m_pErweitert = Named(new QRadioButton(UiText(StringTable::kHoertestErweitert)), "1001");
     auto* accuracyLayout = new QVBoxLayout(accuracy);
     accuracyLayout->addWidget(m_pStandard);
     accuracyLayout->addWidget(m_pErweitert);
 
-    auto* presentation = new QGroupBox(Text(StringTable::kHoertestPraesentation), this);
-    m_pDauerton = Named(new QRadioButton(Text(StringTable::kDauerton)), "1002");
-    m_pGepulst = Named(new QRadioButton(Text(StringTable::kGepulsterTon)), "1003");
+    auto* presentation = new QGroupBox(UiText(StringTable::kHoertestPraesentation), this);
+    m_pDauerton = Named(new QRadioButton(UiText(StringTable::kDauerton)), "1002");
+    m_pGepulst = Named(new QRadioButton(UiText(StringTable::kGepulsterTon)), "1003");
     auto* presentationLayout = new QVBoxLayout(presentation);
     presentationLayout->addWidget(m_pDauerton);
     presentationLayout->addWidget(m_pGepulst);
 
-    m_pStartVol = Named(new QCheckBox(Text(StringTable::kHoertestStartVol), this), "1017");
-    m_pStartVolMore = Named(new QLabel(Text(StringTable::kHoertestStartVolMore), this), "1018");
+    m_pStartVol = Named(new QCheckBox(UiText(StringTable::kHoertestStartVol), this), "1017");
+    m_pStartVolMore = Named(new QLabel(UiText(StringTable::kHoertestStartVolMore), this), "1018");
     m_pStartVolMore->setBuddy(m_pStartVol);
     // The label continues the check box's text, under it.
     m_pStartVolMore->setIndent(m_pStartVol->style()->pixelMetric(QStyle::PM_IndicatorWidth) +
                                m_pStartVol->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing));
-    m_pRandom = Named(new QCheckBox(Text(StringTable::kHoertestZufall), this), "1023");
+    m_pRandom = Named(new QCheckBox(UiText(StringTable::kHoertestZufall), this), "1023");
 
-    auto* flow = new QGroupBox(Text(StringTable::kHoertestAblauf), this);
-    m_pStart = Named(new QPushButton(Text(StringTable::kHoertestStart)), "1004");
-    m_pStop = Named(new QPushButton(Text(StringTable::kHoertestStop)), "1005");
+    auto* flow = new QGroupBox(UiText(StringTable::kHoertestAblauf), this);
+    m_pStart = Named(new QPushButton(UiText(StringTable::kHoertestStart)), "1004");
+    m_pStop = Named(new QPushButton(UiText(StringTable::kHoertestStop)), "1005");
     m_pStatus = Named(new QLabel(QStringLiteral("-")), "1006");
     m_pStatus->setMinimumWidth(m_pStatus->fontMetrics().horizontalAdvance(QString::fromStdString(
         ToneDialogRules::Fill(StringTable::Load(StringTable::kHoertestProgress),
@@ -54,14 +55,14 @@ CHoertestDialog::CHoertestDialog(QWidget* parent, CAUVOApp& app, CAUVODoc& doc,
     auto* flowLayout = new QGridLayout(flow);
     flowLayout->addWidget(m_pStart, 0, 0);
     flowLayout->addWidget(m_pStop, 0, 1);
-    flowLayout->addWidget(new QLabel(Text(StringTable::kHoertestStatus)), 1, 0);
+    flowLayout->addWidget(new QLabel(UiText(StringTable::kHoertestStatus)), 1, 0);
     flowLayout->addWidget(m_pStatus, 1, 1);
 
-    m_pErkannt = Named(MakeBigButton(Text(StringTable::kHoertestErkannt), this), "1007");
+    m_pErkannt = Named(MakeBigButton(UiText(StringTable::kHoertestErkannt), this), "1007");
 
-    m_pEnde = Named(new QPushButton(Text(StringTable::kButtonEnde), this), "1");
-    m_pAbbrechen = Named(new QPushButton(Text(StringTable::kButtonCancel), this), "2");
-    m_pHilfe = Named(new QPushButton(Text(StringTable::kButtonHilfe), this), "1013");
+    m_pEnde = Named(new QPushButton(UiText(StringTable::kButtonEnde), this), "1");
+    m_pAbbrechen = Named(new QPushButton(UiText(StringTable::kButtonCancel), this), "2");
+    m_pHilfe = Named(new QPushButton(UiText(StringTable::kButtonHilfe), this), "1013");
 
     auto* options = new QVBoxLayout;
     options->addWidget(accuracy);

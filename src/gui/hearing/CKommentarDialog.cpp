@@ -3,6 +3,7 @@
 #include "core/app/CBaseApp.h"
 #include "core/app/IMessageBoxService.h"
 #include "core/app/StringTable.h"
+#include "gui/platform/UiText.h"
 
 #include <QDialogButtonBox>
 #include <QMessageBox>
@@ -26,7 +27,7 @@ void ShowLimitMessage(QWidget* parent) {
 } // namespace
 
 CKommentarDialog::CKommentarDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QString::fromStdString(StringTable::Load(StringTable::kKommentarTitle)));
+    setWindowTitle(UiText(StringTable::kKommentarTitle));
     m_pEdit = new QPlainTextEdit(this);
     m_pEdit->setObjectName(QStringLiteral("1009"));
     // The editor takes Enter for a line break, so the default OK button never steals it.
@@ -34,12 +35,10 @@ CKommentarDialog::CKommentarDialog(QWidget* parent) : QDialog(parent) {
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok =
-        buttons->addButton(QString::fromStdString(StringTable::Load(StringTable::kButtonOk)),
-                           QDialogButtonBox::AcceptRole);
+        buttons->addButton(UiText(StringTable::kButtonOk), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("1"));
     QPushButton* cancel =
-        buttons->addButton(QString::fromStdString(StringTable::Load(StringTable::kButtonCancel)),
-                           QDialogButtonBox::RejectRole);
+        buttons->addButton(UiText(StringTable::kButtonCancel), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("2"));
     ok->setDefault(true);
     cancel->setAutoDefault(false);

@@ -1,6 +1,7 @@
 #include "gui/hearing/CKurzanleitungDialog.h"
 
 #include "core/app/StringTable.h"
+#include "gui/platform/UiText.h"
 
 #include <QDialogButtonBox>
 #include <QGuiApplication>
@@ -11,7 +12,7 @@
 #include <QVBoxLayout>
 
 CKurzanleitungDialog::CKurzanleitungDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QString::fromStdString(StringTable::Load(StringTable::kKurzanleitungTitle)));
+    setWindowTitle(UiText(StringTable::kKurzanleitungTitle));
     setModal(false);
 
     m_pText = new QLabel(QStringLiteral("Static"));
@@ -27,8 +28,7 @@ CKurzanleitungDialog::CKurzanleitungDialog(QWidget* parent) : QDialog(parent) {
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok =
-        buttons->addButton(QString::fromStdString(StringTable::Load(StringTable::kButtonOkPlain)),
-                           QDialogButtonBox::AcceptRole);
+        buttons->addButton(UiText(StringTable::kButtonOkPlain), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("1"));
     ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

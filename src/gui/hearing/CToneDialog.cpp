@@ -3,6 +3,7 @@
 #include "core/app/StringTable.h"
 #include "gui/hearing/CConfirmBox.h"
 #include "gui/hearing/CHeldKeyFilter.h"
+#include "gui/platform/UiText.h"
 
 #include <QPushButton>
 #include <QTimer>
@@ -26,10 +27,6 @@ void CToneDialog::KillTimer(int /*id*/) {
 
 bool CToneDialog::Confirm(const std::string& text, bool information, bool withCancel) {
     return CConfirmBox::Ask(this, text, information, withCancel);
-}
-
-QString CToneDialog::Text(unsigned id) {
-    return QString::fromStdString(StringTable::Load(id));
 }
 
 QPushButton* CToneDialog::MakeBigButton(const QString& text, QWidget* parent) {

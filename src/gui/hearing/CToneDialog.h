@@ -23,8 +23,6 @@ public:
     void KillTimer(int id) override;
     bool Confirm(const std::string& text, bool information, bool withCancel) override;
 
-    // A text of the string table.
-    static QString Text(unsigned id);
     // widget, named after its control id (tests find controls by it).
     template <typename T> static T* Named(T* widget, const char* id) {
         widget->setObjectName(QLatin1String(id));

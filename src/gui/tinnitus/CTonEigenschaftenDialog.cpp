@@ -5,6 +5,7 @@
 #include "core/app/TextFormat.h"
 #include "core/document/CAUVODoc.h"
 #include "core/sound/CSinusTone.h"
+#include "gui/platform/UiText.h"
 #include "platform/text/DecimalText.h"
 
 #include <QGridLayout>
@@ -12,32 +13,26 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-
-QString Text(unsigned id) {
-    return QString::fromStdString(StringTable::Load(id));
-}
-
-} // namespace
+namespace {} // namespace
 
 CTonEigenschaftenDialog::CTonEigenschaftenDialog(QWidget* parent, CSinusTone& tone, CAUVODoc& doc)
     : QDialog(parent), m_tone(tone), m_doc(doc) {
-    setWindowTitle(Text(StringTable::kToneDialogTitle));
+    setWindowTitle(UiText(StringTable::kToneDialogTitle));
     // Created in the order of the dialog's template: OK first, so it has the focus.
-    auto* ok = new QPushButton(Text(StringTable::kButtonOk), this);
+    auto* ok = new QPushButton(UiText(StringTable::kButtonOk), this);
     ok->setObjectName(QStringLiteral("1"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(Text(StringTable::kButtonCancel), this);
+    auto* cancel = new QPushButton(UiText(StringTable::kButtonCancel), this);
     cancel->setObjectName(QStringLiteral("2"));
     cancel->setAutoDefault(false);
-    auto* frequencyLabel = new QLabel(Text(StringTable::kToneDialogFrequency), this);
-    auto* levelLabel = new QLabel(Text(StringTable::kToneDialogLevel), this);
+    auto* frequencyLabel = new QLabel(UiText(StringTable::kToneDialogFrequency), this);
+    auto* levelLabel = new QLabel(UiText(StringTable::kToneDialogLevel), this);
     m_pFrequency = new QLineEdit(this);
     m_pFrequency->setObjectName(QString::number(IDC_FREQUENZ));
     m_pLevel = new QLineEdit(this);
     m_pLevel->setObjectName(QString::number(IDC_LAUTSTAERKE));
-    auto* hz = new QLabel(Text(StringTable::kToneDialogHz), this);
-    auto* db = new QLabel(Text(StringTable::kToneDialogDb), this);
+    auto* hz = new QLabel(UiText(StringTable::kToneDialogHz), this);
+    auto* db = new QLabel(UiText(StringTable::kToneDialogDb), this);
     connect(ok, &QPushButton::clicked, this, &CTonEigenschaftenDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &CTonEigenschaftenDialog::reject);
 

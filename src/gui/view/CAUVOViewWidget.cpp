@@ -5,6 +5,7 @@
 #include "core/sound/CSinusTone.h"
 #include "core/tinnitus/CTool.h"
 #include "gui/document/CDocManager.h"
+#include "gui/platform/UiText.h"
 #include "gui/view/CViewCommandHandlers.h"
 
 #include <QMainWindow>
@@ -134,8 +135,7 @@ void CAUVOViewWidget::TrackPopupMenu(const std::vector<IToolView::MenuEntry>& en
                                      CPoint client) {
     QMenu menu(this);
     for (const IToolView::MenuEntry& entry : entries)
-        menu.addAction(QString::fromStdString(StringTable::Load(entry.textId)))
-            ->setData(entry.commandId);
+        menu.addAction(UiText(entry.textId))->setData(entry.commandId);
     const QAction* chosen = menu.exec(mapToGlobal(QPoint(client.x, client.y)));
     if (chosen != nullptr && m_pCommands != nullptr)
         m_pCommands->Execute(chosen->data().toInt());

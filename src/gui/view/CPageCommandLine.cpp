@@ -6,6 +6,7 @@
 #include "core/export/CCommandLineRun.h"
 #include "core/view/CAUVOView.h"
 #include "gui/platform/NumberFormat.h"
+#include "gui/platform/UiText.h"
 #include "gui/view/CPageOutput.h"
 #include "gui/view/CPagePrinter.h"
 
@@ -32,10 +33,6 @@ CPageCommandLine::Mode ModeOfSwitch(const QString& arg) {
     return CPageCommandLine::Mode::None;
 }
 
-QString Text(unsigned id, const QString& arg1 = {}, const QString& arg2 = {}) {
-    return QString::fromStdString(StringTable::Format(id, arg1.toStdString(), arg2.toStdString()));
-}
-
 bool SameFile(const QString& a, const QString& b) {
     if (a.isEmpty() || b.isEmpty())
         return false;
@@ -58,7 +55,7 @@ std::string CPageCommandLine::Usage() {
 bool CPageCommandLine::Arguments::Parse(const QStringList& args, QString& error) {
     *this = Arguments();
     if (args.isEmpty() || (mode = ModeOfSwitch(args.front())) == Mode::None) {
-        error = Text(StringTable::kBadCall);
+        error = UiText(StringTable::kBadCall);
         return false;
     }
     QStringList positional;
@@ -70,7 +67,7 @@ bool CPageCommandLine::Arguments::Parse(const QStringList& args, QString& error)
             normalCurve = true;
         } else if (arg == QLatin1String("--comparison") || arg == QLatin1String("--dpi")) {
             if (i + 1 >= args.size()) {
-                error = Text(StringTable::kOptionNeedsValue, arg);
+                error = UiText(StringTable::kOptionNeedsValue, arg);
                 return false;
             }
             const QString value = args[++i];
@@ -81,16 +78,16 @@ bool CPageCommandLine::Arguments::Parse(const QStringList& args, QString& error)
             bool ok = false;
             const int n = value.toInt(&ok);
             if (mode != Mode::Png) {
-                error = Text(StringTable::kDpiOnlyPng);
+                error = UiText(StringTable::kDpiOnlyPng);
                 return false;
             }
             if (!ok || n < 1 || n > CPageOutput::kMaxDpi) {
-                error = Text(StringTable::kBadDpi, value, QString::number(CPageOutput::kMaxDpi));
+                error = UiText(StringTable::kBadDpi, value, QString::number(CPageOutput::kMaxDpi));
                 return false;
             }
             dpi = n;
         } else if (arg.startsWith(QLatin1String("--"))) {
-            error = Text(StringTable::kUnknownOption, arg);
+            error = UiText(StringTable::kUnknownOption, arg);
             return false;
         } else {
             positional.push_back(arg);
@@ -98,8 +95,8 @@ bool CPageCommandLine::Arguments::Parse(const QStringList& args, QString& error)
     }
     const qsizetype wanted = mode == Mode::Print ? 1 : 2;
     if (positional.size() != wanted) {
-        error = Text(mode == Mode::Print ? StringTable::kNeedOneDocument
-                                         : StringTable::kNeedOutAndDocument);
+        error = UiText(mode == Mode::Print ? StringTable::kNeedOneDocument
+                                           : StringTable::kNeedOutAndDocument);
         return false;
     }
     if (mode != Mode::Print)
@@ -107,7 +104,7 @@ bool CPageCommandLine::Arguments::Parse(const QStringList& args, QString& error)
     documentPath = positional.front();
     // An export must never overwrite the measurements it reads.
     if (SameFile(outPath, documentPath) || SameFile(outPath, comparisonPath)) {
-        error = Text(StringTable::kOutIsDocument, outPath);
+        error = UiText(StringTable::kOutIsDocument, outPath);
         return false;
     }
     return true;
@@ -153,7 +150,7 @@ int Draw(CAUVOApp& app, const CPageCommandLine::Arguments& args, std::ostream& e
         printer.setDocName(QString::fromStdString(doc.GetTitle()));
         QPainter painter;
         if (!painter.begin(&printer)) {
-            error = QString::fromStdString(StringTable::Load(StringTable::kPrintFailed));
+            error = UiText(StringTable::kPrintFailed);
             result = CPageCommandLine::kFailed;
             break;
         }

@@ -2,6 +2,7 @@
 
 #include "core/app/StringTable.h"
 #include "core/view/CAUVOView.h"
+#include "gui/platform/UiText.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -88,8 +89,7 @@ bool CPageOutput::WritePng(CAUVOView& view, const QString& path, int dpi, QStrin
     const QSize size = A4Pixels(dpi);
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull()) {
-        error = NotSavedMessage(
-            path, QString::fromStdString(StringTable::Load(StringTable::kOutOfMemory)));
+        error = NotSavedMessage(path, UiText(StringTable::kOutOfMemory));
         return false;
     }
     const int dotsPerMeter = static_cast<int>(std::lround(dpi / 0.0254));

@@ -4,6 +4,7 @@
 #include "core/app/IMessageBoxService.h"
 #include "core/app/StringTable.h"
 #include "core/document/CAUVODoc.h"
+#include "gui/platform/UiText.h"
 #include "gui/view/CAUVOViewWidget.h"
 #include "gui/view/CPageOutput.h"
 
@@ -54,7 +55,7 @@ bool CPagePrinter::PrintOn(QPrinter& printer) {
     printer.setDocName(QString::fromStdString(m_view.Document()->GetTitle()));
     QPainter painter;
     if (!painter.begin(&printer)) {
-        Report(QString::fromStdString(StringTable::Load(StringTable::kPrintFailed)));
+        Report(UiText(StringTable::kPrintFailed));
         return false;
     }
     CPageOutput::DrawOnPrinter(m_view.View(), painter, printer);
@@ -87,7 +88,7 @@ void CPagePrinter::OnFilePrintDirect() {
 
 void CPagePrinter::OnFilePrintPreview() {
     QPrintPreviewDialog dialog(&Printer(), &m_view);
-    dialog.setWindowTitle(QString::fromStdString(StringTable::Load(StringTable::kPreviewTitle)));
+    dialog.setWindowTitle(UiText(StringTable::kPreviewTitle));
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* printer) { PrintOn(*printer); });
     dialog.exec();
