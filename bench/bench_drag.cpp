@@ -3,6 +3,7 @@
 // and level, and the window repaints that ear's diagram.
 #include "PageBenchDocument.h"
 
+#include "OffscreenBenchMain.h"
 #include "core/tinnitus/CTool.h"
 #include "gui/view/CAUVOViewWidget.h"
 
@@ -75,12 +76,5 @@ BENCHMARK(BM_DragStep)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksOffscreen(argc, argv);
 }

@@ -1,6 +1,7 @@
 // Layout and drawing of the full page without rendering: a lower bound for the real devices.
 #include "PageBenchDocument.h"
 
+#include "OffscreenBenchMain.h"
 #include "gui/view/CPageOutput.h"
 #include "gui/view/CQtDC.h"
 
@@ -129,12 +130,5 @@ BENCHMARK(BM_PageExportA4At600Dpi)->Unit(benchmark::kMillisecond);
 
 // Fonts need a GUI application; no display is needed.
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksOffscreen(argc, argv);
 }
