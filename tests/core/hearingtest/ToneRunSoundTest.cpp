@@ -23,10 +23,7 @@ constexpr std::size_t kTick = 11025; // 250 ms
 class ToneRunSoundTest : public testing::Test, public IToneDialogHost, public IMessageBoxService {
 protected:
     ToneRunSoundTest() {
-        auto output =
-            std::make_unique<WavFileOutput>(m_path.string(), WavFileOutput::Mode::OnDemand);
-        m_wav = output.get();
-        SoundDevice::Create(std::move(output), &m_device);
+        m_device = soundtest::CreateWavDevice(m_path.string(), m_wav);
         app.m_pDirectSound = m_device;
         app.SetMessageBoxService(this);
     }

@@ -139,10 +139,9 @@ TEST_F(CSinusToneTest, LostBufferIsRestoredOnce) {
 TEST_F(CSinusToneTest, ToneReachesTheWavOutputAtItsFrequencyLevelAndSide) {
     const TempFolder folder;
     const std::filesystem::path path = folder.File("out.wav");
-    auto output = std::make_unique<WavFileOutput>(path.string(), WavFileOutput::Mode::OnDemand);
-    WavFileOutput* wav = output.get();
-    SoundDevice* device = nullptr;
-    ASSERT_EQ(SoundDevice::Create(std::move(output), &device), DS_OK);
+    WavFileOutput* wav = nullptr;
+    SoundDevice* device = soundtest::CreateWavDevice(path.string(), wav);
+    ASSERT_NE(device, nullptr);
     {
         CSinusTone tone(device, 1000.0);
         tone.SetVolume(-2000);
@@ -173,10 +172,9 @@ TEST_F(CSinusToneTest, ToneReachesTheWavOutputAtItsFrequencyLevelAndSide) {
 TEST_F(CSinusToneTest, NewFrequencyIsNeverLouderThanTheLevelSetAfterIt) {
     const TempFolder folder;
     const std::filesystem::path path = folder.File("out.wav");
-    auto output = std::make_unique<WavFileOutput>(path.string(), WavFileOutput::Mode::OnDemand);
-    WavFileOutput* wav = output.get();
-    SoundDevice* device = nullptr;
-    ASSERT_EQ(SoundDevice::Create(std::move(output), &device), DS_OK);
+    WavFileOutput* wav = nullptr;
+    SoundDevice* device = soundtest::CreateWavDevice(path.string(), wav);
+    ASSERT_NE(device, nullptr);
     {
         CSinusTone tone(device, 1000.0);
         tone.SetVolume(-6000);

@@ -23,10 +23,9 @@ TEST_F(ToolDragSoundTest, DraggedToneKeepsEarAndLevelAndIsNeverLouder) {
     const std::string path =
         (std::filesystem::path(m_folder) / ("drag-" + std::to_string(::getpid()) + ".wav"))
             .string();
-    auto output = std::make_unique<WavFileOutput>(path, WavFileOutput::Mode::OnDemand);
-    WavFileOutput* wav = output.get();
-    SoundDevice* device = nullptr;
-    ASSERT_EQ(SoundDevice::Create(std::move(output), &device), DS_OK);
+    WavFileOutput* wav = nullptr;
+    SoundDevice* device = soundtest::CreateWavDevice(path, wav);
+    ASSERT_NE(device, nullptr);
     m_doc.m_TinnitusDaten.m_pDirectSound = device;
 
     m_view.m_bShowTTD = true;

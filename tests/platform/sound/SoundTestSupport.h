@@ -5,6 +5,7 @@
 #include "platform/sound/Mixer.h"
 #include "platform/sound/SilentAudioOutput.h"
 #include "platform/sound/SoundDevice.h"
+#include "platform/sound/WavFileOutput.h"
 
 #include <cmath>
 #include <cstdint>
@@ -19,6 +20,15 @@ namespace soundtest {
 inline SoundDevice* CreateManualDevice() {
     SoundDevice* device = nullptr;
     SoundDevice::Create(std::make_unique<SilentAudioOutput>(), &device);
+    return device;
+}
+
+// A device on a WAV file that renders only when the test asks `wav` to; null if it cannot open.
+inline SoundDevice* CreateWavDevice(const std::string& path, WavFileOutput*& wav) {
+    auto output = std::make_unique<WavFileOutput>(path, WavFileOutput::Mode::OnDemand);
+    wav = output.get();
+    SoundDevice* device = nullptr;
+    SoundDevice::Create(std::move(output), &device);
     return device;
 }
 
