@@ -57,6 +57,10 @@ public:
     HRESULT CreateSoundBuffer(const DSBUFFERDESC* desc, IDirectSoundBuffer** buffer,
                               void* outer) override;
     HRESULT SetCooperativeLevel(HWND, DWORD) override { return DS_OK; }
+    HRESULT SetCeiling(LONG volume) override {
+        m_ceiling = volume;
+        return DS_OK;
+    }
     DWORD Release() override { return 0; }
 
     // The buffer handed out last among those still alive.
@@ -66,6 +70,7 @@ public:
 
     std::vector<FakeSoundBuffer*> m_live;
     int m_created = 0;
+    LONG m_ceiling = 0;
     // Buffer creations still allowed; negative means no limit, 0 refuses every buffer.
     int m_allow = -1;
 };

@@ -6,11 +6,18 @@
 #include <cstring>
 #include <vector>
 
-CSinusTone::CSinusTone(IDirectSound* device, double frequency, int samplesPerSec, int bitsPerSample)
-    : m_pDevice(device), m_dFrequency(frequency), m_nSamplesPerSec(samplesPerSec),
-      m_nBitsPerSample(bitsPerSample) {
+CSinusTone::CSinusTone(IDirectSound* device, double frequency, int samplesPerSec, int bitsPerSample,
+                       Ceiling ceiling)
+    : m_pDevice(device), m_dwExtraFlags(ceiling == Ceiling::Exempt ? DSBCAPS_NOCEILING : 0),
+      m_dFrequency(frequency), m_nSamplesPerSec(samplesPerSec), m_nBitsPerSample(bitsPerSample) {
     CreateBuffer(static_cast<DWORD>(2 * std::max(samplesPerSec, 0)));
-    SetFrequency(frequency);
+    try {
+        SetFrequency(frequency);
+    } catch (...) {
+        // No destructor runs for a constructor that throws.
+        m_pBuffer->Release();
+        throw;
+    }
 }
 
 CSinusTone::~CSinusTone() {
@@ -22,11 +29,6 @@ CSinusTone::~CSinusTone() {
 }
 
 void CSinusTone::CreateBuffer(DWORD bytes) {
-    if (m_pBuffer != nullptr) {
-        m_pBuffer->Stop();
-        m_pBuffer->Release();
-        m_pBuffer = nullptr;
-    }
     WAVEFORMATEX format;
     format.wFormatTag = WAVE_FORMAT_PCM;
     format.nChannels = 1;
@@ -37,7 +39,9 @@ void CSinusTone::CreateBuffer(DWORD bytes) {
     format.cbSize = 0;
     DSBUFFERDESC desc;
     desc.dwSize = 20;
-    desc.dwFlags = DSBCAPS_CTRLFREQUENCY | DSBCAPS_CTRLPAN | DSBCAPS_CTRLVOLUME;
+    // Every buffer after the first takes over a sounding tone: silent until its level is set.
+    desc.dwFlags = DSBCAPS_CTRLFREQUENCY | DSBCAPS_CTRLPAN | DSBCAPS_CTRLVOLUME | m_dwExtraFlags |
+                   (m_pBuffer != nullptr ? DSBCAPS_SILENTUNTILVOLUME : 0);
     desc.dwBufferBytes = bytes;
     desc.dwReserved = 0;
     desc.lpwfxFormat = &format;
@@ -46,11 +50,14 @@ void CSinusTone::CreateBuffer(DWORD bytes) {
         buffer == nullptr) {
         throw CSoundBufferException();
     }
+    if (m_pBuffer != nullptr) {
+        m_pBuffer->Stop();
+        m_pBuffer->Release();
+    }
     m_pBuffer = buffer;
 }
 
 bool CSinusTone::SetFrequency(double frequency) {
-    m_dFrequency = frequency;
     // Without a buffer (an earlier creation failed) start over from the tone's own format.
     int rate = m_nSamplesPerSec;
     DWORD status = 0;
@@ -67,6 +74,7 @@ bool CSinusTone::SetFrequency(double frequency) {
     const std::size_t count = CSineGenerator::Generate(frequency, rate, samples.data());
 
     CreateBuffer(static_cast<DWORD>(2 * count));
+    m_dFrequency = frequency;
 
     DSBCAPS caps;
     const DWORD bytes =

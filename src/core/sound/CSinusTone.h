@@ -13,14 +13,18 @@ public:
 
 class CSinusTone {
 public:
+    // Whether the device's output ceiling holds the tone's sound (all but the calibration).
+    enum class Ceiling { Applies, Exempt };
+
     // Throws CSoundBufferException if the buffer cannot be created.
     CSinusTone(IDirectSound* device, double frequency, int samplesPerSec = 44100,
-               int bitsPerSample = 16);
+               int bitsPerSample = 16, Ceiling ceiling = Ceiling::Applies);
     virtual ~CSinusTone();
     CSinusTone(const CSinusTone&) = delete;
     CSinusTone& operator=(const CSinusTone&) = delete;
 
-    // True if the new samples were stored; throws CSoundBufferException.
+    // True if the new samples were stored; throws CSoundBufferException, and then the tone
+    // keeps its frequency, level and sound.
     bool SetFrequency(double frequency);
     HRESULT Play(DWORD flags);
     HRESULT Stop();
@@ -32,9 +36,11 @@ public:
     bool HasBuffer() const { return m_pBuffer != nullptr; }
 
 private:
+    // A new buffer that takes the current one's place; throws, leaving the current one as it was.
     void CreateBuffer(DWORD bytes);
 
     IDirectSound* m_pDevice;
+    DWORD m_dwExtraFlags;
     double m_dFrequency;
     int m_nSamplesPerSec;
     int m_nBitsPerSample;

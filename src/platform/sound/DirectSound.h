@@ -25,6 +25,12 @@ constexpr DWORD DSBCAPS_PRIMARYBUFFER = 0x00000001;
 constexpr DWORD DSBCAPS_CTRLFREQUENCY = 0x00000020;
 constexpr DWORD DSBCAPS_CTRLPAN = 0x00000040;
 constexpr DWORD DSBCAPS_CTRLVOLUME = 0x00000080;
+// Our own flags, beyond the platform's. A buffer that takes over from another one (a tone
+// changing its frequency) reads back volume 0 like any new buffer, but stays silent until its
+// volume is set, so nothing sounds at a level the caller did not set.
+constexpr DWORD DSBCAPS_SILENTUNTILVOLUME = 0x40000000;
+// The calibration measures the threshold itself, so its tone may rise above the ceiling.
+constexpr DWORD DSBCAPS_NOCEILING = 0x80000000;
 
 constexpr DWORD DSBPLAY_LOOPING = 0x00000001;
 constexpr DWORD DSBLOCK_FROMWRITECURSOR = 0x00000001;
@@ -99,6 +105,10 @@ public:
     virtual HRESULT CreateSoundBuffer(const DSBUFFERDESC* desc, IDirectSoundBuffer** buffer,
                                       void* outer) = 0;
     virtual HRESULT SetCooperativeLevel(HWND window, DWORD level) = 0;
+    // Our own addition: the loudest any buffer may sound, in mB (0, full scale, until set;
+    // values above 0 count as 0). Buffers created with DSBCAPS_NOCEILING are exempt. What
+    // GetVolume reads back stays what the caller set; only the sound is held.
+    virtual HRESULT SetCeiling(LONG volume) = 0;
     virtual DWORD Release() = 0;
 
 protected:

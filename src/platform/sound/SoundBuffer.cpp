@@ -9,9 +9,10 @@
 #include <algorithm>
 
 SoundBuffer::SoundBuffer(SoundDevice& device, int voice, DWORD flags, const WAVEFORMATEX& format,
-                         DWORD bytes, bool replaces)
+                         DWORD bytes)
     : m_device(device), m_mixer(device.GetMixer()), m_voice(voice), m_flags(flags),
-      m_format(format), m_bytes(bytes), m_samples(bytes / 2), m_silentUntilVolume(replaces) {
+      m_format(format), m_bytes(bytes), m_samples(bytes / 2),
+      m_silentUntilVolume((flags & DSBCAPS_SILENTUNTILVOLUME) != 0) {
     SendGains();
 }
 
@@ -80,7 +81,9 @@ HRESULT SoundBuffer::SetPan(LONG pan) {
 }
 
 void SoundBuffer::SendGains() {
-    const float volume = m_silentUntilVolume ? 0.0f : MixerGain::FromVolume(m_volume);
+    const LONG heard =
+        (m_flags & DSBCAPS_NOCEILING) != 0 ? m_volume : std::min(m_volume, m_device.Ceiling());
+    const float volume = m_silentUntilVolume ? 0.0f : MixerGain::FromVolume(heard);
     m_mixer.SetGains(m_voice, volume * MixerGain::PanLeft(m_pan),
                      volume * MixerGain::PanRight(m_pan));
 }
@@ -163,7 +166,7 @@ DWORD SoundBuffer::Release() {
     if (refs == 0) {
         m_mixer.RemoveVoice(m_voice);
         SoundDevice& device = m_device;
-        device.NoteReleased();
+        device.NoteReleased(this);
         delete this;
         device.Release();
     }

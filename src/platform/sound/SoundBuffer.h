@@ -2,9 +2,10 @@
 // A looping secondary buffer: mono 16-bit samples, volume and pan, played by the mixer.
 // Lock hands out the buffer's own memory; Unlock publishes a copy to the audio thread.
 // What GetStatus, GetVolume and GetPan read back changes at once; the sound follows ramped.
-// A buffer that replaces a released one reads back volume 0 like any new buffer, but stays
-// silent until its volume is set: the output never hears a full level the caller did not set
-// between a tone's new samples and its level.
+// A buffer created with DSBCAPS_SILENTUNTILVOLUME reads back volume 0 like any new buffer, but
+// stays silent until its volume is set: the output never hears a full level the caller did not
+// set between a tone's new samples and its level. Unless created with DSBCAPS_NOCEILING, it never
+// sounds louder than the device's ceiling, whatever volume it reads back.
 
 #include "platform/sound/DirectSound.h"
 
@@ -17,7 +18,7 @@ class SoundDevice;
 class SoundBuffer : public IDirectSoundBuffer {
 public:
     SoundBuffer(SoundDevice& device, int voice, DWORD flags, const WAVEFORMATEX& format,
-                DWORD bytes, bool replaces = false);
+                DWORD bytes);
 
     // Flags and byte length; caps->dwSize must be 20.
     HRESULT GetCaps(DSBCAPS* caps) override;
@@ -46,6 +47,8 @@ public:
     HRESULT Restore() override;
     // The last reference ramps the voice out and frees it.
     DWORD Release() override;
+    // The device's ceiling changed.
+    void ApplyCeiling() { SendGains(); }
 
 private:
     ~SoundBuffer() override;

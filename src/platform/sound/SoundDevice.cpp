@@ -4,6 +4,7 @@
 #include "platform/sound/SoundBuffer.h"
 #include "platform/sound/SoundFaults.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -83,10 +84,21 @@ HRESULT SoundDevice::CreateSecondary(const DSBUFFERDESC& desc, IDirectSoundBuffe
         return DSERR_OUTOFMEMORY;
     }
     AddRef();
-    // A tone changing its frequency releases its buffer and creates the next one at once.
-    const bool replaces = std::exchange(m_replacing, false);
-    *buffer = new SoundBuffer(*this, voice, desc.dwFlags, *format, bytes, replaces);
+    auto* created = new SoundBuffer(*this, voice, desc.dwFlags, *format, bytes);
+    m_buffers.push_back(created);
+    *buffer = created;
     return DS_OK;
+}
+
+HRESULT SoundDevice::SetCeiling(LONG volume) {
+    m_ceiling = std::min<LONG>(volume, DSBVOLUME_MAX);
+    for (SoundBuffer* buffer : m_buffers)
+        buffer->ApplyCeiling();
+    return DS_OK;
+}
+
+void SoundDevice::NoteReleased(SoundBuffer* buffer) {
+    std::erase(m_buffers, buffer);
 }
 
 // There is no other program to share the device with here: nothing to keep.

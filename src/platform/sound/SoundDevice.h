@@ -1,12 +1,16 @@
 #pragma once
 // The sound device: creates the primary and the secondary buffers and owns the mixer and
-// the output that plays it. Buffers keep the device alive until they are released.
+// the output that plays it. Buffers keep the device alive until they are released. The
+// device's ceiling is the one place every sound passes on its way to the ears.
 
 #include "platform/sound/DirectSound.h"
 #include "platform/sound/IAudioOutput.h"
 #include "platform/sound/Mixer.h"
 
 #include <memory>
+#include <vector>
+
+class SoundBuffer;
 
 class SoundDevice : public IDirectSound {
 public:
@@ -19,14 +23,17 @@ public:
                               void* outer) override;
     // Accepted and remembered; the mixer needs no priority.
     HRESULT SetCooperativeLevel(HWND window, DWORD level) override;
+    // Every live buffer follows a new ceiling at once (ramped like a volume change).
+    HRESULT SetCeiling(LONG volume) override;
+    LONG Ceiling() const { return m_ceiling; }
     DWORD AddRef();
     // The last reference stops the output and frees the mixer.
     DWORD Release() override;
 
     // The mixer the buffers play on (for tests that render on demand).
     Mixer& GetMixer() { return *m_mixer; }
-    // A secondary buffer was given up; the next one created takes its place.
-    void NoteReleased() { m_replacing = true; }
+    // A secondary buffer was given up.
+    void NoteReleased(SoundBuffer* buffer);
 
 private:
     explicit SoundDevice(std::unique_ptr<IAudioOutput> output);
@@ -36,5 +43,7 @@ private:
     std::unique_ptr<Mixer> m_mixer;
     std::unique_ptr<IAudioOutput> m_output;
     DWORD m_refs = 1;
-    bool m_replacing = false;
+    LONG m_ceiling = 0;
+    // The live secondary buffers, so a new ceiling reaches every sound.
+    std::vector<SoundBuffer*> m_buffers;
 };

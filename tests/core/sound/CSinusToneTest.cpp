@@ -23,13 +23,15 @@ public:
     HRESULT CreateSoundBuffer(const DSBUFFERDESC* desc, IDirectSoundBuffer** buffer,
                               void* outer) override {
         const HRESULT status = m_device.CreateSoundBuffer(desc, buffer, outer);
-        last = status == DS_OK ? *buffer : nullptr;
+        if (status == DS_OK)
+            last = *buffer;
         ++created;
         return status;
     }
     HRESULT SetCooperativeLevel(HWND window, DWORD level) override {
         return m_device.SetCooperativeLevel(window, level);
     }
+    HRESULT SetCeiling(LONG volume) override { return m_device.SetCeiling(volume); }
     DWORD Release() override { return 0; }
 
     IDirectSoundBuffer* last = nullptr;
@@ -109,22 +111,28 @@ TEST_F(CSinusToneTest, SetFrequencyKeepsPlayingStateAndPanButResetsTheVolume) {
     EXPECT_EQ(Status(), 0u);
 }
 
-TEST_F(CSinusToneTest, RefusedBufferThrowsAndLeavesTheToneWithoutBuffer) {
+TEST_F(CSinusToneTest, RefusedBufferThrowsAndTheToneKeepsSounding) {
     SoundFaults::FailSecondaryCreates(1);
     EXPECT_THROW(CSinusTone(&m_watch, 1000.0), CSoundBufferException);
+    SoundFaults::FailSecondaryCreates(2);
+    EXPECT_THROW(CSinusTone(&m_watch, 1000.0), CSoundBufferException);
+    SoundFaults::Reset();
 
     CSinusTone tone(&m_watch, 1000.0);
+    tone.SetVolume(-3000);
+    tone.SetPan(-10000);
+    tone.Play(DSBPLAY_LOOPING);
+    IDirectSoundBuffer* before = m_watch.last;
     SoundFaults::FailSecondaryCreates(1);
     EXPECT_THROW(tone.SetFrequency(2000.0), CSoundBufferException);
-    EXPECT_FALSE(tone.HasBuffer());
-    EXPECT_EQ(tone.Play(DSBPLAY_LOOPING), -1);
-    EXPECT_EQ(tone.Stop(), -1);
-    EXPECT_EQ(tone.SetVolume(-100), -1);
-    EXPECT_EQ(tone.SetPan(100), -1);
-    EXPECT_EQ(tone.GetVolume(), -10001);
-    // The next SetFrequency tries again instead of failing for good.
+    // Frequency, level, side and sound as before; a later save writes what is heard.
+    EXPECT_EQ(tone.GetFrequency(), 1000.0);
+    EXPECT_EQ(tone.GetVolume(), -3000);
+    EXPECT_EQ(Status(), DSBSTATUS_PLAYING | DSBSTATUS_LOOPING);
+    EXPECT_EQ(BufferSamples().size(), 44100u);
+    EXPECT_EQ(m_watch.last, before);
     EXPECT_TRUE(tone.SetFrequency(2000.0));
-    EXPECT_TRUE(tone.HasBuffer());
+    EXPECT_EQ(tone.GetFrequency(), 2000.0);
 }
 
 TEST_F(CSinusToneTest, LostBufferIsRestoredOnce) {

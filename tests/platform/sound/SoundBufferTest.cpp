@@ -305,3 +305,49 @@ TEST_F(SoundBufferTest, LostBufferRefusesLockUntilRestored) {
 }
 
 } // namespace
+
+TEST_F(SoundBufferTest, CeilingHoldsEverySoundButReadsBackWhatWasSet) {
+    // Level -2000 mB is a gain of 0.1; the ceiling -4000 mB is 0.01.
+    constexpr float kCeilingGain = 0.01f;
+    IDirectSoundBuffer* loud = Constant(32767);
+    loud->SetVolume(-2000);
+    loud->Play(0, 0, DSBPLAY_LOOPING);
+    DSBUFFERDESC desc;
+    desc.dwFlags = DSBCAPS_CTRLVOLUME | DSBCAPS_NOCEILING;
+    desc.dwBufferBytes = 8820;
+    const WAVEFORMATEX format = MonoFormat();
+    desc.lpwfxFormat = &format;
+    IDirectSoundBuffer* exempt = nullptr;
+    ASSERT_EQ(m_device->CreateSoundBuffer(&desc, &exempt, nullptr), DS_OK);
+    m_buffers.push_back(exempt);
+
+    // A ceiling set while a tone plays reaches it, ramped.
+    m_device->SetCeiling(-4000);
+    Render(mixer(), 2 * kRamp);
+    std::vector<float> out = Render(mixer(), 100);
+    EXPECT_NEAR(out[0], 32767.0f / 32768.0f * kCeilingGain, 1e-6f);
+    LONG volume = 0;
+    loud->GetVolume(&volume);
+    EXPECT_EQ(volume, -2000);
+
+    // The calibration's buffer is exempt; a higher ceiling frees the held tone again.
+    loud->Stop();
+    void* p1 = nullptr;
+    DWORD b1 = 0;
+    ASSERT_EQ(exempt->Lock(0, 8820, &p1, &b1, nullptr, nullptr, 0), DS_OK);
+    std::vector<std::int16_t> samples(4410, 16384);
+    std::memcpy(p1, samples.data(), b1);
+    exempt->Unlock(p1, b1, nullptr, 0);
+    exempt->SetVolume(-2000);
+    exempt->Play(0, 0, DSBPLAY_LOOPING);
+    Render(mixer(), 2 * kRamp);
+    out = Render(mixer(), 100);
+    EXPECT_NEAR(out[0], kHalf * 0.1f, 1e-6f);
+    exempt->Stop();
+    m_device->SetCeiling(500); // above full scale counts as full scale
+    EXPECT_EQ(m_device->Ceiling(), 0);
+    loud->Play(0, 0, DSBPLAY_LOOPING);
+    Render(mixer(), 2 * kRamp);
+    out = Render(mixer(), 100);
+    EXPECT_NEAR(out[0], 32767.0f / 32768.0f * 0.1f, 1e-6f);
+}
