@@ -21,6 +21,15 @@ public:
         Record({text, caption, icon, false});
     }
     void ShowSystemModal(const std::string& text) override { Record({text, {}, Icon::Stop, true}); }
+    // Recorded like a box; answered from `answers` in turn, "Ja" once they run out.
+    bool AskYesNo(const std::string& text, const std::string& caption) override {
+        Record({text, caption, Icon::Information, false});
+        if (answers.empty())
+            return true;
+        const bool answer = answers.front();
+        answers.erase(answers.begin());
+        return answer;
+    }
 
     std::vector<std::string> Texts() const {
         std::vector<std::string> texts;
@@ -30,6 +39,7 @@ public:
     }
 
     std::vector<Box> boxes;
+    std::vector<bool> answers;
     std::function<void(const Box&)> onShow;
 
 private:

@@ -4,6 +4,8 @@
 #include "core/app/IAppFramework.h"
 #include "core/app/StringTable.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -132,7 +134,7 @@ bool CAUVOApp::InitInstance(IAppFramework& framework, const std::string& exePath
         ErrorBoxId(StringTable::kNoSoundDevice, StringTable::kAppTitle);
         return false;
     }
-    m_pDirectSound = device;
+    SetSoundDevice(device);
 
     if (!framework.ProcessCommandLine())
         return false;
@@ -173,12 +175,22 @@ void CAUVOApp::LoadSettings() {
     ReadIniInt("DEBUG", value);
     m_nDebugLevel = value;
     m_lNormalNull = ReadIniInt("NORMALNULL", value) ? value : kNotCalibrated;
+    m_lMaxPegel = kDefaultMaxPegel;
+    if (ReadIniInt("MAXPEGEL", value)) {
+        if (value >= 0 && value <= kMaxMaxPegel)
+            m_lMaxPegel = value;
+        else
+            Trace(0, "CAUVOApp::LoadSettings: MAXPEGEL %d liegt nicht zwischen 0 und %ld, %ld gilt",
+                  value, static_cast<long>(kMaxMaxPegel), static_cast<long>(kDefaultMaxPegel));
+    }
+    SetNormalNull(m_lNormalNull);
     ReadIniString("VergleichsdateiPfad", m_strVergleichsdateiPfad, kPathBuffer);
     m_recentFiles.ReadList(GetProfileName());
 }
 
 void CAUVOApp::SaveSettings() {
     WriteIniInt("NORMALNULL", m_lNormalNull);
+    WriteIniInt("MAXPEGEL", m_lMaxPegel);
     WriteIniString("VergleichsdateiPfad", m_strVergleichsdateiPfad);
     m_recentFiles.WriteList(GetProfileName());
     // A first start that ended before the view existed (a file that would not open) must not
@@ -189,6 +201,23 @@ void CAUVOApp::SaveSettings() {
             if (!ReadIniInt(key, shown))
                 WriteIniInt(key, 1);
     }
+}
+
+LONG CAUVOApp::OutputCeiling() const {
+    const std::int64_t ceiling = std::int64_t{m_lNormalNull} + m_lMaxPegel;
+    return static_cast<LONG>(std::clamp<std::int64_t>(ceiling, INT32_MIN, DSBVOLUME_MAX));
+}
+
+void CAUVOApp::SetSoundDevice(IDirectSound* device) {
+    m_pDirectSound = device;
+    if (m_pDirectSound != nullptr)
+        m_pDirectSound->SetCeiling(OutputCeiling());
+}
+
+void CAUVOApp::SetNormalNull(LONG level) {
+    m_lNormalNull = level;
+    if (m_pDirectSound != nullptr)
+        m_pDirectSound->SetCeiling(OutputCeiling());
 }
 
 const char* CAUVOApp::SoundStatusName(HRESULT status) {

@@ -13,6 +13,9 @@ class CAUVOApp : public CBaseApp {
 public:
     // Calibration level before any calibration ("NORMALNULL" missing from the settings).
     static constexpr LONG kNotCalibrated = -10000;
+    // "MAXPEGEL": how far above the calibration level any tone may sound, in mB.
+    static constexpr LONG kDefaultMaxPegel = 8000;
+    static constexpr LONG kMaxMaxPegel = 10000;
 
     CAUVOApp();
     ~CAUVOApp() override;
@@ -42,9 +45,17 @@ public:
 
     CRecentFileList& GetRecentFileList() { return m_recentFiles; }
 
+    // The loudest level any tone may sound at: NORMALNULL + MAXPEGEL, never above full scale.
+    LONG OutputCeiling() const;
+    // Takes the device and holds it to the ceiling.
+    void SetSoundDevice(IDirectSound* device);
+    // A new calibration level moves the ceiling with it.
+    void SetNormalNull(LONG level);
+
     IDirectSound* m_pDirectSound = nullptr;
     IDirectSoundBuffer* m_pPrimaryBuffer = nullptr;
     LONG m_lNormalNull = kNotCalibrated;
+    LONG m_lMaxPegel = kDefaultMaxPegel;
     std::string m_strVergleichsdateiPfad;
 
 private:

@@ -197,6 +197,11 @@ void CBaseApp::InfoBox(const std::string& text, unsigned captionId) {
     }
 }
 
+bool CBaseApp::AskYesNo(const std::string& text, unsigned captionId) {
+    return m_pMessageBoxes != nullptr &&
+           m_pMessageBoxes->AskYesNo(text, StringTable::Load(captionId));
+}
+
 void CBaseApp::InfoBoxId(unsigned textId, unsigned captionId) {
     InfoBox(StringTable::Load(textId), captionId);
 }

@@ -41,6 +41,8 @@ public:
     void ErrorBoxId(unsigned textId, unsigned captionId = StringTable::kAppTitle);
     void InfoBox(const std::string& text, unsigned captionId = StringTable::kAppTitle);
     void InfoBoxId(unsigned textId, unsigned captionId = StringTable::kAppTitle);
+    // Question with "Ja" and "Nein", not logged; false when nobody can answer.
+    bool AskYesNo(const std::string& text, unsigned captionId = StringTable::kAppTitle);
 
     // Text for a file-error cause 1..14; false (and empty) for others or if it does not fit.
     static bool FileErrorText(int cause, std::string& text, std::size_t size);

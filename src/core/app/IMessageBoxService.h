@@ -12,4 +12,6 @@ public:
     virtual void Show(const std::string& text, const std::string& caption, Icon icon) = 0;
     // System-modal stop box used when the protocol itself cannot be written.
     virtual void ShowSystemModal(const std::string& text) = 0;
+    // Modal question with "Ja" and "Nein"; true for "Ja".
+    virtual bool AskYesNo(const std::string& text, const std::string& caption) = 0;
 };

@@ -28,11 +28,12 @@ struct Entry {
 //   61022..61026 tone-properties dialog: caption, labels, units
 //   61030..61061 tone dialogs: hearing test, calibration, data editing, single measurement
 //   62000..62019 runs without window: usage, argument errors, output messages
-//   62100..62136 menu titles and entries of the main window
+//   61070..61075 too loud a calibration, the headphone check, the ceiling's notice
+//   62100..62140 menu titles and entries of the main window
 //   62200..62213 dialog titles and buttons
 // 61443, 61702 and 61716 are the framework's own ids for "Unbenannt", the print failure and
 // the length check of dialog fields. Framework command prompts use their command ids
-// (57600..57665, 59392, 59393), as the program's own prompts do (32771..32788); the part
+// (57600..57665, 59392, 59393), as the program's own prompts do (32771..32795); the part
 // after the line feed is the tooltip.
 constexpr Entry kEntries[] = {
     {128, "AUVO\n\nAUVO\nAUVO-Dokumente (*.auvo)\n.auvo\nAUVO.Document\nAUVO Dokument"},
@@ -134,6 +135,8 @@ constexpr Entry kEntries[] = {
     {32786, "Frequenzachse logarithmisch darstellen"},
     {32787, "Anzeige und Bearbeitung der Daten des geladenen Hörtests"},
     {32788, "Blendet eine \"Normalkurve\" ein"},
+    {32795, "Prüft mit einem Ton links und einem rechts, ob der Kopfhörer richtig sitzt und "
+            "angeschlossen ist.\nKopfhörer prüfen"},
     {57344, "AUVO"},
     {57600, "Erstellt ein neues Dokument.\nNeu"},
     {57601, "Öffnet ein bestehendes Dokument.\nÖffnen"},
@@ -208,6 +211,23 @@ constexpr Entry kEntries[] = {
     {61059, "%d Hz, %s"},
     {61060, "%d Hz, %s bei %.1f dB"},
     {61061, "Interner Anwendungsfehler [StartNextSample: %s, Index %d]"},
+    {61070, "(1009) Sie haben den Ton schon bei der leisesten Stufe erkannt. Die Lautstärke des "
+            "Computers oder des Kopfhörers ist zu hoch eingestellt: so wäre die Eichung falsch und "
+            "alle späteren Töne zu laut.\n\nBitte stellen Sie die Lautstärke am Computer oder am "
+            "Kopfhörer deutlich leiser und eichen Sie dann erneut. Die bisherige Eichung bleibt "
+            "erhalten."},
+    {61071, "Hören Sie den Ton nur links?"},
+    {61072, "Hören Sie den Ton nur rechts?"},
+    {61073, "Der Ton sollte nur auf einem Ohr zu hören sein. Bitte prüfen Sie:\n"
+            "- Sitzt der Kopfhörer richtig herum (L links, R rechts)?\n"
+            "- Steht die Balance in den Lautstärke-Einstellungen des Computers in der Mitte?\n"
+            "- Steckt der Kopfhörer in einem Mono-Adapter, oder ist der Ausgang auf Mono "
+            "gestellt?\n\nPrüfen Sie den Kopfhörer danach noch einmal, bevor Sie einen Hörtest "
+            "machen."},
+    {61074, "Der Kopfhörer ist richtig angeschlossen: Sie hören links und rechts getrennt."},
+    {61075, "Mindestens ein Tinnitus-Ton ist lauter eingestellt, als der Höchstpegel (MAXPEGEL) "
+            "erlaubt: er erklingt nur so laut wie der Höchstpegel. Der eingestellte Wert bleibt "
+            "gespeichert."},
     {61443, "Unbenannt"},
     {61702, "Der Druckauftrag konnte nicht gestartet werden."},
     {61716, "Geben Sie bitte nicht mehr als %1 Zeichen ein."},
@@ -267,6 +287,7 @@ constexpr Entry kEntries[] = {
     {62134, "&Kurzanleitung..."},
     {62135, "&Bedienung"},
     {62136, "Inf&o über AUVO..."},
+    {62140, "&Kopfhörer prüfen..."},
     {62200, "Info über AUVO"},
     {62201, "Entwickelt vom AUVO-Team"},
     {62202, "Öffnen"},

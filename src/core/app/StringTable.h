@@ -91,6 +91,12 @@ inline constexpr unsigned kButtonUebernehmen = 61058;
 inline constexpr unsigned kEinzelmessungEntry = 61059;  // %d = Hz, %s = ear
 inline constexpr unsigned kEinzelmessungResult = 61060; // %d = Hz, %s = ear, %.1f = dB
 inline constexpr unsigned kInternalError = 61061;       // %s = error text, %d = tone
+inline constexpr unsigned kEichenTooLoud = 61070;       // (1009)
+inline constexpr unsigned kKopfhoererLinks = 61071;
+inline constexpr unsigned kKopfhoererRechts = 61072;
+inline constexpr unsigned kKopfhoererFalsch = 61073;
+inline constexpr unsigned kKopfhoererRichtig = 61074;
+inline constexpr unsigned kCeilingNotice = 61075;
 // Texts of the runs without window (62000..62019).
 inline constexpr unsigned kUsagePage = 62000;
 inline constexpr unsigned kUsageWav = 62001;
@@ -142,6 +148,7 @@ inline constexpr unsigned kMenuNormalkurve = 62133;
 inline constexpr unsigned kMenuKurzanleitung = 62134;
 inline constexpr unsigned kMenuBedienung = 62135;
 inline constexpr unsigned kMenuInfo = 62136;
+inline constexpr unsigned kMenuKopfhoerer = 62140;
 // Dialog titles and buttons (62200..62213); the plain "OK"/"Abbrechen" have no mnemonic.
 inline constexpr unsigned kAboutTitle = 62200;
 inline constexpr unsigned kAboutMaker = 62201;

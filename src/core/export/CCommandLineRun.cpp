@@ -26,7 +26,7 @@ bool CCommandLineRun::OpenSound(std::unique_ptr<IAudioOutput> output) {
     if (SoundDevice::Create(std::move(output), &device) != DS_OK || device == nullptr)
         return false;
     m_pDevice = device;
-    m_app.m_pDirectSound = device;
+    m_app.SetSoundDevice(device);
     return true;
 }
 

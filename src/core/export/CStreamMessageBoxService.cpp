@@ -12,3 +12,8 @@ void CStreamMessageBoxService::Show(const std::string& text, const std::string& 
 void CStreamMessageBoxService::ShowSystemModal(const std::string& text) {
     Show(text, {}, Icon::Stop);
 }
+
+bool CStreamMessageBoxService::AskYesNo(const std::string& text, const std::string& caption) {
+    Show(text, caption, Icon::Information);
+    return false;
+}

@@ -9,15 +9,21 @@
 
 #include <charconv>
 #include <cmath>
+#include <utility>
 
 using namespace ToneDialogRules;
 
 namespace {
 constexpr std::int32_t kHighest = -100;
+// A tone heard within the first three pulses (-100 to -99 dB) lies at the bottom of the ramp:
+// the threshold is lower still, and the volume of the computer far too high.
+constexpr std::int32_t kTooLoudUpTo = kSilence + 2 * kStep;
 } // namespace
 
+// The calibration measures the threshold the ceiling is built on, so its tone is exempt.
 CEichRun::CEichRun(CAUVOApp& app, IDirectSound* device, IToneDialogHost& host)
-    : m_app(app), m_host(host), m_pTone(std::make_unique<CSinusTone>(device, 0.0, 44100, 16)),
+    : m_app(app), m_host(host),
+      m_pTone(std::make_unique<CSinusTone>(device, 0.0, 44100, 16, CSinusTone::Ceiling::Exempt)),
       m_lLevel(app.m_lNormalNull) {}
 
 CEichRun::~CEichRun() {
@@ -35,6 +41,7 @@ void CEichRun::OnStart() {
     m_bErkanntEnabled = true;
     m_host.Refresh();
     m_app.Trace(1, "CEichDialog::OnStart: %ld", static_cast<long>(m_lLevel));
+    m_lLevelBefore = m_lLevel;
     m_lFirstLevel = kSilence;
     StartRamp(1000.0);
 }
@@ -45,9 +52,9 @@ void CEichRun::StartRamp(double frequency) {
     try {
         m_pTone->SetFrequency(frequency);
     } catch (const CSoundBufferException&) {
-        // Back to a dialog that can be closed, rather than one locked without a tone.
-        m_bLocked = false;
-        m_host.Refresh();
+        // Back to a dialog that can be closed, rather than one locked without a tone; no press
+        // may store the silence the ramp started from.
+        Abandon();
         m_app.ErrorBoxId(StringTable::kNoSoundBuffer);
         return;
     }
@@ -70,7 +77,7 @@ void CEichRun::OnTimer(int id) {
         OnErkannt();
         return;
     }
-    m_lLevel = Raised(m_lLevel);
+    m_lLevel = Raised(m_lLevel, DSBVOLUME_MAX);
     m_pTone->SetVolume(m_lLevel);
 }
 
@@ -78,9 +85,14 @@ void CEichRun::OnErkannt() {
     if (!m_bErkanntEnabled)
         return;
     m_host.KillTimer(kTimerId);
-    m_bRamping = false;
+    const bool wasRamping = std::exchange(m_bRamping, false);
     m_pTone->Stop();
     m_app.Trace(1, "CEichDialog::OnErkannt: %.1f : %ld", m_dFrequency, static_cast<long>(m_lLevel));
+    if (wasRamping && m_lLevel <= kTooLoudUpTo) {
+        Abandon();
+        m_app.ErrorBoxId(StringTable::kEichenTooLoud);
+        return;
+    }
     if (m_dFrequency == 1000.0) {
         // Also before any start: the current level counts as the 1 kHz result.
         m_lFirstLevel = m_lLevel;
@@ -97,6 +109,17 @@ void CEichRun::OnErkannt() {
                                   {FormatText("%.1f", m_lLevel * 0.01)});
     m_app.WriteProtocol(text, 10);
     m_app.InfoBox(text);
+}
+
+void CEichRun::Abandon() {
+    m_host.KillTimer(kTimerId);
+    m_bRamping = false;
+    m_pTone->Stop();
+    m_dFrequency = 1000.0;
+    m_lLevel = m_lLevelBefore;
+    m_bLocked = false;
+    m_bErkanntEnabled = false;
+    m_host.Refresh();
 }
 
 std::optional<std::int32_t> CEichRun::ParseField(const std::string& field) {
@@ -126,7 +149,7 @@ bool CEichRun::OnOK(const std::string& fieldText) {
         m_app.ErrorBoxId(StringTable::kBadNormalNull);
         return false;
     }
-    m_app.m_lNormalNull = *value;
+    m_app.SetNormalNull(*value);
     // Kept at once, so a crash before the end of the program cannot lose it.
     m_app.WriteIniInt("NORMALNULL", static_cast<int>(*value));
     return true;

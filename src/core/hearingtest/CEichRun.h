@@ -46,12 +46,15 @@ public:
 
 private:
     void StartRamp(double frequency);
+    // Back to idle without a result: the level as before the start, "ERKANNT!" disabled.
+    void Abandon();
 
     CAUVOApp& m_app;
     IToneDialogHost& m_host;
     std::unique_ptr<CSinusTone> m_pTone;
     std::int32_t m_lLevel;
     std::int32_t m_lFirstLevel = -10000;
+    std::int32_t m_lLevelBefore = -10000;
     int m_nPulsePhase = 0;
     double m_dFrequency = 1000.0;
     int m_nResults = 0;

@@ -8,10 +8,10 @@
 
 using namespace ToneDialogRules;
 
-CEinzelmessungRun::CEinzelmessungRun(std::int32_t normalNull, int frequency,
+CEinzelmessungRun::CEinzelmessungRun(std::int32_t normalNull, std::int32_t ceiling, int frequency,
                                      std::int32_t startLevel, int side, bool pulsed,
                                      IDirectSound* device, IToneDialogHost& host)
-    : m_lNormalNull(normalNull), m_nFrequency(frequency), m_lLevel(startLevel),
+    : m_lNormalNull(normalNull), m_lCeiling(ceiling), m_nFrequency(frequency), m_lLevel(startLevel),
       m_lStartLevel(startLevel), m_nSide(side), m_bPulsed(pulsed), m_pDevice(device), m_host(host),
       m_strText(Fill(StringTable::Load(StringTable::kEinzelmessungEntry),
                      {std::to_string(frequency), SideName(side)})) {}
@@ -43,8 +43,8 @@ void CEinzelmessungRun::OnTimer(int id) {
         m_pTone->Stop();
         return;
     }
-    m_lLevel = Raised(m_lLevel);
-    if (m_lLevel >= 0) {
+    m_lLevel = Raised(m_lLevel, m_lCeiling);
+    if (m_lLevel >= m_lCeiling) {
         OnErkannt();
         return;
     }

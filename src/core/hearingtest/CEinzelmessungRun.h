@@ -14,8 +14,10 @@ class IToneDialogHost;
 
 class CEinzelmessungRun {
 public:
-    CEinzelmessungRun(std::int32_t normalNull, int frequency, std::int32_t startLevel, int side,
-                      bool pulsed, IDirectSound* device, IToneDialogHost& host);
+    // ceiling: the loudest level the tone may reach; not heard there, it is recorded there.
+    CEinzelmessungRun(std::int32_t normalNull, std::int32_t ceiling, int frequency,
+                      std::int32_t startLevel, int side, bool pulsed, IDirectSound* device,
+                      IToneDialogHost& host);
     ~CEinzelmessungRun();
     CEinzelmessungRun(const CEinzelmessungRun&) = delete;
     CEinzelmessungRun& operator=(const CEinzelmessungRun&) = delete;
@@ -35,6 +37,7 @@ public:
 
 private:
     std::int32_t m_lNormalNull;
+    std::int32_t m_lCeiling;
     int m_nFrequency;
     std::int32_t m_lLevel;
     std::int32_t m_lStartLevel;

@@ -90,7 +90,8 @@ void CHoertestRun::StepSample() {
     m_nIndex = m_bRandom ? PickRandomIndex() : m_nCurrent;
     const std::int32_t frequency = m_Daten.GetFrequency(m_nIndex);
     m_lAtt = m_bStartVolFromDoc ? StartLevelFromDoc(m_app.m_lNormalNull,
-                                                    m_doc.GetValueForFrequency(frequency, m_nSide))
+                                                    m_doc.GetValueForFrequency(frequency, m_nSide),
+                                                    m_app.OutputCeiling())
                                 : BaseLevel(m_app.m_lNormalNull);
     m_app.Trace(5,
                 "CHoertestDialog::StartNextSample: Durchlauf %d, Index %d, Freq. %f, StartAtt %ld",
@@ -123,11 +124,13 @@ void CHoertestRun::OnTimer(int id) {
         m_pTone->Stop();
         return;
     }
-    if (m_lAtt >= 0) {
+    // Not heard up to the ceiling: recorded there.
+    const std::int32_t ceiling = m_app.OutputCeiling();
+    if (m_lAtt >= ceiling) {
         StartNextSample();
         return;
     }
-    m_lAtt = Raised(m_lAtt);
+    m_lAtt = Raised(m_lAtt, ceiling);
     m_pTone->SetVolume(m_lAtt);
     m_pTone->Play(DSBPLAY_LOOPING);
 }

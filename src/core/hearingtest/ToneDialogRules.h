@@ -20,11 +20,16 @@ inline std::int32_t BaseLevel(std::int32_t normalNull) {
     return base > kSilence ? static_cast<std::int32_t>(base) : kSilence;
 }
 
-// Start level from the document's value at the frequency; no upper bound.
-inline std::int32_t StartLevelFromDoc(std::int32_t normalNull, std::int32_t docValue) {
+// How far below the output ceiling a start level from the document stays at least.
+inline constexpr std::int32_t kStartBelowCeiling = 1000;
+
+// Start level from the document's value at the frequency, at least 10 dB below the ceiling:
+// a measurement taken under another calibration must not start a tone near full output.
+inline std::int32_t StartLevelFromDoc(std::int32_t normalNull, std::int32_t docValue,
+                                      std::int32_t ceiling) {
     const std::int64_t d = static_cast<std::int64_t>(BaseLevel(normalNull)) - docValue;
-    return d <= kSilence ? kSilence
-                         : static_cast<std::int32_t>(std::min<std::int64_t>(d, INT32_MAX));
+    const std::int64_t highest = std::int64_t{ceiling} - kStartBelowCeiling;
+    return d <= kSilence ? kSilence : static_cast<std::int32_t>(std::min(d, highest));
 }
 
 // Calibration level minus the level reached: the value a recognition records.
@@ -33,10 +38,9 @@ inline std::int32_t Recorded(std::int32_t normalNull, std::int32_t level) {
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
 }
 
-// One ramp step up; a start level far above full scale cannot wrap round to silence.
-inline std::int32_t Raised(std::int32_t level) {
-    return static_cast<std::int32_t>(
-        std::min<std::int64_t>(std::int64_t{level} + kStep, INT32_MAX));
+// One ramp step up, never past the ceiling: a tone not heard there is recorded there.
+inline std::int32_t Raised(std::int32_t level, std::int32_t ceiling) {
+    return static_cast<std::int32_t>(std::min<std::int64_t>(std::int64_t{level} + kStep, ceiling));
 }
 
 inline long PanFor(int side) {

@@ -13,11 +13,13 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-CEinzelmessungDialog::CEinzelmessungDialog(QWidget* parent, std::int32_t normalNull, int frequency,
+CEinzelmessungDialog::CEinzelmessungDialog(QWidget* parent, std::int32_t normalNull,
+                                           std::int32_t ceiling, int frequency,
                                            std::int32_t startLevel, int side, bool pulsed,
                                            IDirectSound* device)
-    : CToneDialog(parent), m_pRun(std::make_unique<CEinzelmessungRun>(
-                               normalNull, frequency, startLevel, side, pulsed, device, *this)) {
+    : CToneDialog(parent),
+      m_pRun(std::make_unique<CEinzelmessungRun>(normalNull, ceiling, frequency, startLevel, side,
+                                                 pulsed, device, *this)) {
     setWindowTitle(UiText(StringTable::kEinzelmessungTitle));
     m_pText = Named(new QLabel(this), "1027");
     m_pText->setAlignment(Qt::AlignCenter);

@@ -16,8 +16,9 @@ class QRadioButton;
 class CEinzelmessungDialog : public CToneDialog {
     Q_OBJECT
 public:
-    CEinzelmessungDialog(QWidget* parent, std::int32_t normalNull, int frequency,
-                         std::int32_t startLevel, int side, bool pulsed, IDirectSound* device);
+    CEinzelmessungDialog(QWidget* parent, std::int32_t normalNull, std::int32_t ceiling,
+                         int frequency, std::int32_t startLevel, int side, bool pulsed,
+                         IDirectSound* device);
     ~CEinzelmessungDialog() override;
 
     void OnStart();

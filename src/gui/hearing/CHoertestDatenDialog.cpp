@@ -109,10 +109,11 @@ void CHoertestDatenDialog::OnEinzelMessung() {
     const std::int32_t frequency = daten.GetFrequency(index);
     const std::int32_t start =
         m_bStartVolFromDoc
-            ? StartLevelFromDoc(m_app.m_lNormalNull, m_doc.GetValueForFrequency(frequency, side))
+            ? StartLevelFromDoc(m_app.m_lNormalNull, m_doc.GetValueForFrequency(frequency, side),
+                                m_app.OutputCeiling())
             : BaseLevel(m_app.m_lNormalNull);
-    CEinzelmessungDialog dlg(this, m_app.m_lNormalNull, frequency, start, side,
-                             daten.Interleaved != 0, m_pDevice);
+    CEinzelmessungDialog dlg(this, m_app.m_lNormalNull, m_app.OutputCeiling(), frequency, start,
+                             side, daten.Interleaved != 0, m_pDevice);
     if (!m_runMeasurement(dlg))
         return;
     daten.SetValue(index, side, Recorded(m_app.m_lNormalNull, dlg.Level()));

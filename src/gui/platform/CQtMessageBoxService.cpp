@@ -25,3 +25,9 @@ void CQtMessageBoxService::ShowSystemModal(const std::string& text) {
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }
+
+bool CQtMessageBoxService::AskYesNo(const std::string& text, const std::string& caption) {
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(caption),
+                    QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No, Owner());
+    return box.exec() == QMessageBox::Yes;
+}

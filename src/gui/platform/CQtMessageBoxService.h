@@ -13,6 +13,7 @@ class CQtMessageBoxService : public IMessageBoxService {
 public:
     void Show(const std::string& text, const std::string& caption, Icon icon) override;
     void ShowSystemModal(const std::string& text) override;
+    bool AskYesNo(const std::string& text, const std::string& caption) override;
 
     void SetMainWindow(QWidget* window) { m_pMainWindow = window; }
     QWidget* Owner() const;

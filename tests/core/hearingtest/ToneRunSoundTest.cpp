@@ -38,6 +38,7 @@ protected:
     bool Confirm(const std::string&, bool, bool) override { return true; }
     void Show(const std::string&, const std::string&, Icon) override {}
     void ShowSystemModal(const std::string&) override {}
+    bool AskYesNo(const std::string&, const std::string&) override { return true; }
 
     // Renders one tick, then lets the timer fire.
     template <typename Run> void Tick(Run& run) {

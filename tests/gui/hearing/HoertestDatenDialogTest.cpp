@@ -45,12 +45,16 @@ TEST_F(HoertestDatenDialogTest, SingleMeasurementRisesBeforeItTestsAndIsTakenOve
         EXPECT_FALSE(Control(m, "1")->isEnabled()) << "nothing measured, nothing to take over";
         Control<QRadioButton>(m, "1002")->setChecked(true);
         Control(m, "1004")->click();
-        EXPECT_EQ(m.Run().Tone()->GetVolume(), 1000);
+        // +1000 from the document would lie above full scale: 10 dB below the ceiling.
+        EXPECT_EQ(m.Run().Tone()->GetVolume(), -1000);
         EXPECT_TRUE(Control(m, "1007")->isDefault());
         EXPECT_FALSE(Control(m, "2")->isEnabled());
+        for (int i = 0; i < 19; ++i)
+            m.OnTimer(1);
+        EXPECT_EQ(m.Run().Tone()->GetVolume(), -50);
         m.OnTimer(1);
         EXPECT_EQ(Control<QLabel>(m, "1027")->text(),
-                  QStringLiteral("4000 Hz, Rechts bei -50.5 dB"));
+                  QStringLiteral("4000 Hz, Rechts bei -40.0 dB"));
         EXPECT_TRUE(Control(m, "1")->isDefault());
         Control(m, "1")->click();
         taken = m.result() == QDialog::Accepted;
@@ -59,8 +63,8 @@ TEST_F(HoertestDatenDialogTest, SingleMeasurementRisesBeforeItTestsAndIsTakenOve
     dlg.List(1)->setCurrentRow(4);
     Control(dlg, "1026")->click();
     ASSERT_TRUE(taken);
-    EXPECT_EQ(doc.m_HoertestDaten.GetValue(4, 1), -5050);
-    EXPECT_EQ(dlg.List(1)->item(4)->text(), QStringLiteral("4000\t-50.5"));
+    EXPECT_EQ(doc.m_HoertestDaten.GetValue(4, 1), -4000);
+    EXPECT_EQ(dlg.List(1)->item(4)->text(), QStringLiteral("4000\t-40.0"));
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(doc.m_strDatum, date);
     EXPECT_EQ(redraws, 0);
@@ -70,7 +74,7 @@ TEST_F(HoertestDatenDialogTest, SingleMeasurementRisesBeforeItTestsAndIsTakenOve
 }
 
 TEST_F(HoertestDatenDialogTest, PulsedSingleMeasurementAndNoValueWithoutRecognition) {
-    CEinzelmessungDialog m(nullptr, -4000, 1000, -200, 0, true, device);
+    CEinzelmessungDialog m(nullptr, -4000, 0, 1000, -200, 0, true, device);
     Control(m, "1004")->click();
     m.OnTimer(1); // off
     EXPECT_EQ(m.Level(), -200);

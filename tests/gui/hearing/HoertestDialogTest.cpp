@@ -66,32 +66,41 @@ TEST_F(HoertestDialogTest, WholeTestRecognisedAtOnceInBothEarsThenEnde) {
     }
 }
 
-TEST_F(HoertestDialogTest, UnrecognisedToneIsRecordedAtTheFirstLevelAtOrAboveFullScale) {
+TEST_F(HoertestDialogTest, UnrecognisedToneIsRecordedAtTheCeiling) {
     app.m_lNormalNull = -4555; // start level -5555
+    app.m_lMaxPegel = 3000;    // ceiling -1555, reached after 80 steps
     CHoertestDialog dlg(nullptr, app, doc, device);
     Start(dlg);
-    Ticks(dlg, 112);
-    EXPECT_EQ(dlg.Run().Att(), 45);
+    Ticks(dlg, 80);
+    EXPECT_EQ(dlg.Run().Att(), -1555);
     EXPECT_EQ(dlg.Run().Current(), 0);
     Ticks(dlg, 1);
     EXPECT_EQ(dlg.Run().Current(), 1);
-    EXPECT_EQ(dlg.Run().Data().GetValue(0, 0), -4555 - 45);
+    EXPECT_EQ(dlg.Run().Data().GetValue(0, 0), -3000);
+
+    // A ceiling above full scale ends at full scale, not a step beyond it.
+    app.m_lMaxPegel = 8000;
+    CHoertestDialog full(nullptr, app, doc, device);
+    Start(full);
+    Ticks(full, 112);
+    EXPECT_EQ(full.Run().Att(), 0);
+    Ticks(full, 1);
+    EXPECT_EQ(full.Run().Data().GetValue(0, 0), -4555);
 }
 
-TEST_F(HoertestDialogTest, StartLevelFromTheDocument) {
-    // Document values -5000 and -6000 with the calibration at -4000: start 0 and +1000.
-    doc.m_HoertestDaten.SetValue(0, 0, -5000);
+TEST_F(HoertestDialogTest, StartLevelFromTheDocumentStaysTenDecibelsBelowTheCeiling) {
+    // Calibration -4000, ceiling full scale: -2000 starts at -3000; -6000 would start at
+    // +1000, above full scale, and starts at -1000 instead.
+    doc.m_HoertestDaten.SetValue(0, 0, -2000);
     doc.m_HoertestDaten.SetValue(1, 0, -6000);
     CHoertestDialog dlg(nullptr, app, doc, device);
     Control<QCheckBox>(dlg, "1017")->setChecked(true);
     Start(dlg);
-    EXPECT_EQ(dlg.Run().Att(), 0);
-    Ticks(dlg, 1);
-    EXPECT_EQ(dlg.Run().Data().GetValue(0, 0), -4000);
-    EXPECT_EQ(dlg.Run().Att(), 1000);
-    EXPECT_EQ(dlg.Run().Tone().GetVolume(), 1000);
-    Ticks(dlg, 1);
-    EXPECT_EQ(dlg.Run().Data().GetValue(1, 0), -5000);
+    EXPECT_EQ(dlg.Run().Att(), -3000);
+    Control(dlg, "1007")->click();
+    EXPECT_EQ(dlg.Run().Data().GetValue(0, 0), -1000);
+    EXPECT_EQ(dlg.Run().Att(), -1000);
+    EXPECT_EQ(dlg.Run().Tone().GetVolume(), -1000);
 }
 
 TEST_F(HoertestDialogTest, PulsedRampAndPauseThenContinueOrEnd) {
