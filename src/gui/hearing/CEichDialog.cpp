@@ -14,17 +14,28 @@
 #include <QVBoxLayout>
 #include <QValidator>
 
-namespace {
+#include <algorithm>
+
 // What the user types is at most kMaxTyped characters; the dialog's own text may be longer.
-class TypedLength : public QValidator {
+// That text must count as valid too: the line edit lets any change through from a text its
+// validator refused, and the limit would be gone. The allowance shrinks as the user shortens it.
+class CEichDialog::TypedLength : public QValidator {
 public:
     using QValidator::QValidator;
-    State validate(QString& input, int& /*pos*/) const override {
-        return input.size() <= CEichDialog::kMaxTyped ? Acceptable : Invalid;
+    // Before the dialog sets its own text.
+    void AllowOwnText(const QString& text) {
+        m_allowed = std::max<qsizetype>(CEichDialog::kMaxTyped, text.size());
     }
-};
+    State validate(QString& input, int& /*pos*/) const override {
+        if (input.size() > m_allowed)
+            return Invalid;
+        m_allowed = std::max<qsizetype>(CEichDialog::kMaxTyped, input.size());
+        return Acceptable;
+    }
 
-} // namespace
+private:
+    mutable qsizetype m_allowed = CEichDialog::kMaxTyped;
+};
 
 CEichDialog::CEichDialog(QWidget* parent, CAUVOApp& app) : CToneDialog(parent) {
     setWindowTitle(UiText(StringTable::kEichenTitle));
@@ -34,7 +45,8 @@ CEichDialog::CEichDialog(QWidget* parent, CAUVOApp& app) : CToneDialog(parent) {
     m_pStart = Named(new QPushButton(UiText(StringTable::kButtonStart), this), "1004");
     m_pErkannt = Named(MakeBigButton(UiText(StringTable::kEichenErkannt), this), "1007");
     m_pField = Named(new QLineEdit(this), "1016");
-    m_pField->setValidator(new TypedLength(m_pField));
+    m_pLength = new TypedLength(m_pField);
+    m_pField->setValidator(m_pLength);
     m_pField->setMaximumWidth(m_pField->fontMetrics().horizontalAdvance(QStringLiteral("-100.00")) +
                               4 * m_pField->fontMetrics().averageCharWidth());
     m_pOK = Named(new QPushButton(UiText(StringTable::kButtonOk), this), "1");
@@ -70,7 +82,7 @@ CEichDialog::CEichDialog(QWidget* parent, CAUVOApp& app) : CToneDialog(parent) {
     connect(m_pAbbrechen, &QPushButton::clicked, this, &CEichDialog::reject);
 
     m_pRun = std::make_unique<CEichRun>(app, app.m_pDirectSound, *this);
-    m_pField->setText(QString::fromStdString(m_pRun->FieldText()));
+    SetFieldText();
     m_pOK->setDefault(true);
     Refresh();
 }
@@ -89,10 +101,16 @@ void CEichDialog::Refresh() {
     if (m_pRun && m_pRun->ResultCount() != m_nResultsShown) {
         // The result stands in the field; OK takes it.
         m_nResultsShown = m_pRun->ResultCount();
-        m_pField->setText(QString::fromStdString(m_pRun->FieldText()));
+        SetFieldText();
         m_pOK->setFocus(Qt::OtherFocusReason);
     }
     m_bWasLocked = locked;
+}
+
+void CEichDialog::SetFieldText() {
+    const QString text = QString::fromStdString(m_pRun->FieldText());
+    m_pLength->AllowOwnText(text);
+    m_pField->setText(text);
 }
 
 void CEichDialog::OnStart() {

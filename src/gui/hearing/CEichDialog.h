@@ -36,6 +36,10 @@ public slots:
     void reject() override;
 
 private:
+    class TypedLength;
+    // The field shows the run's level; typing stays limited whatever its length.
+    void SetFieldText();
+
     std::unique_ptr<CEichRun> m_pRun;
     QPushButton* m_pStart;
     QPushButton* m_pErkannt;
@@ -43,6 +47,7 @@ private:
     QPushButton* m_pOK;
     QPushButton* m_pAbbrechen;
     QLineEdit* m_pField;
+    TypedLength* m_pLength;
     bool m_bWasLocked = false;
     int m_nResultsShown = 0;
 };

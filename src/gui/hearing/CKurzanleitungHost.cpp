@@ -40,7 +40,10 @@ CKurzanleitungHost* CKurzanleitungHost::Of(QWidget* widget) {
 void CKurzanleitungHost::ShowKurzanleitung(const std::string& text) {
     if (m_pKurzanleitung.isNull()) {
         try {
-            m_pKurzanleitung = new CKurzanleitungDialog(&m_mainWindow);
+            // A window of its own, not the main window's child: the tone dialogs are modal to
+            // the main window, and the guide they open must stay usable beside them.
+            m_pKurzanleitung = new CKurzanleitungDialog(nullptr);
+            m_pKurzanleitung->setWindowIcon(m_mainWindow.windowIcon());
         } catch (const std::bad_alloc&) {
             if (CBaseApp* app = CBaseApp::Instance())
                 app->ErrorBoxId(StringTable::kNoKurzanleitung);

@@ -1,7 +1,8 @@
 #pragma once
 // The main window's one short-guide window: made at the first request, shown again with a
-// new text by every later one, destroyed with the main window. ID_KURZANLEITUNG and a start
-// without calibration show the general guide; the "&Hilfe" buttons of the tone dialogs show
+// new text by every later one, destroyed with the main window. It has no parent window, so the
+// tone dialogs, modal to the main window only, leave it usable beside them. ID_KURZANLEITUNG and a
+// start without calibration show the general guide; the "&Hilfe" buttons of the tone dialogs show
 // their own texts through Of(...).ShowKurzanleitung.
 
 #include <QObject>

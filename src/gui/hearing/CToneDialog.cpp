@@ -9,6 +9,9 @@
 #include <QTimer>
 
 CToneDialog::CToneDialog(QWidget* parent) : QDialog(parent), m_pTimer(new QTimer(this)) {
+    // Modal to the main window only, so the short guide their "&Hilfe" opens can be read,
+    // scrolled and closed while they are open.
+    setWindowModality(Qt::WindowModal);
     new CHeldKeyFilter(this);
     connect(m_pTimer, &QTimer::timeout, this, [this] { OnTimer(1); });
 }
