@@ -82,6 +82,7 @@ bool CAUVODoc::OnNewDocument() {
     m_HoertestDaten.Init(8);
     m_TinnitusDaten.Reset(AppDevice());
     m_pVergleichsDoc.reset();
+    m_bCeilingNoticeGiven = false;
     return true;
 }
 
@@ -90,6 +91,7 @@ bool CAUVODoc::OnOpenDocument(const std::string& path) {
     m_bLoaded = false;
     if (!CDocument::OnOpenDocument(path))
         return false;
+    m_bCeilingNoticeGiven = false;
     // An empty file is not read; its tones are gone all the same. A document that never held
     // a measurement (the first one, a comparison) gets the standard frequencies as after New:
     // without any, the diagrams could not scale their frequency axis.
@@ -146,6 +148,23 @@ void CAUVODoc::Load(CArchive& ar) {
     m_TinnitusDaten.Reset(AppDevice());
     MoveTones(tinnitus, m_TinnitusDaten);
     m_bLoaded = true;
+}
+
+bool CAUVODoc::TakeCeilingNotice(LONG ceiling) {
+    const int mode = m_TinnitusDaten.m_nPlayMode;
+    if (m_bCeilingNoticeGiven || mode == CTinnitusDaten::playNone)
+        return false;
+    for (int side = 0; side <= 1; ++side) {
+        if (mode != CTinnitusDaten::playBoth && mode != side)
+            continue;
+        for (int i = 0; i < m_TinnitusDaten.GetCount(side); ++i) {
+            if (m_TinnitusDaten.GetTone(i, side)->GetVolume() > ceiling) {
+                m_bCeilingNoticeGiven = true;
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 void CAUVODoc::SetHearingTestData(const CHoertestDaten& data) {

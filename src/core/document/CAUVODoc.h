@@ -53,6 +53,9 @@ public:
     LONG ToAbsoluteLevel(LONG level) const;
     LONG ToRelativeLevel(LONG deviceAtt) const;
     std::int32_t GetMaxFrequencyKHz() const;
+    // True once per document (after New or Open): the first time a playing tone is set louder
+    // than the ceiling, so the user can be told it sounds only as loud as the ceiling.
+    bool TakeCeilingNotice(LONG ceiling);
     std::int32_t GetMaxEntryCount() const;
 
     std::int32_t m_nVersion = kFileVersion;
@@ -74,4 +77,5 @@ private:
     void Load(CArchive& ar);
 
     bool m_bLoaded = false;
+    bool m_bCeilingNoticeGiven = false;
 };

@@ -6,6 +6,7 @@
 #include "core/sound/CSinusTone.h"
 #include "core/tinnitus/IToolView.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -20,9 +21,12 @@ void CSelectTool::OnLButtonDown(IToolView& view, unsigned flags, CPoint point) {
         CSinusTone* tone = view.TToneNear(side, frequency);
         if (tone == nullptr)
             view.SetSelectedTone(nullptr, 3);
-        else if (tone == view.GetSelectedTone())
+        else if (tone == view.GetSelectedTone()) {
             s_nMoveFlag = kMoving;
-        else
+            // The tone keeps its distance to the pointer: a press above or below it must not
+            // make it jump there at the first pixel of the drag.
+            s_lDragOffset = std::int64_t{view.ToRelativeLevel(tone->GetVolume())} - level;
+        } else
             view.SetSelectedTone(tone, side);
     }
     CTool::OnLButtonDown(view, flags, point);
@@ -66,6 +70,8 @@ void CSelectTool::OnMouseMove(IToolView& view, unsigned flags, CPoint point) {
                 return;
             }
         } else if (s_nMoveFlag == kMoving && sel != nullptr && side == selSide) {
+            level = static_cast<int>(
+                std::clamp<std::int64_t>(level + s_lDragOffset, INT32_MIN / 2, INT32_MAX / 2));
             if (CBaseApp* app = view.GetApp())
                 app->Trace(10, "CSelectTool::OnMouseMove: move %8.2f Hz, %ld mB", frequency,
                            static_cast<long>(level));

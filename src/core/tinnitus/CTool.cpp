@@ -40,6 +40,7 @@ CTool* CTool::FindTool(int number) {
 void CTool::Reset() {
     s_nCurrentTool = s_nDefaultTool;
     s_nMoveFlag = 0;
+    s_lDragOffset = 0;
 }
 
 void CTool::OnLButtonDown(IToolView& view, unsigned /*flags*/, CPoint point) {

@@ -5,6 +5,8 @@
 
 #include "platform/dc/CPoint.h"
 
+#include <cstdint>
+
 class IToolView;
 
 class CTool {
@@ -40,6 +42,8 @@ public:
     static inline Cursor s_cursor = Cursor::None;
     static inline int s_nMoveFlag = 0;
     static inline CPoint s_downPoint;
+    // While dragging: the tone's level minus the pointer's, in mB, taken at the press.
+    static inline std::int64_t s_lDragOffset = 0;
 
 private:
     int m_nTool;

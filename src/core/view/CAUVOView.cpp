@@ -133,7 +133,8 @@ void CAUVOView::DrawTinnitus(CDC& dc, CAUVODoc& doc, int side, const CRect& area
 }
 
 bool CAUVOView::ClientToTT(CPoint client, int& side, double& frequency, int& level) {
-    if (m_pWindow == nullptr || m_pDocument == nullptr)
+    // Hidden diagrams keep their last rectangles; they must not catch the mouse.
+    if (m_pWindow == nullptr || m_pDocument == nullptr || !m_bShowTTD)
         return false;
     CPoint p = client;
     if (std::unique_ptr<CDC> dc = m_pWindow->CreateClientDC()) {

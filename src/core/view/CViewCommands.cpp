@@ -45,8 +45,10 @@ bool CViewCommands::IsEnabled(int id) const {
     const CAUVODoc* doc = m_view.GetDocument();
     switch (id) {
     case ID_TINNITUS_HOEREN:
-        return m_view.m_bShowTTD && doc != nullptr &&
-               (doc->m_TinnitusDaten.GetCount(0) > 0 || doc->m_TinnitusDaten.GetCount(1) > 0);
+        // Playing tones can always be switched off, whatever the view shows.
+        return doc != nullptr && (doc->m_TinnitusDaten.m_nPlayMode != CTinnitusDaten::playNone ||
+                                  (m_view.m_bShowTTD && (doc->m_TinnitusDaten.GetCount(0) > 0 ||
+                                                         doc->m_TinnitusDaten.GetCount(1) > 0)));
     case ID_TINNITUS_NEU:
         return m_view.m_bShowTTD && !m_view.m_bZusammen;
     case ID_TINNITUS_LOESCHEN:
@@ -94,6 +96,14 @@ bool CViewCommands::Execute(int id) {
     default:
         return false;
     }
+}
+
+bool CViewCommands::StopTones() {
+    CAUVODoc* doc = m_view.GetDocument();
+    if (doc == nullptr || doc->m_TinnitusDaten.m_nPlayMode == CTinnitusDaten::playNone)
+        return false;
+    doc->m_TinnitusDaten.StopAll();
+    return true;
 }
 
 void CViewCommands::DeleteSelectedTone() {

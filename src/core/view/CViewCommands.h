@@ -18,6 +18,9 @@ public:
     // unknown) or when the command is disabled.
     bool Execute(int id);
 
+    // Escape: every tinnitus tone falls silent, as ID_TINNITUS_HOEREN switches them off; false
+    // when none was playing.
+    bool StopTones();
     // ID_TINNITUS_LOESCHEN: the selected tone leaves the document.
     void DeleteSelectedTone();
 

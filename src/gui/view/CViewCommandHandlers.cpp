@@ -1,13 +1,19 @@
 #include "gui/view/CViewCommandHandlers.h"
 
+#include "core/app/CAUVOApp.h"
 #include "core/app/CommandIds.h"
 #include "core/app/StringTable.h"
 #include "core/document/CAUVODoc.h"
 #include "gui/hearing/CKommentarDialog.h"
 #include "gui/platform/CCommandTable.h"
+#include "gui/platform/UiText.h"
 #include "gui/tinnitus/CTonEigenschaftenDialog.h"
 #include "gui/view/CAUVOViewWidget.h"
 #include "gui/view/CPagePrinter.h"
+
+#include <QMainWindow>
+#include <QShortcut>
+#include <QStatusBar>
 
 CViewCommandHandlers::CViewCommandHandlers(CAUVOViewWidget& view, CCommandTable& commands)
     : QObject(&view), m_view(view), m_commands(commands), m_viewCommands(view.View()),
@@ -22,6 +28,14 @@ CViewCommandHandlers::CViewCommandHandlers(CAUVOViewWidget& view, CCommandTable&
     m_commands.OnUpdate(ID_TINNITUS_EIGENSCHAFTEN, this, [this](CCmdUI& ui) {
         ui.Enable(m_view.Document() != nullptr &&
                   m_viewCommands.IsEnabled(ID_TINNITUS_EIGENSCHAFTEN));
+    });
+
+    // Escape silences the tinnitus tones at once, wherever the focus is in the main window.
+    auto* stop =
+        new QShortcut(QKeySequence(Qt::Key_Escape), &m_view, nullptr, nullptr, Qt::WindowShortcut);
+    connect(stop, &QShortcut::activated, this, [this] {
+        if (m_view.Document() != nullptr && m_viewCommands.StopTones())
+            m_commands.UpdateAll();
     });
 
     m_commands.OnCommand(ID_KOMMENTAR, this, [this] { OnKommentar(); });
@@ -52,7 +66,21 @@ void CViewCommandHandlers::RegisterViewCommand(int id, bool checkMark) {
         ui.Enable(attached && m_viewCommands.IsEnabled(id));
         if (checkMark)
             ui.SetCheck(attached && m_viewCommands.IsChecked(id));
+        // Command states follow every change and every 250 ms: the moment to see whether a
+        // tone now sounds held at the ceiling.
+        if (id == ID_TINNITUS_HOEREN && attached)
+            NoteCeiling();
     });
+}
+
+void CViewCommandHandlers::NoteCeiling() {
+    CAUVODoc* doc = m_view.Document();
+    CAUVOApp* app = CAUVOApp::Get();
+    auto* frame = qobject_cast<QMainWindow*>(m_view.window());
+    if (doc == nullptr || app == nullptr || frame == nullptr ||
+        !doc->TakeCeilingNotice(app->OutputCeiling()))
+        return;
+    frame->statusBar()->showMessage(UiText(StringTable::kCeilingNotice), kCeilingNoticeMs);
 }
 
 void CViewCommandHandlers::OnKommentar() {

@@ -30,6 +30,10 @@ public:
 private:
     // checkMark: the menu entry shows the command's state as a check mark.
     void RegisterViewCommand(int id, bool checkMark);
+    // Once per document, in the status bar: a playing tone is set louder than the ceiling.
+    void NoteCeiling();
+
+    static constexpr int kCeilingNoticeMs = 30000;
 
     CAUVOViewWidget& m_view;
     CCommandTable& m_commands;

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -323,6 +324,80 @@ TEST_F(MouseToolsTest, DeleteKeyRemovesTheSelectedToneAndTheLastOneStopsThePlayi
     }
     EXPECT_EQ(data.doc.m_TinnitusDaten.GetCount(0) + data.doc.m_TinnitusDaten.GetCount(1), 0);
     EXPECT_EQ(data.doc.m_TinnitusDaten.m_nPlayMode, CTinnitusDaten::playNone);
+}
+
+TEST_F(MouseToolsTest, ADragMovesTheToneByHowFarTheMouseMovedNotToThePointer) {
+    const QPoint onLeft = Onto(left, Near(0, 4000.0, 3000));
+    QTest::mouseClick(view, Qt::LeftButton, {}, onLeft);
+    ASSERT_EQ(Selected(), left);
+    // Pressed 20 dB below the tone, in its column: a drag starts, and the tone stays put.
+    QPoint below = onLeft;
+    while (At(below).mB > 1000)
+        below.ry() += 1;
+    QTest::mousePress(view, Qt::LeftButton, {}, below);
+    QTest::mouseMove(view, below + QPoint(1, 0));
+    EXPECT_EQ(data.doc.ToRelativeLevel(left->GetVolume()), 3000);
+    QPoint higher = below;
+    while (At(higher).mB < 1500)
+        higher.ry() -= 1;
+    QTest::mouseMove(view, higher);
+    EXPECT_EQ(data.doc.ToRelativeLevel(left->GetVolume()), 3000 + At(higher).mB - At(below).mB);
+    QTest::mouseRelease(view, Qt::LeftButton, {}, higher);
+}
+
+TEST_F(MouseToolsTest, ARefusedBufferWhileDraggingKeepsTheToneWhereAndAsItWas) {
+    const QPoint onLeft = Onto(left, Near(0, 4000.0, 3000));
+    QTest::mouseClick(view, Qt::LeftButton, {}, onLeft);
+    data.doc.m_TinnitusDaten.PlayAll(CTinnitusDaten::playBoth);
+    const LONG volume = left->GetVolume();
+    const double hz = left->GetFrequency();
+    QTest::mousePress(view, Qt::LeftButton, {}, onLeft);
+    SoundFaults::FailSecondaryCreates(1);
+    QTest::mouseMove(view, Near(0, 3000.0, 1000));
+    SoundFaults::Reset();
+    QTest::mouseRelease(view, Qt::LeftButton, {}, Near(0, 3000.0, 1000));
+    EXPECT_EQ(left->GetFrequency(), hz);
+    EXPECT_EQ(left->GetVolume(), volume);
+    EXPECT_TRUE(left->HasBuffer());
+    ASSERT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_EQ(boxes.Texts()[0].rfind("(1008) ", 0), 0u);
+}
+
+TEST_F(MouseToolsTest, HiddenDiagramsTakeNoMouseAndPlayingTonesStayStoppable) {
+    const QPoint onLeft = Onto(left, Near(0, 4000.0, 3000));
+    QTest::mouseClick(view, Qt::LeftButton, {}, onLeft);
+    ASSERT_EQ(Selected(), left);
+    data.doc.m_TinnitusDaten.PlayAll(CTinnitusDaten::playBoth);
+    frame.Commands().Execute(ID_VIEW_TINNITUS);
+    view->repaint();
+    // A press where the diagram was neither drags nor selects an invisible tone.
+    QTest::mousePress(view, Qt::LeftButton, {}, onLeft);
+    QTest::mouseMove(view, onLeft + QPoint(0, 30));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, onLeft + QPoint(0, 30));
+    EXPECT_EQ(data.doc.ToRelativeLevel(left->GetVolume()), 3000);
+    RightClick(onLeft);
+    EXPECT_EQ(Selected(), left);
+    frame.Commands().UpdateAll();
+    EXPECT_TRUE(frame.Action(ID_TINNITUS_HOEREN)->isEnabled());
+    // Escape silences them as well, from anywhere in the main window.
+    QTest::keyClick(&frame, Qt::Key_Escape);
+    EXPECT_EQ(data.doc.m_TinnitusDaten.m_nPlayMode, CTinnitusDaten::playNone);
+    frame.Commands().UpdateAll();
+    EXPECT_FALSE(frame.Action(ID_TINNITUS_HOEREN)->isEnabled());
+}
+
+TEST_F(MouseToolsTest, ATonePlayingAboveTheCeilingIsNamedOncePerDocument) {
+    data.app.m_lMaxPegel = 2500; // the left tone at +30 dB lies above it
+    frame.Commands().UpdateAll();
+    EXPECT_TRUE(frame.statusBar()->currentMessage().isEmpty()) << "nothing plays yet";
+    frame.Commands().Execute(ID_TINNITUS_HOEREN);
+    frame.Commands().UpdateAll();
+    EXPECT_EQ(frame.statusBar()->currentMessage().toStdString().rfind("Mindestens ein", 0), 0u);
+    frame.statusBar()->clearMessage();
+    frame.Commands().UpdateAll();
+    EXPECT_TRUE(frame.statusBar()->currentMessage().isEmpty());
+    // Stored and shown as set: only the sound is held.
+    EXPECT_EQ(data.doc.ToRelativeLevel(left->GetVolume()), 3000);
 }
 
 } // namespace
