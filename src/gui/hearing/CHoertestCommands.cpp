@@ -4,6 +4,7 @@
 #include "core/app/CommandIds.h"
 #include "core/app/StringTable.h"
 #include "core/document/CAUVODoc.h"
+#include "core/hearingtest/CKopfhoererCheck.h"
 #include "core/sound/CSinusTone.h"
 #include "gui/hearing/CEichDialog.h"
 #include "gui/hearing/CHoertestDatenDialog.h"
@@ -18,6 +19,7 @@ CHoertestCommands* CHoertestCommands::Install(QWidget& mainWindow, CCommandTable
                                               CAUVOApp& app, DocumentSource document) {
     auto* self = new CHoertestCommands(mainWindow, app, std::move(document));
     commands.OnCommand(ID_EICHEN, self, [self] { self->OnEichen(); });
+    commands.OnCommand(ID_KOPFHOERER_PRUEFEN, self, [self] { self->OnKopfhoererPruefen(); });
     commands.OnCommand(ID_HOERTEST_STARTEN, self, [self] { self->OnHoertestStarten(); });
     commands.OnCommand(ID_HOERTEST_DATEN, self, [self] { self->OnHoertestDaten(); });
     return self;
@@ -29,6 +31,14 @@ void CHoertestCommands::OnEichen() {
         m_exec(dlg);
     } catch (const CSoundBufferException&) {
         // No tone, no dialog; nothing may leave a Qt slot as an exception.
+        m_app.ErrorBoxId(StringTable::kNoSoundBuffer);
+    }
+}
+
+void CHoertestCommands::OnKopfhoererPruefen() {
+    try {
+        CKopfhoererCheck(m_app, m_app.m_pDirectSound).Run();
+    } catch (const CSoundBufferException&) {
         m_app.ErrorBoxId(StringTable::kNoSoundBuffer);
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
-// The main window's commands of the hearing test: "E&ichen...", "&Hörtest starten..." and
-// "Hörtest-&Daten bearbeiten...", each running its modal dialog.
+// The main window's commands of the hearing test: "E&ichen...", "&Kopfhörer prüfen...",
+// "&Hörtest starten..." and "Hörtest-&Daten bearbeiten...", each running its modal dialog or
+// questions.
 
 #include <QObject>
 
@@ -22,6 +23,8 @@ public:
                                       DocumentSource document);
 
     void OnEichen();
+    // Plays the headphone check's tones while its questions are open.
+    void OnKopfhoererPruefen();
     void OnHoertestStarten();
     void OnHoertestDaten();
 
