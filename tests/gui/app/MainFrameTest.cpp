@@ -69,7 +69,8 @@ TEST(MainFrame, EveryMenuEntryWithIdAndAccelerator) {
                            "Vergleichsdatei &schließen|32777|", "-",
                            "Hörtest-&Daten bearbeiten...|32787|"}));
     EXPECT_EQ(Describe(*frame.Menu("&Hörtest")),
-              (QStringList{"&Hörtest starten...|32771|", "Hörtest-&Daten bearbeiten...|32787|"}));
+              (QStringList{"&Kopfhörer prüfen...|32795|", "&Hörtest starten...|32771|",
+                           "Hörtest-&Daten bearbeiten...|32787|"}));
     EXPECT_EQ(Describe(*frame.Menu("&Tinnitus-Synthesizer")),
               (QStringList{"Tinnitus-Töne &hören|32781|", "&Neuen Tinnitus-Ton erzeugen|32782|",
                            "Tinnitus-Ton &löschen\tEntf|32783|Del",
