@@ -15,6 +15,7 @@
 #include <fstream>
 #include <numbers>
 #include <sstream>
+#include <tuple>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -170,4 +171,22 @@ TEST_F(ExportFixture, BadArgumentsPrintUsage) {
     const auto size = fs::file_size(doc);
     EXPECT_EQ(Run({"--export-wav", doc, "--seconds", "1", doc}, err), 2);
     EXPECT_EQ(fs::file_size(doc), size);
+}
+
+TEST_F(ExportFixture, RendersNothingAboveTheCeilingAndKeepsTheDocument) {
+    const std::string doc = WriteSample();
+    const auto before = TempFolder::ReadBytes(doc);
+    for (const auto& [setting, left, right] :
+         {std::tuple{"MAXPEGEL=1000", 0.00316, 0.00316}, std::tuple{"MAXPEGEL=3000", 0.0316, 0.01},
+          std::tuple{"MAXPEGEL=20000", 0.1, 0.01}}) { // out of range: 80 dB
+        std::ofstream(m_dir / "AUVO.ini") << "[AUVO]\nNORMALNULL=-6000\n" << setting << "\n";
+        const std::string out = PathOf("held.wav");
+        std::string err;
+        ASSERT_EQ(Run({"--export-wav", out, "--seconds", "0.5", doc}, err), 0) << err;
+        const Wav wav = ReadWav(out);
+        ASSERT_EQ(wav.left.size(), 22050u) << setting;
+        EXPECT_NEAR(Amplitude(wav.left, 4410, 8820, 1000.0), left, left / 50) << setting;
+        EXPECT_NEAR(Amplitude(wav.right, 4410, 8820, 3000.0), right, right / 50) << setting;
+    }
+    EXPECT_EQ(TempFolder::ReadBytes(doc), before);
 }
