@@ -119,6 +119,7 @@ TEST_F(AppStart, FirstRunWithoutSettingsFileWritesTheDefaultsToTheUserFolder) {
     EXPECT_EQ(m_app.m_pDirectSound, nullptr);
     EXPECT_EQ(m_app.m_pPrimaryBuffer, nullptr);
     EXPECT_EQ(Ini("AUVO", "NORMALNULL", m_userIni), "-10000");
+    EXPECT_EQ(Ini("AUVO", "MAXPEGEL", m_userIni), "8000");
     EXPECT_EQ(Ini("AUVO", "VergleichsdateiPfad", m_userIni), "");
     // No view wrote its rows (the start ended early): the next start still shows both.
     EXPECT_EQ(Ini("AUVO", "VIEW_HTD", m_userIni), "1");
@@ -170,12 +171,19 @@ TEST_F(AppStart, OddSettingValuesReadAsTheirDefaultsOrZero) {
     EXPECT_EQ(m_app.m_strVergleichsdateiPfad, std::string(259, 'x'));
     m_app.ExitInstance(0);
 
-    WriteProgramIni("[AUVO]\nNORMALNULL=leise\n");
+    WriteProgramIni("[AUVO]\nNORMALNULL=leise\nMAXPEGEL=10001\n");
     CAUVOApp second;
     second.SetMessageBoxService(&m_boxes);
     ASSERT_TRUE(second.InitInstance(m_framework, (m_program / "auvo").string()));
     EXPECT_EQ(second.m_lNormalNull, 0);
+    // A ceiling outside 0..100 dB is the default one, and the protocol says so.
+    EXPECT_EQ(second.m_lMaxPegel, 8000);
+    EXPECT_EQ(second.OutputCeiling(), 0);
+    const std::vector<std::string> lines = ProtocolLines(m_program / "AUVO.PRT");
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines[0].rfind("CAUVOApp::LoadSettings: MAXPEGEL 10001", 0), 0u);
     second.ExitInstance(0);
+    EXPECT_EQ(Ini("AUVO", "MAXPEGEL", m_program / "AUVO.ini"), "8000");
 }
 
 TEST_F(AppStart, ProgramFolderFromTheLastSeparator) {
