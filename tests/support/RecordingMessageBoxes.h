@@ -21,14 +21,16 @@ public:
         Record({text, caption, icon, false});
     }
     void ShowSystemModal(const std::string& text) override { Record({text, {}, Icon::Stop, true}); }
-    // Recorded like a box; answered from `answers` in turn, "Ja" once they run out.
+    // Questions are recorded like boxes and answered from `answers` in turn: true is OK or
+    // "Ja"; once they run out, every question is answered so.
+    bool Confirm(const std::string& text, const std::string& caption, Icon icon,
+                 bool /*withCancel*/) override {
+        Record({text, caption, icon, false});
+        return NextAnswer();
+    }
     bool AskYesNo(const std::string& text, const std::string& caption) override {
         Record({text, caption, Icon::Information, false});
-        if (answers.empty())
-            return true;
-        const bool answer = answers.front();
-        answers.erase(answers.begin());
-        return answer;
+        return NextAnswer();
     }
 
     std::vector<std::string> Texts() const {
@@ -43,6 +45,13 @@ public:
     std::function<void(const Box&)> onShow;
 
 private:
+    bool NextAnswer() {
+        if (answers.empty())
+            return true;
+        const bool answer = answers.front();
+        answers.erase(answers.begin());
+        return answer;
+    }
     void Record(Box box) {
         if (onShow)
             onShow(box);

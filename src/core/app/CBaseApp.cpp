@@ -197,6 +197,14 @@ void CBaseApp::InfoBox(const std::string& text, unsigned captionId) {
     }
 }
 
+bool CBaseApp::Confirm(const std::string& text, bool information, bool withCancel) {
+    return m_pMessageBoxes != nullptr &&
+           m_pMessageBoxes->Confirm(text, StringTable::Load(StringTable::kAppTitle),
+                                    information ? IMessageBoxService::Icon::Information
+                                                : IMessageBoxService::Icon::None,
+                                    withCancel);
+}
+
 bool CBaseApp::AskYesNo(const std::string& text, unsigned captionId) {
     return m_pMessageBoxes != nullptr &&
            m_pMessageBoxes->AskYesNo(text, StringTable::Load(captionId));

@@ -41,6 +41,9 @@ public:
     void ErrorBoxId(unsigned textId, unsigned captionId = StringTable::kAppTitle);
     void InfoBox(const std::string& text, unsigned captionId = StringTable::kAppTitle);
     void InfoBoxId(unsigned textId, unsigned captionId = StringTable::kAppTitle);
+    // A box with OK (and "Abbrechen") that must be answered, information icon or none, not
+    // logged; true for OK, false when nobody can answer.
+    bool Confirm(const std::string& text, bool information, bool withCancel);
     // Question with "Ja" and "Nein", not logged; false when nobody can answer.
     bool AskYesNo(const std::string& text, unsigned captionId = StringTable::kAppTitle);
 

@@ -17,3 +17,9 @@ bool CStreamMessageBoxService::AskYesNo(const std::string& text, const std::stri
     Show(text, caption, Icon::Information);
     return false;
 }
+
+bool CStreamMessageBoxService::Confirm(const std::string& text, const std::string& caption,
+                                       Icon icon, bool /*withCancel*/) {
+    Show(text, caption, icon);
+    return false;
+}

@@ -11,6 +11,9 @@ public:
 
     void Show(const std::string& text, const std::string& caption, Icon icon) override;
     void ShowSystemModal(const std::string& text) override;
+    // Nobody can answer: the text goes out and the answer is "Abbrechen".
+    bool Confirm(const std::string& text, const std::string& caption, Icon icon,
+                 bool withCancel) override;
     // Nobody can answer: the text goes out and the answer is "Nein".
     bool AskYesNo(const std::string& text, const std::string& caption) override;
 

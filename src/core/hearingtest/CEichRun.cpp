@@ -5,7 +5,6 @@
 #include "core/app/TextFormat.h"
 #include "core/hearingtest/IToneDialogHost.h"
 #include "core/hearingtest/ToneDialogRules.h"
-#include "core/sound/CSinusTone.h"
 
 #include <charconv>
 #include <cmath>
@@ -23,16 +22,14 @@ constexpr std::int32_t kTooLoudUpTo = kSilence + 2 * kStep;
 // The calibration measures the threshold the ceiling is built on, so its tone is exempt.
 CEichRun::CEichRun(CAUVOApp& app, IDirectSound* device, IToneDialogHost& host)
     : m_app(app), m_host(host),
-      m_pTone(std::make_unique<CSinusTone>(device, 0.0, 44100, 16, CSinusTone::Ceiling::Exempt)),
-      m_lLevel(app.m_lNormalNull) {}
-
-CEichRun::~CEichRun() {
-    m_host.KillTimer(kTimerId);
-    m_pTone->Stop();
+      m_tone(device, host, CSinusTone::Ceiling::Exempt, CRisingTone::Order::TestThenRaise) {
+    m_tone.SetLevel(app.m_lNormalNull);
 }
 
+CEichRun::~CEichRun() = default;
+
 std::string CEichRun::FieldText() const {
-    return FormatText("%.2f", m_lLevel * 0.01);
+    return FormatText("%.2f", Level() * 0.01);
 }
 
 void CEichRun::OnStart() {
@@ -40,83 +37,65 @@ void CEichRun::OnStart() {
     m_bLocked = true;
     m_bErkanntEnabled = true;
     m_host.Refresh();
-    m_app.Trace(1, "CEichDialog::OnStart: %ld", static_cast<long>(m_lLevel));
-    m_lLevelBefore = m_lLevel;
+    m_app.Trace(1, "CEichDialog::OnStart: %ld", static_cast<long>(Level()));
+    m_lLevelBefore = Level();
     m_lFirstLevel = kSilence;
     StartRamp(1000.0);
 }
 
 void CEichRun::StartRamp(double frequency) {
     m_dFrequency = frequency;
-    m_lLevel = kSilence;
-    try {
-        m_pTone->SetFrequency(frequency);
-    } catch (const CSoundBufferException&) {
-        // Back to a dialog that can be closed, rather than one locked without a tone; no press
-        // may store the silence the ramp started from.
+    m_tone.ResetPulse();
+    // No pan: both ears hear the calibration.
+    m_bRamping = m_tone.Start(frequency, kSilence, CRisingTone::kBothEars);
+    // Refused: back to a dialog that can be closed, rather than one locked without a tone; no
+    // press may store the silence the ramp started from.
+    if (!m_bRamping)
         Abandon();
-        m_app.ErrorBoxId(StringTable::kNoSoundBuffer);
-        return;
-    }
-    m_pTone->SetVolume(kSilence);
-    m_pTone->Play(DSBPLAY_LOOPING);
-    m_nPulsePhase = 0;
-    m_bRamping = true;
-    m_host.SetTimer(kTimerId, kTickMs);
 }
 
 void CEichRun::OnTimer(int id) {
     if (id != kTimerId || !m_bRamping)
         return;
-    m_nPulsePhase = 1 - m_nPulsePhase;
-    if (m_nPulsePhase == 1) {
-        m_pTone->SetVolume(kSilence);
-        return;
-    }
-    if (m_lLevel >= 0) {
+    // Rising to full scale: not heard there, it counts as recognised there.
+    if (m_tone.OnTick(true, DSBVOLUME_MAX) == CRisingTone::Tick::AtTop)
         OnErkannt();
-        return;
-    }
-    m_lLevel = Raised(m_lLevel, DSBVOLUME_MAX);
-    m_pTone->SetVolume(m_lLevel);
 }
 
 void CEichRun::OnErkannt() {
     if (!m_bErkanntEnabled)
         return;
-    m_host.KillTimer(kTimerId);
+    m_tone.Halt();
     const bool wasRamping = std::exchange(m_bRamping, false);
-    m_pTone->Stop();
-    m_app.Trace(1, "CEichDialog::OnErkannt: %.1f : %ld", m_dFrequency, static_cast<long>(m_lLevel));
-    if (wasRamping && m_lLevel <= kTooLoudUpTo) {
+    m_app.Trace(1, "CEichDialog::OnErkannt: %.1f : %ld", m_dFrequency, static_cast<long>(Level()));
+    if (wasRamping && Level() <= kTooLoudUpTo) {
         Abandon();
         m_app.ErrorBoxId(StringTable::kEichenTooLoud);
         return;
     }
     if (m_dFrequency == 1000.0) {
         // Also before any start: the current level counts as the 1 kHz result.
-        m_lFirstLevel = m_lLevel;
+        m_lFirstLevel = Level();
         StartRamp(3000.0);
         return;
     }
-    if (m_lLevel > m_lFirstLevel)
-        m_lLevel = m_lFirstLevel;
+    if (Level() > m_lFirstLevel)
+        m_tone.SetLevel(m_lFirstLevel);
     m_bLocked = false;
     m_bErkanntEnabled = false;
     ++m_nResults;
     m_host.Refresh();
     const std::string text = Fill(StringTable::Load(StringTable::kNormalNullResult),
-                                  {FormatText("%.1f", m_lLevel * 0.01)});
+                                  {FormatText("%.1f", Level() * 0.01)});
     m_app.WriteProtocol(text, 10);
     m_app.InfoBox(text);
 }
 
 void CEichRun::Abandon() {
-    m_host.KillTimer(kTimerId);
+    m_tone.Halt();
     m_bRamping = false;
-    m_pTone->Stop();
     m_dFrequency = 1000.0;
-    m_lLevel = m_lLevelBefore;
+    m_tone.SetLevel(m_lLevelBefore);
     m_bLocked = false;
     m_bErkanntEnabled = false;
     m_host.Refresh();

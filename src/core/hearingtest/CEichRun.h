@@ -8,15 +8,14 @@
 #include <optional>
 #include <string>
 
+#include "core/hearingtest/CRisingTone.h"
 #include "platform/sound/DirectSound.h"
 
 class CAUVOApp;
-class CSinusTone;
 class IToneDialogHost;
 
 class CEichRun {
 public:
-    // Throws CSoundBufferException when the tone cannot be made.
     CEichRun(CAUVOApp& app, IDirectSound* device, IToneDialogHost& host);
     ~CEichRun();
     CEichRun(const CEichRun&) = delete;
@@ -36,9 +35,9 @@ public:
     bool IsErkanntEnabled() const { return m_bErkanntEnabled; }
     // Counts the results, so the window knows when to show a new one.
     int ResultCount() const { return m_nResults; }
-    std::int32_t Level() const { return m_lLevel; }
+    // The level now playing; after a run the result; the calibration level at first.
+    std::int32_t Level() const { return m_tone.Level(); }
     double Frequency() const { return m_dFrequency; }
-    CSinusTone& Tone() { return *m_pTone; }
 
     // The field's text in mB: comma as decimal point, truncated toward zero; nothing for a
     // value outside -100..-1 dB (or no number, which counts as 0).
@@ -51,11 +50,9 @@ private:
 
     CAUVOApp& m_app;
     IToneDialogHost& m_host;
-    std::unique_ptr<CSinusTone> m_pTone;
-    std::int32_t m_lLevel;
+    CRisingTone m_tone;
     std::int32_t m_lFirstLevel = -10000;
     std::int32_t m_lLevelBefore = -10000;
-    int m_nPulsePhase = 0;
     double m_dFrequency = 1000.0;
     int m_nResults = 0;
     bool m_bRamping = false;

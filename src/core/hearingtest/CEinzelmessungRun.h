@@ -7,9 +7,9 @@
 #include <memory>
 #include <string>
 
+#include "core/hearingtest/CRisingTone.h"
 #include "platform/sound/DirectSound.h"
 
-class CSinusTone;
 class IToneDialogHost;
 
 class CEinzelmessungRun {
@@ -22,7 +22,7 @@ public:
     CEinzelmessungRun(const CEinzelmessungRun&) = delete;
     CEinzelmessungRun& operator=(const CEinzelmessungRun&) = delete;
 
-    // Throws CSoundBufferException when the tone cannot be made.
+    // A tone the device refuses leaves the dialog as it was (the host was told).
     void OnStart(bool pulsed);
     void OnErkannt();
     void OnTimer(int id);
@@ -32,21 +32,18 @@ public:
     bool IsMeasured() const { return m_bMeasured; }
     // "1000 Hz, Links", after a measurement "1000 Hz, Links bei 10.0 dB".
     const std::string& Text() const { return m_strText; }
-    std::int32_t Level() const { return m_lLevel; }
-    CSinusTone* Tone() { return m_pTone.get(); }
+    // The level now playing; the start level before a start.
+    std::int32_t Level() const { return m_tone.Level(); }
 
 private:
     std::int32_t m_lNormalNull;
     std::int32_t m_lCeiling;
     int m_nFrequency;
-    std::int32_t m_lLevel;
     std::int32_t m_lStartLevel;
     int m_nSide;
     bool m_bPulsed;
-    bool m_bPulsePhase = false;
-    IDirectSound* m_pDevice;
     IToneDialogHost& m_host;
-    std::unique_ptr<CSinusTone> m_pTone;
+    CRisingTone m_tone;
     bool m_bPlaying = false;
     bool m_bMeasured = false;
     std::string m_strText;

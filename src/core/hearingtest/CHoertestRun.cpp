@@ -6,17 +6,15 @@
 #include "core/document/CAUVODoc.h"
 #include "core/hearingtest/IToneDialogHost.h"
 #include "core/hearingtest/ToneDialogRules.h"
-#include "core/sound/CSinusTone.h"
 #include "platform/archive/CException.h"
-
-#include <ctime>
+#include "platform/time/LocalClock.h"
 
 using namespace ToneDialogRules;
 
 CHoertestRun::CHoertestRun(CAUVOApp& app, CAUVODoc& doc, IDirectSound* device,
                            IToneDialogHost& host)
-    : m_timeSource([] { return static_cast<long>(std::time(nullptr)); }), m_app(app), m_doc(doc),
-      m_host(host), m_pTone(std::make_unique<CSinusTone>(device, 0.0, 44100, 16)) {}
+    : m_app(app), m_doc(doc), m_host(host),
+      m_tone(device, host, CSinusTone::Ceiling::Applies, CRisingTone::Order::TestThenRaise) {}
 
 CHoertestRun::~CHoertestRun() = default;
 
@@ -47,7 +45,7 @@ void CHoertestRun::OnStart(const Options& options) {
     m_nSide = 0;
     m_nCurrent = -1;
     m_nIndex = -1;
-    m_lAtt = kSilence;
+    m_tone.SetLevel(kSilence);
     StartNextSample();
 }
 
@@ -64,12 +62,11 @@ void CHoertestRun::StartNextSample() {
 }
 
 void CHoertestRun::StepSample() {
-    m_host.KillTimer(kTimerId);
-    m_pTone->Stop();
+    m_tone.Halt();
     m_app.Trace(10, "CHoertestDialog::StartNextSample: Current %d, Att %ld", m_nCurrent,
-                static_cast<long>(m_lAtt));
+                static_cast<long>(Att()));
     if (m_nIndex >= 0) {
-        m_Daten.SetValue(m_nIndex, m_nSide, Recorded(m_app.m_lNormalNull, m_lAtt));
+        m_Daten.SetValue(m_nIndex, m_nSide, Recorded(m_app.m_lNormalNull, Att()));
         m_done[static_cast<std::size_t>(m_nIndex)] = true;
     }
     if (++m_nCurrent >= m_nCount) {
@@ -89,24 +86,22 @@ void CHoertestRun::StepSample() {
 
     m_nIndex = m_bRandom ? PickRandomIndex() : m_nCurrent;
     const std::int32_t frequency = m_Daten.GetFrequency(m_nIndex);
-    m_lAtt = m_bStartVolFromDoc ? StartLevelFromDoc(m_app.m_lNormalNull,
-                                                    m_doc.GetValueForFrequency(frequency, m_nSide),
-                                                    m_app.OutputCeiling())
-                                : BaseLevel(m_app.m_lNormalNull);
+    const std::int32_t start =
+        m_bStartVolFromDoc
+            ? StartLevelFromDoc(m_app.m_lNormalNull, m_doc.GetValueForFrequency(frequency, m_nSide),
+                                m_app.OutputCeiling())
+            : BaseLevel(m_app.m_lNormalNull);
     m_app.Trace(5,
                 "CHoertestDialog::StartNextSample: Durchlauf %d, Index %d, Freq. %f, StartAtt %ld",
-                m_nCurrent, m_nIndex, static_cast<double>(frequency), static_cast<long>(m_lAtt));
-    m_pTone->SetFrequency(frequency);
-    m_pTone->SetVolume(m_lAtt);
-    m_pTone->SetPan(PanFor(m_nSide));
-    m_pTone->Play(DSBPLAY_LOOPING);
-    m_host.SetTimer(kTimerId, kTickMs);
+                m_nCurrent, m_nIndex, static_cast<double>(frequency), static_cast<long>(start));
+    // Refused: the host was told; the next press of "E R K A N N T !" goes on.
+    m_tone.Start(frequency, start, m_nSide);
 }
 
 int CHoertestRun::PickRandomIndex() {
     // A 15-bit generator seeded with the time at every pick: any index not yet played comes
     // up sooner or later, so the loop ends.
-    auto seed = static_cast<std::uint32_t>(m_timeSource());
+    auto seed = static_cast<std::uint32_t>(LocalClock::CurrentTime());
     const int d = 32767 / m_nCount;
     for (;;) {
         seed = seed * 214013u + 2531011u;
@@ -119,20 +114,9 @@ int CHoertestRun::PickRandomIndex() {
 void CHoertestRun::OnTimer(int id) {
     if (id != kTimerId || !m_bRunning)
         return;
-    m_bPulsePhase = m_Daten.Interleaved != 0 ? !m_bPulsePhase : false;
-    if (m_bPulsePhase) {
-        m_pTone->Stop();
-        return;
-    }
     // Not heard up to the ceiling: recorded there.
-    const std::int32_t ceiling = m_app.OutputCeiling();
-    if (m_lAtt >= ceiling) {
+    if (m_tone.OnTick(m_Daten.Interleaved != 0, m_app.OutputCeiling()) == CRisingTone::Tick::AtTop)
         StartNextSample();
-        return;
-    }
-    m_lAtt = Raised(m_lAtt, ceiling);
-    m_pTone->SetVolume(m_lAtt);
-    m_pTone->Play(DSBPLAY_LOOPING);
 }
 
 void CHoertestRun::OnErkannt() {
@@ -144,12 +128,10 @@ void CHoertestRun::OnErkannt() {
 void CHoertestRun::OnStop() {
     if (!m_bRunning)
         return;
-    m_host.KillTimer(kTimerId);
-    m_pTone->Stop();
+    m_tone.Halt();
     if (m_host.Confirm(StringTable::Load(StringTable::kHoertestPaused), false, true)) {
-        m_host.SetTimer(kTimerId, kTickMs);
         m_host.Refresh();
-        m_pTone->Play(DSBPLAY_LOOPING);
+        m_tone.Resume();
     } else {
         EnterIdle();
     }
@@ -162,8 +144,7 @@ void CHoertestRun::OnOK() {
 }
 
 void CHoertestRun::EnterIdle() {
-    m_host.KillTimer(kTimerId);
-    m_pTone->Stop();
+    m_tone.Halt();
     m_bRunning = false;
     m_strStatus = "-";
     m_host.Refresh();

@@ -4,9 +4,9 @@
 // it with button presses and OnTimer(1) and follows its state through IToneDialogHost.
 
 #include "core/hearing/CHoertestDaten.h"
+#include "core/hearingtest/CRisingTone.h"
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,7 +15,6 @@
 
 class CAUVOApp;
 class CAUVODoc;
-class CSinusTone;
 class IToneDialogHost;
 
 class CHoertestRun {
@@ -27,7 +26,7 @@ public:
         bool random = false;
     };
 
-    // Throws CSoundBufferException when the tone cannot be made.
+    // The random order is seeded from the program's clock (LocalClock) at every pick.
     CHoertestRun(CAUVOApp& app, CAUVODoc& doc, IDirectSound* device, IToneDialogHost& host);
     ~CHoertestRun();
     CHoertestRun(const CHoertestRun&) = delete;
@@ -49,11 +48,8 @@ public:
     int Side() const { return m_nSide; }
     int Current() const { return m_nCurrent; }
     int Index() const { return m_nIndex; }
-    std::int32_t Att() const { return m_lAtt; }
-    CSinusTone& Tone() { return *m_pTone; }
-
-    // Random numbers 0..32767 seeded with the time at every pick; tests may replace the clock.
-    std::function<long()> m_timeSource;
+    // The level of the tone now playing.
+    std::int32_t Att() const { return m_tone.Level(); }
 
 private:
     void StartNextSample();
@@ -67,9 +63,7 @@ private:
     CHoertestDaten m_Daten;
     int m_nSide = 0;
     int m_nCurrent = -1;
-    std::unique_ptr<CSinusTone> m_pTone;
-    bool m_bPulsePhase = false;
-    std::int32_t m_lAtt = -10000;
+    CRisingTone m_tone;
     bool m_bStartVolFromDoc = false;
     bool m_bRandom = false;
     std::vector<bool> m_done;

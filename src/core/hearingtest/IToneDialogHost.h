@@ -14,4 +14,6 @@ public:
     // Modal box with the application title; information icon or none, OK or OK and
     // "Abbrechen". True when answered with OK.
     virtual bool Confirm(const std::string& text, bool information, bool withCancel) = 0;
+    // The sound card refused the tone's buffer: tell the user; nothing sounds.
+    virtual void ToneRefused() = 0;
 };

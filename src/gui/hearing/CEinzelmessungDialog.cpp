@@ -88,12 +88,7 @@ void CEinzelmessungDialog::Refresh() {
 }
 
 void CEinzelmessungDialog::OnStart() {
-    try {
-        m_pRun->OnStart(!m_pDauerton->isChecked());
-    } catch (const CSoundBufferException&) {
-        if (CBaseApp* app = CBaseApp::Instance())
-            app->ErrorBoxId(StringTable::kNoSoundBuffer);
-    }
+    m_pRun->OnStart(!m_pDauerton->isChecked());
 }
 
 void CEinzelmessungDialog::OnErkannt() {

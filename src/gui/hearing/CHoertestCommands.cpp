@@ -12,8 +12,7 @@
 #include "gui/platform/CCommandTable.h"
 
 CHoertestCommands::CHoertestCommands(QWidget& mainWindow, CAUVOApp& app, DocumentSource document)
-    : QObject(&mainWindow), m_exec([](QDialog& dlg) { return dlg.exec(); }),
-      m_mainWindow(mainWindow), m_app(app), m_document(std::move(document)) {}
+    : QObject(&mainWindow), m_mainWindow(mainWindow), m_app(app), m_document(std::move(document)) {}
 
 CHoertestCommands* CHoertestCommands::Install(QWidget& mainWindow, CCommandTable& commands,
                                               CAUVOApp& app, DocumentSource document) {
@@ -26,13 +25,8 @@ CHoertestCommands* CHoertestCommands::Install(QWidget& mainWindow, CCommandTable
 }
 
 void CHoertestCommands::OnEichen() {
-    try {
-        CEichDialog dlg(&m_mainWindow, m_app);
-        m_exec(dlg);
-    } catch (const CSoundBufferException&) {
-        // No tone, no dialog; nothing may leave a Qt slot as an exception.
-        m_app.ErrorBoxId(StringTable::kNoSoundBuffer);
-    }
+    CEichDialog dlg(&m_mainWindow, m_app);
+    dlg.exec();
 }
 
 void CHoertestCommands::OnKopfhoererPruefen() {
@@ -44,18 +38,14 @@ void CHoertestCommands::OnKopfhoererPruefen() {
 }
 
 void CHoertestCommands::OnHoertestStarten() {
-    try {
-        // The dialog itself hands its result to the document.
-        CHoertestDialog dlg(&m_mainWindow, m_app, m_document(), m_app.m_pDirectSound);
-        m_exec(dlg);
-    } catch (const CSoundBufferException&) {
-        m_app.ErrorBoxId(StringTable::kNoSoundBuffer);
-    }
+    // The dialog itself hands its result to the document.
+    CHoertestDialog dlg(&m_mainWindow, m_app, m_document(), m_app.m_pDirectSound);
+    dlg.exec();
 }
 
 void CHoertestCommands::OnHoertestDaten() {
     CAUVODoc& doc = m_document();
     CHoertestDatenDialog dlg(&m_mainWindow, m_app, doc, m_app.m_pDirectSound);
-    if (m_exec(dlg) == QDialog::Accepted)
+    if (dlg.exec() == QDialog::Accepted)
         doc.UpdateAllViews(nullptr, 0);
 }

@@ -10,7 +10,6 @@
 class CAUVOApp;
 class CAUVODoc;
 class CCommandTable;
-class QDialog;
 class QWidget;
 
 class CHoertestCommands : public QObject {
@@ -27,9 +26,6 @@ public:
     void OnKopfhoererPruefen();
     void OnHoertestStarten();
     void OnHoertestDaten();
-
-    // Runs a dialog modally; tests drive the dialog instead.
-    std::function<int(QDialog&)> m_exec;
 
 private:
     CHoertestCommands(QWidget& mainWindow, CAUVOApp& app, DocumentSource document);

@@ -4,7 +4,7 @@
 #include "core/app/StringTable.h"
 #include "core/app/TextFormat.h"
 #include "core/document/CAUVODoc.h"
-#include "core/hearingtest/ToneDialogRules.h"
+#include "core/hearingtest/CEinzelmessungEntry.h"
 #include "gui/hearing/CEinzelmessungDialog.h"
 #include "gui/hearing/CToneDialog.h"
 #include "gui/platform/UiText.h"
@@ -16,13 +16,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-using namespace ToneDialogRules;
-
 CHoertestDatenDialog::CHoertestDatenDialog(QWidget* parent, CAUVOApp& app, CAUVODoc& doc,
                                            IDirectSound* device)
-    : QDialog(parent),
-      m_runMeasurement([](CEinzelmessungDialog& dlg) { return dlg.exec() == QDialog::Accepted; }),
-      m_app(app), m_doc(doc), m_pDevice(device) {
+    : QDialog(parent), m_app(app), m_doc(doc), m_pDevice(device) {
     setWindowTitle(UiText(StringTable::kDatenTitle));
     auto* links = new QGroupBox(UiText(StringTable::kLeft), this);
     m_pLinks = new QListWidget(links);
@@ -105,20 +101,12 @@ void CHoertestDatenDialog::OnEinzelMessung() {
     }
     if (index < 0)
         return;
-    CHoertestDaten& daten = m_doc.m_HoertestDaten;
-    const std::int32_t frequency = daten.GetFrequency(index);
-    const std::int32_t start =
-        m_bStartVolFromDoc
-            ? StartLevelFromDoc(m_app.m_lNormalNull, m_doc.GetValueForFrequency(frequency, side),
-                                m_app.OutputCeiling())
-            : BaseLevel(m_app.m_lNormalNull);
-    CEinzelmessungDialog dlg(this, m_app.m_lNormalNull, m_app.OutputCeiling(), frequency, start,
-                             side, daten.Interleaved != 0, m_pDevice);
-    if (!m_runMeasurement(dlg))
+    CEinzelmessungEntry entry(m_app, m_doc, index, side);
+    CEinzelmessungDialog dlg(this, entry.NormalNull(), entry.Ceiling(), entry.Frequency(),
+                             entry.StartLevel(), side, entry.Pulsed(), m_pDevice);
+    if (dlg.exec() != QDialog::Accepted)
         return;
-    daten.SetValue(index, side, Recorded(m_app.m_lNormalNull, dlg.Level()));
-    // A new value is a change to save; the measurement keeps its date.
-    m_doc.SetModifiedFlag();
+    entry.TakeOver(dlg.Level());
     m_bChanged = true;
     FillLists();
 }

@@ -6,11 +6,8 @@
 
 #include "platform/sound/DirectSound.h"
 
-#include <functional>
-
 class CAUVOApp;
 class CAUVODoc;
-class CEinzelmessungDialog;
 class QListWidget;
 class QPushButton;
 
@@ -26,9 +23,6 @@ public:
     QListWidget* List(int side) const { return side == 0 ? m_pLinks : m_pRechts; }
     QPushButton* EinzelMessungButton() const { return m_pEinzel; }
 
-    // Runs the single-measurement dialog; true for "&Übernehmen". Tests drive it instead.
-    std::function<bool(CEinzelmessungDialog&)> m_runMeasurement;
-
 public slots:
     // A value taken over also reaches the views when the dialog is cancelled, so the screen
     // never shows other data than a save would write.
@@ -41,7 +35,6 @@ private:
     CAUVOApp& m_app;
     CAUVODoc& m_doc;
     IDirectSound* m_pDevice;
-    bool m_bStartVolFromDoc = true;
     bool m_bChanged = false;
     QListWidget* m_pLinks;
     QListWidget* m_pRechts;

@@ -1,7 +1,7 @@
 #include "gui/hearing/CToneDialog.h"
 
+#include "core/app/CBaseApp.h"
 #include "core/app/StringTable.h"
-#include "gui/hearing/CConfirmBox.h"
 #include "gui/hearing/CHeldKeyFilter.h"
 #include "gui/platform/UiText.h"
 
@@ -29,7 +29,13 @@ void CToneDialog::KillTimer(int /*id*/) {
 }
 
 bool CToneDialog::Confirm(const std::string& text, bool information, bool withCancel) {
-    return CConfirmBox::Ask(this, text, information, withCancel);
+    CBaseApp* app = CBaseApp::Instance();
+    return app != nullptr && app->Confirm(text, information, withCancel);
+}
+
+void CToneDialog::ToneRefused() {
+    if (CBaseApp* app = CBaseApp::Instance())
+        app->ErrorBoxId(StringTable::kNoSoundBuffer);
 }
 
 QPushButton* CToneDialog::MakeBigButton(const QString& text, QWidget* parent) {

@@ -22,6 +22,8 @@ public:
     void SetTimer(int id, int milliseconds) override;
     void KillTimer(int id) override;
     bool Confirm(const std::string& text, bool information, bool withCancel) override;
+    // Message 1008 (61017).
+    void ToneRefused() override;
 
     // widget, named after its control id (tests find controls by it).
     template <typename T> static T* Named(T* widget, const char* id) {

@@ -2,6 +2,10 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
+
+#include "core/app/StringTable.h"
+#include "gui/platform/UiText.h"
 
 QWidget* CQtMessageBoxService::Owner() const {
     if (QWidget* active = QApplication::activeWindow())
@@ -30,4 +34,19 @@ bool CQtMessageBoxService::AskYesNo(const std::string& text, const std::string& 
     QMessageBox box(QMessageBox::Question, QString::fromStdString(caption),
                     QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No, Owner());
     return box.exec() == QMessageBox::Yes;
+}
+
+bool CQtMessageBoxService::Confirm(const std::string& text, const std::string& caption, Icon icon,
+                                   bool withCancel) {
+    QMessageBox box(icon == Icon::Information ? QMessageBox::Information
+                    : icon == Icon::Stop      ? QMessageBox::Critical
+                                              : QMessageBox::NoIcon,
+                    QString::fromStdString(caption), QString::fromStdString(text),
+                    QMessageBox::NoButton, Owner());
+    QPushButton* ok = box.addButton(UiText(StringTable::kButtonOk), QMessageBox::AcceptRole);
+    if (withCancel)
+        box.addButton(UiText(StringTable::kButtonCancel), QMessageBox::RejectRole);
+    box.setDefaultButton(ok);
+    box.exec();
+    return box.clickedButton() == ok;
 }

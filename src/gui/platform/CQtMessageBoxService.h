@@ -13,6 +13,8 @@ class CQtMessageBoxService : public IMessageBoxService {
 public:
     void Show(const std::string& text, const std::string& caption, Icon icon) override;
     void ShowSystemModal(const std::string& text) override;
+    bool Confirm(const std::string& text, const std::string& caption, Icon icon,
+                 bool withCancel) override;
     bool AskYesNo(const std::string& text, const std::string& caption) override;
 
     void SetMainWindow(QWidget* window) { m_pMainWindow = window; }

@@ -39,6 +39,8 @@ protected:
     void Show(const std::string&, const std::string&, Icon) override {}
     void ShowSystemModal(const std::string&) override {}
     bool AskYesNo(const std::string&, const std::string&) override { return true; }
+    bool Confirm(const std::string&, const std::string&, Icon, bool) override { return true; }
+    void ToneRefused() override { ADD_FAILURE() << "refused tone"; }
 
     // Renders one tick, then lets the timer fire.
     template <typename Run> void Tick(Run& run) {

@@ -1,11 +1,10 @@
 #pragma once
 // Application, document and a sound device that renders only on request, the boxes
-// recorded and answered, for driving the tone dialogs offscreen.
+// recorded and answered (recorder.answers), for driving the tone dialogs offscreen.
 
 #include "core/app/CAUVOApp.h"
 #include "core/document/CAUVODoc.h"
 #include "core/sound/CSinusTone.h"
-#include "gui/hearing/CConfirmBox.h"
 #include "platform/document/IDocumentView.h"
 #include "platform/sound/SoundFaults.h"
 #include "platform/sound/SoundTestSupport.h"
@@ -30,13 +29,8 @@ protected:
         doc.OnNewDocument();
         doc.SetModifiedFlag(false);
         doc.AddView(this);
-        CConfirmBox::SetAnswerer([this](const std::string& text, bool withCancel) {
-            asked.push_back(text);
-            return !withCancel || answerOk;
-        });
     }
     ~ToneDialogFixture() override {
-        CConfirmBox::SetAnswerer({});
         doc.RemoveView(this);
         app.m_pDirectSound = nullptr;
         app.SetMessageBoxService(nullptr);
@@ -58,7 +52,5 @@ protected:
     CAUVOApp app;
     CAUVODoc doc;
     RecordingMessageBoxes recorder;
-    std::vector<std::string> asked;
-    bool answerOk = true;
     int redraws = 0;
 };

@@ -5,7 +5,6 @@
 #include "core/document/CAUVODoc.h"
 #include "core/hearingtest/CEinzelmessungRun.h"
 #include "core/hearingtest/CHoertestRun.h"
-#include "gui/hearing/CConfirmBox.h"
 #include "gui/hearing/CEichDialog.h"
 #include "gui/hearing/CEinzelmessungDialog.h"
 #include "gui/hearing/CHoertestDialog.h"
@@ -74,10 +73,8 @@ protected:
         app.SetProfileName(m_folder.File("AUVO.ini"));
         app.SetSoundDevice(m_device);
         doc.OnNewDocument();
-        CConfirmBox::SetAnswerer([](const std::string&, bool) { return true; });
     }
     ~ToneDialogSoundTest() override {
-        CConfirmBox::SetAnswerer({});
         app.SetMessageBoxService(nullptr);
         app.m_pDirectSound = nullptr;
         if (m_device != nullptr)
