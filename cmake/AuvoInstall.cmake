@@ -15,6 +15,24 @@ install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/auvo.svg
 install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/application-x-auvo.svg
         DESTINATION share/icons/hicolor/scalable/mimetypes)
 
+# What Debian wants of every package: the manual page (German, also the default page, as the
+# program speaks only German), the copyright file and the changelog, compressed as dpkg would.
+set(AUVO_MAINTAINER "AUVO-Team <auvo@localhost>")
+configure_file(${PROJECT_SOURCE_DIR}/resources/debian/changelog.in ${PROJECT_BINARY_DIR}/debian/changelog
+               @ONLY)
+foreach(file IN ITEMS ${PROJECT_SOURCE_DIR}/resources/debian/auvo.1 ${PROJECT_BINARY_DIR}/debian/changelog)
+  get_filename_component(name ${file} NAME)
+  add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/debian/${name}.gz
+                     COMMAND sh -c "gzip -9n -c '${file}' > '${PROJECT_BINARY_DIR}/debian/${name}.gz'"
+                     DEPENDS ${file} VERBATIM)
+  list(APPEND AUVO_DEBIAN_GZ ${PROJECT_BINARY_DIR}/debian/${name}.gz)
+endforeach()
+add_custom_target(auvo_debian_docs ALL DEPENDS ${AUVO_DEBIAN_GZ})
+install(FILES ${PROJECT_BINARY_DIR}/debian/auvo.1.gz DESTINATION share/man/man1)
+install(FILES ${PROJECT_BINARY_DIR}/debian/auvo.1.gz DESTINATION share/man/de/man1)
+install(FILES ${PROJECT_SOURCE_DIR}/resources/debian/copyright
+              ${PROJECT_BINARY_DIR}/debian/changelog.gz DESTINATION share/doc/auvo)
+
 # The manual beside the program in the build tree too, so "&Bedienung" works in build/.
 add_custom_target(auvo_manual ALL
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${PROJECT_SOURCE_DIR}/resources/doc ${PROJECT_BINARY_DIR}/doc
@@ -24,7 +42,7 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME auvo)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "AUVO-Team")
-set(CPACK_PACKAGE_CONTACT "AUVO-Team <auvo@localhost>")
+set(CPACK_PACKAGE_CONTACT "${AUVO_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Hörtest und Tinnitus-Synthesizer")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Hörtest und Tinnitus-Synthesizer (deutsche Oberfläche)\nEichen auf die eigene Hörschwelle, Hörtest Ohr für Ohr mit Audiogramm,\nTinnitus-Töne nachbilden, Messungen speichern, vergleichen und drucken.")

@@ -51,10 +51,16 @@ find_window() {
     sleep 0.1
   done
 }
-# Small palette PNGs keep the manual light.
+# The private X server has no window manager, so each picture gets a title bar drawn here:
+# the reader sees which window it is. Small palette PNGs keep the manual light.
+font=/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf
 shot() {
   sleep 0.5
-  import -window "$1" png:- | convert - -strip -define png:exclude-chunk=date,time -colors 128 "PNG8:$out/$2"
+  import -window "$1" "$work/shot.png"
+  width=$(identify -format %w "$work/shot.png")
+  convert \( -size "${width}x26" xc:'#d8dde6' -font "$font" -pointsize 13 -fill '#202020' \
+            -gravity west -annotate +10+0 "$3" \) "$work/shot.png" -append \
+    -strip -define png:exclude-chunk=date,time -colors 128 "PNG8:$out/$2"
   echo "$2"
 }
 # Opens a dialog through its menu (Alt+menu key, then the entry's key) and takes its picture.
@@ -71,7 +77,7 @@ dialog() {
     sleep 0.3
     return
   fi
-  shot "$id" "$4"
+  shot "$id" "$4" "$3"
   xdotool key Escape
   sleep 0.3
 }
@@ -79,12 +85,15 @@ dialog() {
 # Never calibrated, as the sample's tinnitus levels are stored: the short guide opens beside
 # the main window; it is moved clear of it.
 start -10000
+# the main window and it is made tall enough to show its whole text.
 guide=$(find_window Kurzanleitung)
 if [ -n "$guide" ]; then
   xdotool windowmove --sync "$guide" 990 0
-  shot "$guide" kurzanleitung.png
+  xdotool windowsize --sync "$guide" 520 440
+  shot "$guide" kurzanleitung.png Kurzanleitung
 fi
-shot "$main" hauptfenster.png
+title=$(xdotool getwindowname "$main")
+shot "$main" hauptfenster.png "$title"
 dialog b m "Kommentar zur Messung" kommentar.png
 dialog d i Eichen eichen.png
 dialog h h Hörtest-Durchführung hoertest.png
@@ -99,7 +108,7 @@ if [ -n "$(find_window Hörtest-Daten)" ]; then
   sleep 0.3
   xdotool key alt+e
   id=$(find_window Einzelmessung)
-  [ -n "$id" ] && shot "$id" einzelmessung.png
+  [ -n "$id" ] && shot "$id" einzelmessung.png Einzelmessung
   xdotool key Escape
   sleep 0.3
   xdotool key Escape
@@ -117,6 +126,26 @@ if [ -n "$tone" ]; then
   sleep 0.2
   xdotool mouseup 1
   dialog t e "Tinnitus-Ton Eigenschaften" tinnitus-eigenschaften.png
+fi
+# The comparison: an earlier measurement opened as comparison file, with the normal curve
+# (the last entry of the menu "Ansicht").
+xdotool windowfocus --sync "$main"
+xdotool key --clearmodifiers alt+b
+sleep 0.3
+xdotool key v
+if [ -n "$(find_window "Vergleichsdatei öffnen")" ]; then
+  xdotool type --delay 20 "$src/examples/messung-version-100.auvo"
+  xdotool key Return
+  sleep 1
+  xdotool windowfocus --sync "$main"
+  xdotool key --clearmodifiers alt+a
+  sleep 0.3
+  xdotool key Up Return
+  # No tone selected: a click on the empty space beside the diagrams.
+  xdotool mousemove --sync 700 560 click 1
+  shot "$main" vergleich.png "$title"
+else
+  echo "no file dialog: vergleich.png left as it was" >&2
 fi
 stop
 du -ch "$out"/*.png | tail -1

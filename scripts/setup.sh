@@ -8,7 +8,7 @@ PKGS=(
   libgtest-dev libgmock-dev libbenchmark-dev
   pulseaudio pulseaudio-utils sox
   qt6-svg-dev dpkg-dev desktop-file-utils libxml2-utils shared-mime-info
-  xvfb xdotool imagemagick x11-utils
+  xvfb xdotool imagemagick x11-utils lintian
 )
 missing=()
 for p in "${PKGS[@]}"; do

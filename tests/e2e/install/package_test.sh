@@ -17,12 +17,19 @@ for lib in libqt6widgets6 libqt6printsupport6 libqt6svg6 libsdl2 qt6-translation
   [[ $depends == *"$lib"* ]] || fail "Depends lacks $lib: $depends"
 done
 
+# Debian's own checks; only a real maintainer address can settle the mail-host tags.
+lintian_out=$(lintian --fail-on error,warning \
+  --suppress-tags bogus-mail-host,bogus-mail-host-in-debian-changelog "$deb" 2>&1) ||
+  { echo "$lintian_out"; fail "lintian"; }
+
 root=$work/root
 dpkg-deb -x "$deb" "$root"
 for f in usr/bin/auvo usr/lib/auvo/auvo usr/lib/auvo/doc/index.htm \
          usr/share/applications/auvo.desktop usr/share/mime/packages/auvo.xml \
          usr/share/icons/hicolor/scalable/apps/auvo.svg \
-         usr/share/icons/hicolor/scalable/mimetypes/application-x-auvo.svg; do
+         usr/share/icons/hicolor/scalable/mimetypes/application-x-auvo.svg \
+         usr/share/man/man1/auvo.1.gz usr/share/man/de/man1/auvo.1.gz \
+         usr/share/doc/auvo/copyright usr/share/doc/auvo/changelog.gz; do
   [ -e "$root/$f" ] || fail "missing $f"
 done
 
@@ -40,4 +47,10 @@ xmllint --noout "$work/mime/packages/auvo.xml" || fail "MIME XML"
 update-mime-database "$work/mime" 2>&1 | (! grep -i -e error -e warn) || fail "MIME database"
 grep -q '^application/x-auvo:\*\.auvo$' <(cut -d: -f2- "$work/mime/globs2") || fail "glob"
 grep -q '^application/x-auvo:application-x-auvo$' "$work/mime/icons" || fail "MIME icon"
+# The manual page names every option of the command line.
+page=$(zcat "$root/usr/share/man/man1/auvo.1.gz" | sed 's/\\-/-/g')
+for opt in version export-wav seconds export-pdf export-png dpi print export-csv together \
+           normal-curve comparison; do
+  grep -qF -- "--$opt" <<<"$page" || fail "manual page lacks --$opt"
+done
 echo "package ok: $(basename "$deb")"
