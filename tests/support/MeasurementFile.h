@@ -7,8 +7,8 @@
 
 struct MeasurementFile {
     std::string date = "01.01.2025";
-    int count = 8;          // 8 or 32: the document takes the standard frequencies
-    std::vector<int> left;  // mB per entry; missing entries are 0
+    int count = 8;         // 8 or 32: the document takes the standard frequencies
+    std::vector<int> left; // mB per entry; missing entries are 0
     std::vector<int> right;
 
     // False when the file could not be written.

@@ -127,6 +127,7 @@ std::string CTrend::Summary(int side) const {
         return SubstituteS(StringTable::Load(StringTable::kTrendNoChange), {ear, since});
     std::string list = parts.front();
     for (size_t k = 1; k < parts.size(); ++k)
-        list += (k + 1 == parts.size() ? StringTable::Load(StringTable::kTrendAnd) : ", ") + parts[k];
+        list +=
+            (k + 1 == parts.size() ? StringTable::Load(StringTable::kTrendAnd) : ", ") + parts[k];
     return SubstituteS(StringTable::Load(StringTable::kTrendChanges), {ear, list, since});
 }

@@ -15,13 +15,13 @@
 
 class CTrend {
 public:
-    static constexpr int kSingleWorse = 2000;   // mB at one frequency
+    static constexpr int kSingleWorse = 2000;    // mB at one frequency
     static constexpr int kNeighbourWorse = 1000; // mB at two neighbouring frequencies
 
     // One value of one ear of one measurement.
     struct Entry {
-        int frequency = 0; // Hz
-        int value = 0;     // mB
+        int frequency = 0;         // Hz
+        int value = 0;             // mB
         std::optional<int> change; // mB against the reference; none where it lacks the frequency
         bool significant = false;
     };

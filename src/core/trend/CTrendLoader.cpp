@@ -39,7 +39,8 @@ CTrendLoader::Result CTrendLoader::Load(const std::vector<std::string>& paths,
         CQuietDoc doc;
         std::string why;
         std::error_code ec;
-        if (std::filesystem::is_regular_file(path, ec) && std::filesystem::file_size(path, ec) == 0) {
+        if (std::filesystem::is_regular_file(path, ec) &&
+            std::filesystem::file_size(path, ec) == 0) {
             // An empty file opens as a new measurement, but it holds none to follow.
             why = StringTable::Load(StringTable::kBadFileFormat);
         } else if (!doc.OnOpenDocument(path)) {

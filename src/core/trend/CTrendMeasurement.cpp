@@ -11,8 +11,9 @@ CTrendMeasurement CTrendMeasurement::FromData(const CHoertestDaten& data, std::s
     m.name = std::move(name);
     for (int i = 0; i < data.GetCount(); ++i) {
         const int frequency = data.GetFrequency(i);
-        const bool seen = std::any_of(m.points.begin(), m.points.end(),
-                                      [frequency](const Point& p) { return p.frequency == frequency; });
+        const bool seen =
+            std::any_of(m.points.begin(), m.points.end(),
+                        [frequency](const Point& p) { return p.frequency == frequency; });
         if (frequency <= 0 || seen)
             continue;
         m.points.push_back({frequency, {data.GetValue(i, 0), data.GetValue(i, 1)}});

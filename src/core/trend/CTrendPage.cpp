@@ -17,10 +17,9 @@
 namespace {
 
 // Colours of the frequencies' lines, in turn; the ears keep their colours in the titles.
-constexpr COLORREF kLineColors[] = {RGB(0, 0, 255),   RGB(255, 0, 0),   RGB(0, 150, 0),
-                                    RGB(200, 120, 0), RGB(150, 0, 150), RGB(0, 150, 150),
-                                    RGB(90, 90, 90),  RGB(130, 70, 0),  RGB(230, 0, 180),
-                                    RGB(0, 80, 160)};
+constexpr COLORREF kLineColors[] = {
+    RGB(0, 0, 255),   RGB(255, 0, 0),  RGB(0, 150, 0),  RGB(200, 120, 0), RGB(150, 0, 150),
+    RGB(0, 150, 150), RGB(90, 90, 90), RGB(130, 70, 0), RGB(230, 0, 180), RGB(0, 80, 160)};
 constexpr int kLineColorCount = sizeof kLineColors / sizeof kLineColors[0];
 
 // Values far off any audiogram (a damaged or hand-made file) must not make a scale of
@@ -29,9 +28,8 @@ constexpr int kLowestDB = -200;
 constexpr int kHighestDB = 100;
 
 const CTrend::Entry* EntryAt(const std::vector<CTrend::Entry>& entries, int frequency) {
-    const auto it = std::lower_bound(
-        entries.begin(), entries.end(), frequency,
-        [](const CTrend::Entry& e, int f) { return e.frequency < f; });
+    const auto it = std::lower_bound(entries.begin(), entries.end(), frequency,
+                                     [](const CTrend::Entry& e, int f) { return e.frequency < f; });
     return it != entries.end() && it->frequency == frequency ? &*it : nullptr;
 }
 
@@ -95,8 +93,8 @@ void CTrendPage::DrawDiagram(CDC& dc, int side, const CRect& area) const {
     // Dates under the axis, as many as fit side by side, each with its grid line.
     const int n = m_trend.Count();
     const int span = std::max(1, plot.right - plot.x0 - 2 * kEdge);
-    const int every = std::max(1, static_cast<int>((static_cast<long long>(n) * kDateLabelWidth +
-                                                    span - 1) / span));
+    const int every = std::max(
+        1, static_cast<int>((static_cast<long long>(n) * kDateLabelWidth + span - 1) / span));
     dc.SetTextAlign(TA_CENTER | TA_TOP);
     for (int i = 0; i < n; i += every) {
         const int x = MeasurementX(i, n, plot.x0, plot.right);
@@ -160,10 +158,10 @@ void CTrendPage::OnDraw(CDC& dc) {
     const int n = m_trend.Count();
     const std::string first = n > 0 ? m_trend.Measurement(0).date : std::string();
     const std::string last = n > 0 ? m_trend.Measurement(n - 1).date : std::string();
-    dc.DrawText(SubstituteS(StringTable::Load(StringTable::kTrendHeader),
-                            {StringTable::Load(StringTable::kAppTitle), std::to_string(n), first,
-                             last}),
-                layout.Header(), DT_CENTER | DT_WORDBREAK);
+    dc.DrawText(
+        SubstituteS(StringTable::Load(StringTable::kTrendHeader),
+                    {StringTable::Load(StringTable::kAppTitle), std::to_string(n), first, last}),
+        layout.Header(), DT_CENTER | DT_WORDBREAK);
 
     for (int side = 0; side <= 1; ++side) {
         if (n > 0 && dc.RectVisible(layout.Diagram(side)))

@@ -1,6 +1,6 @@
 #pragma once
-// One page (the measurement's or a trend's) drawn on a page device: a printer (its own resolution and printable
-// area), or an A4 sheet without margins for PDF and PNG files, whose page is always
+// One page (the measurement's or a trend's) drawn on a page device: a printer (its own resolution
+// and printable area), or an A4 sheet without margins for PDF and PNG files, whose page is always
 // 2100 x 2970 units whatever the resolution.
 
 #include "gui/view/CQtDC.h"

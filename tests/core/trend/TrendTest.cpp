@@ -73,10 +73,11 @@ TEST(Trend, MixedTablesCompareCommonFrequenciesAndNeighboursSkipTheOthers) {
     // 32 frequencies, 10 dB worse at 1000 and 2000 Hz; 1500 Hz, between them, is not in the
     // reference's table, so 1000 and 2000 Hz are neighbours there.
     std::vector<int> values(wide.size(), 0);
-    values[3] = -1000;  // 1000 Hz
-    values[4] = -3000;  // 1500 Hz: not compared
-    values[5] = -1000;  // 2000 Hz
-    const CTrend trend({Make("01.01.2025", "ref", kEight, {}), Make("01.06.2025", "neu", wide, values)});
+    values[3] = -1000; // 1000 Hz
+    values[4] = -3000; // 1500 Hz: not compared
+    values[5] = -1000; // 2000 Hz
+    const CTrend trend(
+        {Make("01.01.2025", "ref", kEight, {}), Make("01.06.2025", "neu", wide, values)});
     const auto& entries = trend.Entries(1, 0);
     ASSERT_EQ(entries.size(), 32u);
     EXPECT_FALSE(entries[0].change); // 100 Hz
@@ -93,8 +94,8 @@ TEST(Trend, SummarySaysWhatChangedInTheNewestMeasurement) {
     const CTrend trend({Make("01.03.2025", "mitte", kEight, {0, 0, 0, 0, -2500}),
                         Make("03.02.2025", "ref", kEight, {}),
                         Make("01.04.2025", "neu", kEight, {-500, 0, -2050, 0, -1500, -1250})});
-    EXPECT_EQ(SignificantOf(trend, 1), (std::vector<bool>{false, false, false, false, true, false,
-                                                          false, false}));
+    EXPECT_EQ(SignificantOf(trend, 1),
+              (std::vector<bool>{false, false, false, false, true, false, false, false}));
     EXPECT_EQ(trend.Summary(1),
               "Rechts: -20,5 dB bei 1 kHz, -15 dB bei 4 kHz und -12,5 dB bei 6 kHz seit "
               "03.02.2025");
