@@ -105,6 +105,12 @@ void CTrendPage::DrawDiagram(CDC& dc, int side, const CRect& area) const {
 
     // One line per frequency through the measurements that have it, named at its end.
     const std::vector<int>& frequencies = m_trend.Frequencies();
+    struct Name {
+        int y;
+        COLORREF color;
+        std::string text;
+    };
+    std::vector<Name> names;
     dc.SetTextAlign(TA_LEFT | TA_BASELINE);
     for (size_t k = 0; k < frequencies.size(); ++k) {
         const COLORREF color = kLineColors[k % kLineColorCount];
@@ -122,10 +128,31 @@ void CTrendPage::DrawDiagram(CDC& dc, int side, const CRect& area) const {
                 dc.MoveTo(last.x, last.y);
             started = true;
         }
-        if (started) {
-            dc.SetTextColor(color);
-            dc.TextOut(plot.right + 20, last.y - 10, CTrend::FrequencyText(frequencies[k]));
-        }
+        if (started)
+            names.push_back({last.y - 10, color, CTrend::FrequencyText(frequencies[k])});
+    }
+    // Names of lines that end close together are moved apart, inside the diagram's height;
+    // when there are too many for the label font (32 frequencies) they get smaller.
+    std::stable_sort(names.begin(), names.end(),
+                     [](const Name& a, const Name& b) { return a.y > b.y; });
+    const int count = static_cast<int>(names.size());
+    const int highest = plot.yTop;
+    const int lowest = plot.y0 - 20;
+    const int spacing =
+        count > 1 ? std::min(kNameHeight, (highest - lowest) / (count - 1)) : kNameHeight;
+    LOGFONT nameFont = CPageStyle::LabelFont();
+    nameFont.lfHeight = std::min(nameFont.lfHeight, std::max(spacing + 5, 20));
+    CFont smallNames;
+    if (dc.CreateFont(smallNames, nameFont))
+        dc.SelectObject(smallNames);
+    for (int k = 0; k < count; ++k) {
+        const int floor = lowest + (count - 1 - k) * spacing;
+        int y = std::max(std::min(names[k].y, highest), floor);
+        if (k > 0)
+            y = std::min(y, names[k - 1].y - spacing);
+        names[k].y = y;
+        dc.SetTextColor(names[k].color);
+        dc.TextOut(plot.right + 20, y, names[k].text);
     }
 
     // Circles over the lines where a change is significant.

@@ -15,6 +15,7 @@ public:
     static constexpr int kDateLabelWidth = 250; // room of one date under the axis
     static constexpr int kMarkRadius = 15;
     static constexpr int kMarkWidth = 4;
+    static constexpr int kNameHeight = 35; // least distance of two line names
 
     // Where each piece goes, in 0.1 mm with y upwards; side 0 left, any other right.
     class Layout {
