@@ -25,9 +25,7 @@ protected:
         bad.open(QIODevice::WriteOnly);
         bad.write("kein Dokument");
     }
-    QString Path(const char* name) const {
-        return QString::fromStdString(folder.File(name));
-    }
+    QString Path(const char* name) const { return QString::fromStdString(folder.File(name)); }
     int Run(const QStringList& args) {
         err.str({});
         return CTrendCommandLine::Run(args, folder.File("auvo"), err);
