@@ -76,9 +76,9 @@ void CTrendPage::DrawDiagram(CDC& dc, int side, const CRect& area) const {
     const CPen gridPen(PS_DOT, CPageStyle::kGridWidth, CPageStyle::kBlack);
     const CPen axisPen(PS_SOLID, CPageStyle::kAxisWidth, CPageStyle::kBlack);
     CFont font;
-    if (!dc.CreateFont(font, CPageStyle::LabelFont()))
-        return;
-    dc.SelectObject(font);
+    // Without the label font the texts keep the page's font; the lines never depend on it.
+    if (dc.CreateFont(font, CPageStyle::LabelFont()))
+        dc.SelectObject(font);
     CDiagramFrame::DrawTitle(dc, plot, side, false);
     CDiagramFrame::DrawAxes(dc, plot, axisPen, gridPen);
     long long v = CLevelScale::FirstLabel(minDB, maxDB);

@@ -38,6 +38,8 @@ CTrendWindow* CTrendCommand::Show(const QStringList& paths) {
     for (const QString& path : paths)
         files.push_back(path.toStdString());
     CTrendLoader::Result loaded = CTrendLoader::Load(files, &m_documents.Document());
+    m_app.Trace(1, "CTrendCommand::Show: %d Dateien, %d gelesen", static_cast<int>(files.size()),
+                static_cast<int>(loaded.measurements.size()));
     if (!loaded.errors.empty()) {
         std::string text;
         for (const std::string& error : loaded.errors)
