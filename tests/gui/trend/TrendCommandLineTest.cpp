@@ -6,6 +6,7 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <sstream>
 
 namespace {
@@ -56,6 +57,19 @@ TEST_F(TrendCommandLineTest, WritesCsvPdfAndPngFromTheReadableFiles) {
     EXPECT_TRUE(pdf.read(5) == "%PDF-");
     EXPECT_EQ(Run({"--export-trend", Path("v.png"), Path("a.auvo"), Path("b.auvo")}), 0);
     EXPECT_EQ(QImage(Path("v.png")).size(), QSize(1240, 1754)); // A4 at 150 dpi
+}
+
+TEST_F(TrendCommandLineTest, TheSampleMeasurementsMakeATrend) {
+    const QString examples = QString::fromLocal8Bit(std::getenv("AUVO_SOURCE_DIR")) + "/examples/";
+    ASSERT_EQ(Run({"--export-trend", Path("beispiele.csv"), examples + "messung-8-frequenzen.auvo",
+                   examples + "messung-32-frequenzen.auvo", examples + "messung-version-100.auvo"}),
+              0)
+        << err.str();
+    QFile csv(Path("beispiele.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = csv.readAll().split('\n');
+    EXPECT_EQ(lines.size(), 1 + 2 * (8 + 32 + 8) + 1);
+    EXPECT_TRUE(lines[1].startsWith("15.03.1998,messung-version-100.auvo,Links,250,"));
 }
 
 TEST_F(TrendCommandLineTest, FailsWithoutWritingAndRefusesBadCalls) {
