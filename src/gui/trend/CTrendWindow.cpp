@@ -14,6 +14,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -66,6 +67,8 @@ CTrendWindow::CTrendWindow(CTrend trend, CBaseApp* app, QWidget* parent)
     connect(print, &QPushButton::clicked, this, &CTrendWindow::OnPrint);
     connect(preview, &QPushButton::clicked, this, &CTrendWindow::OnPreview);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
 
     auto* scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
