@@ -147,5 +147,45 @@ if [ -n "$(find_window "Vergleichsdatei öffnen")" ]; then
 else
   echo "no file dialog: vergleich.png left as it was" >&2
 fi
+# The trend of four measurements over two years, the right ear getting worse at 4 and 6 kHz.
+mkdir -p "$work/verlauf"
+python3 - "$work/verlauf" <<'PY'
+import struct, sys
+freqs = [250, 500, 1000, 2000, 4000, 6000, 8000, 10000]
+left = [-800, -300, 0, 100, 500, -200, -1100, -1300]
+right = [-900, -300, -100, 200, 300, -300, -1200, -1400]
+worse = {4000: [0, -600, -1500, -2100], 6000: [0, -400, -1200, -1600], 8000: [0, 0, -300, -700]}
+def text(t):
+    b = t.encode("cp1252")
+    return bytes([len(b)]) + b
+for n, date in enumerate(["03.02.2025", "14.08.2025", "20.01.2026", "02.09.2026"]):
+    out = struct.pack("<i", 200) + text("AUVO V2.10 ZEB GmbH Varnholm") + text(date) + text("")
+    out += struct.pack("<iii", 100, 8, 0)
+    for i, f in enumerate(freqs):
+        out += struct.pack("<iii", f, left[i] - 100 * (n % 2), right[i] + worse.get(f, [0] * 4)[n])
+    out += struct.pack("<iii", 100, 0, 0)
+    open(f"{sys.argv[1]}/messung-{n + 1}.auvo", "wb").write(out)
+PY
+xdotool windowfocus --sync "$main"
+xdotool key --clearmodifiers alt+h
+sleep 0.3
+xdotool key v
+if [ -n "$(find_window "Messungen für den Verlauf wählen")" ]; then
+  # The file dialog: first the folder, then the four files at once.
+  xdotool type --delay 20 "$work/verlauf/"
+  xdotool key Return
+  sleep 0.5
+  xdotool type --delay 20 '"messung-1.auvo" "messung-2.auvo" "messung-3.auvo" "messung-4.auvo"'
+  xdotool key Return
+  id=$(find_window Verlauf)
+  if [ -n "$id" ]; then
+    xdotool windowsize --sync "$id" 820 1000
+    xdotool windowmove --sync "$id" 0 0
+    shot "$id" verlauf.png Verlauf
+    xdotool key --window "$id" alt+c
+  else
+    echo "no window \"Verlauf\": verlauf.png left as it was" >&2
+  fi
+fi
 stop
 du -ch "$out"/*.png | tail -1

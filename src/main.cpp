@@ -1,6 +1,7 @@
 // AUVO: entry point. Start-up and shut-down live in CAUVOApp; the window side in gui/app.
 
 #include "core/app/CAUVOApp.h"
+#include "core/export/CCommandLineUsage.h"
 #include "core/export/CCsvExport.h"
 #include "core/export/CWavExport.h"
 #include "gui/app/CMainFrame.h"
@@ -13,6 +14,8 @@
 #include "gui/platform/CQtMessageBoxService.h"
 #include "gui/platform/CSignalWatcher.h"
 #include "gui/platform/NumberFormat.h"
+#include "gui/trend/CTrendCommand.h"
+#include "gui/trend/CTrendCommandLine.h"
 #include "gui/view/CAUVOViewWidget.h"
 #include "gui/view/CPageCommandLine.h"
 #include "platform/sound/sdl/SdlAudioOutput.h"
@@ -21,6 +24,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <iostream>
 #include <memory>
 
 namespace {
@@ -43,6 +47,13 @@ int main(int argc, char** argv) {
     // Prints or exports the page of a document without a window.
     if (CPageCommandLine::Handles(argc, argv))
         return CPageCommandLine::Main(argc, argv);
+    // The trend of several measurements as a page or CSV.
+    if (CTrendCommandLine::Handles(argc, argv))
+        return CTrendCommandLine::Main(argc, argv);
+    // "--help", or an option nobody knows: the usage, and no window.
+    if (const int code = CCommandLineUsage::Check(argc, argv, std::cout, std::cerr);
+        code != CCommandLineUsage::kGoOn)
+        return code;
 
     QApplication qapp(argc, argv);
     KeepDecimalPoint();
@@ -71,6 +82,7 @@ int main(int argc, char** argv) {
             CAUVOViewWidget::Install(frame, frame.Commands(), &app)->FollowDocuments(docs);
             CHoertestCommands::Install(frame, frame.Commands(), app,
                                        [&docs]() -> CAUVODoc& { return docs.Document(); });
+            (new CTrendCommand(app, docs, &frame))->Attach(frame);
         });
     framework.SetDocumentHandler([&documents](CMainFrame& frame, const QStringList& args) {
         return documents->Start(frame, args);

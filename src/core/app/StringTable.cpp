@@ -29,8 +29,9 @@ struct Entry {
 //   61030..61061 tone dialogs: hearing test, calibration, data editing, single measurement
 //   62000..62019 runs without window: usage, argument errors, output messages
 //   61070..61075 too loud a calibration, the headphone check, the ceiling's notice
-//   62100..62140 menu titles and entries of the main window
+//   62100..62141 menu titles and entries of the main window
 //   62200..62213 dialog titles and buttons
+//   62300..62317 the trend of several measurements: window, page, CSV, messages, usage
 // 61443, 61702 and 61716 are the framework's own ids for "Unbenannt", the print failure and
 // the length check of dialog fields. Framework command prompts use their command ids
 // (57600..57665, 59392, 59393), as the program's own prompts do (32771..32795); the part
@@ -135,6 +136,8 @@ constexpr Entry kEntries[] = {
     {32786, "Frequenzachse logarithmisch darstellen"},
     {32787, "Anzeige und Bearbeitung der Daten des geladenen Hörtests"},
     {32788, "Blendet eine \"Normalkurve\" ein"},
+    {32790, "Zeigt den Verlauf mehrerer Messungen und markiert wesentliche "
+            "Verschlechterungen.\nHörtest-Verlauf"},
     {32795, "Prüft mit einem Ton links und einem rechts, ob der Kopfhörer richtig sitzt und "
             "angeschlossen ist.\nKopfhörer prüfen"},
     {57344, "AUVO"},
@@ -288,6 +291,7 @@ constexpr Entry kEntries[] = {
     {62135, "&Bedienung"},
     {62136, "Inf&o über AUVO..."},
     {62140, "&Kopfhörer prüfen..."},
+    {62141, "Hörtest-&Verlauf..."},
     {62200, "Info über AUVO"},
     {62201, "Entwickelt vom AUVO-Team"},
     {62202, "Öffnen"},
@@ -300,6 +304,28 @@ constexpr Entry kEntries[] = {
     {62211, "&Nein"},
     {62212, "Abbrechen"},
     {62213, "OK"},
+    {62300, "Verlauf"},
+    {62301, "Messungen für den Verlauf wählen"},
+    {62302, "%s Hörtest-Programm  -  Verlauf von %s Messungen\n%s bis %s"},
+    {62303, "%s: keine wesentliche Verschlechterung seit %s"},
+    {62304, "%s: %s seit %s"},
+    {62305, "%s dB bei %s"},
+    {62306, " und "},
+    {62307, "Die Messung %1 konnte nicht gelesen werden und fehlt im Verlauf.\n%2"},
+    {62308, "Für einen Verlauf werden mindestens zwei lesbare Messungen gebraucht."},
+    {62309, "Bezugsmessung (älteste): %s vom %s. Markiert: mindestens 20 dB schlechter bei "
+            "einer Frequenz oder mindestens 10 dB schlechter bei zwei benachbarten Frequenzen."},
+    {62310, "Datum,Datei,Ohr,Frequenz (Hz),Wert (dB),Änderung (dB),Wesentlich"},
+    {62311, "ja"},
+    {62312, "nein"},
+    {62313, "Aufruf: auvo --export-trend AUSGABE DATEI1 DATEI2 ...\n"
+            "Schreibt den Verlauf der Messungen DATEI1, DATEI2, ... nach Datum geordnet; "
+            "AUSGABE endet auf .pdf, .png (Seite) oder .csv (UTF-8).\n"},
+    {62314, "Aufruf: auvo [DATEI]          startet das Programm (mit dem Dokument DATEI)\n"
+            "       auvo --version | --help\n"},
+    {62315, "&Drucken..."},
+    {62316, "S&chließen"},
+    {62317, "Die Ausgabe '%1' muss auf .pdf, .png oder .csv enden."},
 };
 
 // Load looks ids up by binary search; a text added out of order must not compile.

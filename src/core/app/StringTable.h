@@ -149,6 +149,7 @@ inline constexpr unsigned kMenuKurzanleitung = 62134;
 inline constexpr unsigned kMenuBedienung = 62135;
 inline constexpr unsigned kMenuInfo = 62136;
 inline constexpr unsigned kMenuKopfhoerer = 62140;
+inline constexpr unsigned kMenuHoertestVerlauf = 62141;
 // Dialog titles and buttons (62200..62213); the plain "OK"/"Abbrechen" have no mnemonic.
 inline constexpr unsigned kAboutTitle = 62200;
 inline constexpr unsigned kAboutMaker = 62201;
@@ -162,6 +163,25 @@ inline constexpr unsigned kButtonJa = 62210;
 inline constexpr unsigned kButtonNein = 62211;
 inline constexpr unsigned kButtonAbbrechenPlain = 62212;
 inline constexpr unsigned kButtonOkPlain = 62213;
+// The trend of several measurements (62300..62329).
+inline constexpr unsigned kTrendTitle = 62300;      // window "Verlauf"
+inline constexpr unsigned kTrendOpenTitle = 62301;  // file dialog
+inline constexpr unsigned kTrendHeader = 62302;     // %s = application, count, first, last date
+inline constexpr unsigned kTrendNoChange = 62303;   // %s = ear, reference date
+inline constexpr unsigned kTrendChanges = 62304;    // %s = ear, changes, reference date
+inline constexpr unsigned kTrendPoint = 62305;      // %s = dB, frequency
+inline constexpr unsigned kTrendAnd = 62306;        // before the last change of a list
+inline constexpr unsigned kTrendUnreadable = 62307; // %1 = file, %2 = why
+inline constexpr unsigned kTrendTooFew = 62308;
+inline constexpr unsigned kTrendReference = 62309; // %s = file name, date
+inline constexpr unsigned kTrendCsvHeader = 62310;
+inline constexpr unsigned kTrendYes = 62311;
+inline constexpr unsigned kTrendNo = 62312;
+inline constexpr unsigned kUsageTrend = 62313;
+inline constexpr unsigned kUsageWindow = 62314; // the window run, --version and --help
+inline constexpr unsigned kTrendPrint = 62315;
+inline constexpr unsigned kTrendClose = 62316;
+inline constexpr unsigned kTrendBadOut = 62317; // %1 = the output path
 
 // The text with this id; empty if there is none.
 std::string Load(unsigned id);

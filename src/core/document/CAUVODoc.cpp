@@ -270,27 +270,25 @@ std::int32_t CAUVODoc::GetMaxEntryCount() const {
 void CAUVODoc::ReportSaveLoadError(const CDocumentError& error) {
     if (!error.detail.empty())
         Trace(1, "CAUVODoc::ReportSaveLoadError: %s", error.detail.c_str());
-    CBaseApp* app = CBaseApp::Instance();
-    if (!app)
-        return;
-    std::string text;
+    if (CBaseApp* app = CBaseApp::Instance())
+        app->ErrorBox(ErrorText(error));
+}
+
+std::string CAUVODoc::ErrorText(const CDocumentError& error) {
     switch (error.kind) {
     case CDocumentError::Kind::Format:
-        text = StringTable::Load(StringTable::kBadFileFormat);
-        break;
+        return StringTable::Load(StringTable::kBadFileFormat);
     case CDocumentError::Kind::File: {
         std::string cause;
         CBaseApp::FileErrorText(error.fileCause, cause, 256);
-        text = StringTable::Format(error.saving ? StringTable::kFileNotSaved
+        return StringTable::Format(error.saving ? StringTable::kFileNotSaved
                                                 : StringTable::kFileNotOpened,
                                    error.path, cause);
-        break;
     }
     default:
-        text = StringTable::Load(error.saving ? StringTable::kFailedToSaveDoc
+        return StringTable::Load(error.saving ? StringTable::kFailedToSaveDoc
                                               : StringTable::kFailedToOpenDoc);
     }
-    app->ErrorBox(text);
 }
 
 std::string CAUVODoc::GetDefaultTitle() const {

@@ -57,6 +57,8 @@ public:
     // than the ceiling, so the user can be told it sounds only as loud as the ceiling.
     bool TakeCeilingNotice(LONG ceiling);
     std::int32_t GetMaxEntryCount() const;
+    // The message a failed open or save shows.
+    static std::string ErrorText(const CDocumentError& error);
 
     std::int32_t m_nVersion = kFileVersion;
     std::string m_strHeader;

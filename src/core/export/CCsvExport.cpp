@@ -21,19 +21,6 @@ namespace {
 const char* const kHeader = "Art,Frequenz (Hz),Links (dB),Rechts (dB),Ohr,Pegel (dB),Text";
 const char* const kEol = "\r\n";
 
-// Quoted when it holds a separator, a quote or a line break; quotes doubled.
-std::string Field(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
-        return text;
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"')
-            quoted += '"';
-        quoted += c;
-    }
-    return quoted + '"';
-}
-
 std::string Hertz(double frequency) {
     char text[64];
     std::snprintf(text, sizeof text, "%.1f", frequency);
@@ -81,6 +68,18 @@ int Export(CCommandLineRun& run, const std::string& outPath, const std::string& 
 }
 
 } // namespace
+
+std::string CCsvExport::Field(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
 
 std::string CCsvExport::Decibel(long millibel) {
     // Whole tenths, rounded half away from zero, so no "-0.0" appears.

@@ -24,4 +24,6 @@ public:
     static std::string Format(const CAUVODoc& doc);
     // mB as dB with one decimal and a point: -1234 -> "-12.3", -4 -> "0.0".
     static std::string Decibel(long millibel);
+    // A field quoted when it holds a separator, a quote or a line break; quotes doubled.
+    static std::string Field(const std::string& text);
 };

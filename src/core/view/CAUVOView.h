@@ -5,6 +5,7 @@
 
 #include "core/tinnitus/IToolView.h"
 #include "core/view/CDiagramOptions.h"
+#include "core/view/IPage.h"
 #include "platform/dc/CDC.h"
 #include "platform/dc/CRect.h"
 #include "platform/document/IDocumentView.h"
@@ -16,7 +17,7 @@ class CBaseApp;
 class CSinusTone;
 class IViewWindow;
 
-class CAUVOView : public IDocumentView, public IToolView {
+class CAUVOView : public IDocumentView, public IToolView, public IPage {
 public:
     static constexpr int kNoSide = 3;
 
@@ -42,7 +43,7 @@ public:
     void OnUpdate(IDocumentView* sender, long hint) override;
 
     // The whole page on any device.
-    void OnDraw(CDC& dc);
+    void OnDraw(CDC& dc) override;
     void DrawTest(CDC& dc, CAUVODoc& doc, int side, const CRect& area, bool logarithmic,
                   bool normalCurve);
     void DrawTinnitus(CDC& dc, CAUVODoc& doc, int side, const CRect& area, bool logarithmic);

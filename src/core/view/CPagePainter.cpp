@@ -75,7 +75,6 @@ int CPagePainter::PageWidth(const CDC& dc) const {
     const CSize windowExt = dc.GetWindowExt();
     const CRect client =
         m_view.GetWindow() != nullptr ? m_view.GetWindow()->GetClientRect() : CRect();
-    // Page width W in 0.1 mm: the client width, or the printable width when printing.
     const int pixels = dc.IsPrinting() ? dc.GetDeviceCaps(HORZRES) : client.Width();
     const double scale = static_cast<double>(pixels) / viewportExt.cx;
 
@@ -88,7 +87,14 @@ int CPagePainter::PageWidth(const CDC& dc) const {
                    vo.x, vo.y, wo.x, wo.y, viewportExt.cx, viewportExt.cy, windowExt.cx,
                    windowExt.cy, client.Width(), client.Height(), scale);
     }
-    return Trunc(windowExt.cx * scale);
+    return PageWidthOf(dc, client.Width());
+}
+
+int CPagePainter::PageWidthOf(const CDC& dc, int clientWidth) {
+    // Page width W in 0.1 mm: the client width, or the printable width when printing.
+    const int pixels = dc.IsPrinting() ? dc.GetDeviceCaps(HORZRES) : clientWidth;
+    const double scale = static_cast<double>(pixels) / dc.GetViewportExt().cx;
+    return Trunc(dc.GetWindowExt().cx * scale);
 }
 
 void CPagePainter::DrawHeader(CDC& dc, const CPageLayout& layout) const {

@@ -20,6 +20,9 @@ public:
     static const char* TechnologyName(int technology);
     // The beginning of the comment that can show in its rectangle on this device.
     static std::string VisibleComment(const CDC& dc, const std::string& comment, const CRect& rect);
+    // Page width in 0.1 mm of a device in MM_LOMETRIC: the printable width when printing,
+    // else a window's client width in pixels.
+    static int PageWidthOf(const CDC& dc, int clientWidth);
     // "<credit> - AUVO Version 2.10".
     static std::string FooterText();
 

@@ -20,6 +20,12 @@ QString CQtDocumentDialogs::GetOpenFileName(QWidget* parent, const QString& capt
     return QFileDialog::getOpenFileName(parent, caption, initialPath, filter);
 }
 
+QStringList CQtDocumentDialogs::GetOpenFileNames(QWidget* parent, const QString& caption,
+                                                 const QString& filter,
+                                                 const QString& initialPath) {
+    return QFileDialog::getOpenFileNames(parent, caption, initialPath, filter);
+}
+
 QString CQtDocumentDialogs::GetSaveFileName(QWidget* parent, const QString& caption,
                                             const QString& filter, const QString& initialPath) {
     QString initial = initialPath;

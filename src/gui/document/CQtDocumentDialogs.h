@@ -13,6 +13,8 @@ class CQtDocumentDialogs : public IDocumentDialogs {
 public:
     QString GetOpenFileName(QWidget* parent, const QString& caption, const QString& filter,
                             const QString& initialPath) override;
+    QStringList GetOpenFileNames(QWidget* parent, const QString& caption, const QString& filter,
+                                 const QString& initialPath) override;
     // The path already carries the document extension; replacing an existing file has been
     // confirmed for exactly that path.
     QString GetSaveFileName(QWidget* parent, const QString& caption, const QString& filter,

@@ -3,6 +3,7 @@
 // through their own implementation, so no test ever waits for a person.
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -16,6 +17,9 @@ public:
     // filter is a Qt name filter ("AUVO-Dokumente (*.auvo)"); initialPath is a folder or a file.
     virtual QString GetOpenFileName(QWidget* parent, const QString& caption, const QString& filter,
                                     const QString& initialPath) = 0;
+    // Paths of existing files, several chosen at once; none when the user cancels.
+    virtual QStringList GetOpenFileNames(QWidget* parent, const QString& caption,
+                                         const QString& filter, const QString& initialPath) = 0;
     // A path to save to, or an empty text when the user cancels.
     virtual QString GetSaveFileName(QWidget* parent, const QString& caption, const QString& filter,
                                     const QString& initialPath) = 0;

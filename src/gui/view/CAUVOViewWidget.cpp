@@ -82,16 +82,7 @@ void CAUVOViewWidget::FollowDocuments(CDocManager& documents) {
 }
 
 CQtDC::Caps CAUVOViewWidget::ScreenCaps() const {
-    CQtDC::Caps caps;
-    const QScreen* s = screen();
-    const QSize size = s != nullptr ? s->geometry().size() : QSize(width(), height());
-    caps.horzRes = size.width();
-    caps.vertRes = size.height();
-    caps.logPixelsX = logicalDpiX();
-    caps.logPixelsY = logicalDpiY();
-    caps.bitsPixel = depth();
-    caps.technology = DT_RASDISPLAY;
-    return caps;
+    return CQtDC::ScreenCaps(*this);
 }
 
 CRect CAUVOViewWidget::GetClientRect() const {

@@ -1,7 +1,7 @@
 #include "gui/view/CPageOutput.h"
 
 #include "core/app/StringTable.h"
-#include "core/view/CAUVOView.h"
+#include "core/view/IPage.h"
 #include "gui/platform/UiText.h"
 
 #include <QFileInfo>
@@ -23,9 +23,9 @@ QString NotSavedMessage(const QString& path, const QString& cause) {
 }
 } // namespace
 
-void CPageOutput::DrawOnPrinter(CAUVOView& view, QPainter& painter, QPrinter& printer) {
+void CPageOutput::DrawOnPrinter(IPage& page, QPainter& painter, QPrinter& printer) {
     CQtDC dc(&painter, CQtDC::PageCaps(printer), true);
-    view.OnDraw(dc);
+    page.OnDraw(dc);
 }
 
 CQtDC::Caps CPageOutput::A4Caps() {
@@ -39,7 +39,7 @@ CQtDC::Caps CPageOutput::A4Caps() {
     return caps;
 }
 
-void CPageOutput::DrawOnA4(CAUVOView& view, QPainter& painter, const QSize& devicePixels) {
+void CPageOutput::DrawOnA4(IPage& page, QPainter& painter, const QSize& devicePixels) {
     // The view draws on a sheet of 0.1 mm pixels; the painter scales that to the device, so
     // the page is 2100 units wide at any resolution.
     painter.save();
@@ -48,7 +48,7 @@ void CPageOutput::DrawOnA4(CAUVOView& view, QPainter& painter, const QSize& devi
                   static_cast<double>(devicePixels.height()) / kA4Height);
     {
         CQtDC dc(&painter, A4Caps(), true);
-        view.OnDraw(dc);
+        page.OnDraw(dc);
     }
     painter.restore();
 }
@@ -58,7 +58,7 @@ QSize CPageOutput::A4Pixels(int dpi) {
             static_cast<int>(std::lround(297.0 / 25.4 * dpi))};
 }
 
-bool CPageOutput::WritePdf(CAUVOView& view, const QString& path, QString& error) {
+bool CPageOutput::WritePdf(IPage& page, const QString& path, QString& error) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         error = NotSavedMessage(path, file.errorString());
@@ -75,7 +75,7 @@ bool CPageOutput::WritePdf(CAUVOView& view, const QString& path, QString& error)
             file.cancelWriting();
             return false;
         }
-        DrawOnA4(view, painter, QSize(writer.width(), writer.height()));
+        DrawOnA4(page, painter, QSize(writer.width(), writer.height()));
         painter.end();
     }
     if (!file.commit()) {
@@ -85,7 +85,7 @@ bool CPageOutput::WritePdf(CAUVOView& view, const QString& path, QString& error)
     return true;
 }
 
-bool CPageOutput::WritePng(CAUVOView& view, const QString& path, int dpi, QString& error) {
+bool CPageOutput::WritePng(IPage& page, const QString& path, int dpi, QString& error) {
     const QSize size = A4Pixels(dpi);
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull()) {
@@ -97,7 +97,7 @@ bool CPageOutput::WritePng(CAUVOView& view, const QString& path, int dpi, QStrin
     image.setDotsPerMeterY(dotsPerMeter);
     {
         QPainter painter(&image);
-        DrawOnA4(view, painter, size);
+        DrawOnA4(page, painter, size);
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {

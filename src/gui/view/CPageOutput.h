@@ -1,13 +1,13 @@
 #pragma once
-// One page drawn by the view on a page device: a printer (its own resolution and printable
-// area), or an A4 sheet without margins for PDF and PNG files, whose page is always
+// One page (the measurement's or a trend's) drawn on a page device: a printer (its own resolution
+// and printable area), or an A4 sheet without margins for PDF and PNG files, whose page is always
 // 2100 x 2970 units whatever the resolution.
 
 #include "gui/view/CQtDC.h"
 
 #include <QString>
 
-class CAUVOView;
+class IPage;
 class QPainter;
 class QPrinter;
 
@@ -20,14 +20,14 @@ public:
 
     // Page 1 on an active painter of a printer; the device's pixels and resolution give the
     // page width.
-    static void DrawOnPrinter(CAUVOView& view, QPainter& painter, QPrinter& printer);
+    static void DrawOnPrinter(IPage& page, QPainter& painter, QPrinter& printer);
     // Page 1 on an active painter whose device is an A4 sheet of the given size in pixels.
-    static void DrawOnA4(CAUVOView& view, QPainter& painter, const QSize& devicePixels);
+    static void DrawOnA4(IPage& page, QPainter& painter, const QSize& devicePixels);
 
     // Files are written beside the target and replace it only when complete. On failure
     // error holds the German message.
-    static bool WritePdf(CAUVOView& view, const QString& path, QString& error);
-    static bool WritePng(CAUVOView& view, const QString& path, int dpi, QString& error);
+    static bool WritePdf(IPage& page, const QString& path, QString& error);
+    static bool WritePng(IPage& page, const QString& path, int dpi, QString& error);
 
     // Size in pixels of an A4 sheet at dpi.
     static QSize A4Pixels(int dpi);

@@ -5,6 +5,8 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
+#include <QScreen>
+#include <QWidget>
 
 #include <algorithm>
 #include <cmath>
@@ -65,6 +67,19 @@ CQtDC::Caps CQtDC::PageCaps(const QPaintDevice& device) {
     caps.logPixelsY = device.logicalDpiY();
     caps.bitsPixel = 24;
     caps.technology = DT_RASPRINTER;
+    return caps;
+}
+
+CQtDC::Caps CQtDC::ScreenCaps(const QWidget& widget) {
+    Caps caps;
+    const QScreen* s = widget.screen();
+    const QSize size = s != nullptr ? s->geometry().size() : widget.size();
+    caps.horzRes = size.width();
+    caps.vertRes = size.height();
+    caps.logPixelsX = widget.logicalDpiX();
+    caps.logPixelsY = widget.logicalDpiY();
+    caps.bitsPixel = widget.depth();
+    caps.technology = DT_RASDISPLAY;
     return caps;
 }
 

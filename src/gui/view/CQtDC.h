@@ -13,6 +13,7 @@
 class QPainter;
 class QPaintDevice;
 class QPen;
+class QWidget;
 
 class CQtDC : public CDC {
 public:
@@ -27,6 +28,8 @@ public:
     // Capabilities of a page-like device (printer, PDF writer, image): its size in pixels
     // and its resolution.
     static Caps PageCaps(const QPaintDevice& device);
+    // Capabilities of the screen a widget is on: its size, the widget's resolution.
+    static Caps ScreenCaps(const QWidget& widget);
 
     // Limits drawing to this device rectangle (a paint event's region).
     void SetClipDevice(const QRect& device);

@@ -264,3 +264,24 @@ TEST_F(Program, VersionPrintsTheAboutLinesAndTouchesNothing) {
     EXPECT_EQ(ReadFile(m_program / "AUVO.ini"), "[AUVO]\nDEBUG=1\n");
     EXPECT_FALSE(fs::exists(m_root / "config" / "AUVO"));
 }
+
+TEST_F(Program, UnknownOptionPrintsTheUsageWithoutWindowAndHelpSucceeds) {
+    std::ofstream(m_program / "AUVO.PRT") << "old\r\n";
+    Spawn({"--bogus"});
+    EXPECT_EQ(Wait(), 2);
+    const std::string usage = ReadFile(m_root / "output.log");
+    EXPECT_EQ(usage.rfind("Unbekannte Option '--bogus'.\nAufruf: auvo", 0), 0u) << usage;
+    EXPECT_EQ(ReadFile(m_program / "AUVO.PRT"), "old\r\n"); // no start-up ran
+
+    int fds[2];
+    ASSERT_EQ(::pipe(fds), 0);
+    Spawn({"--help"}, fds[1]);
+    ::close(fds[1]);
+    std::string out;
+    char buf[256];
+    for (ssize_t n; (n = ::read(fds[0], buf, sizeof buf)) > 0;)
+        out.append(buf, static_cast<std::size_t>(n));
+    ::close(fds[0]);
+    EXPECT_EQ(Wait(), 0);
+    EXPECT_NE(out.find("auvo --export-trend AUSGABE DATEI1 DATEI2"), std::string::npos) << out;
+}

@@ -25,7 +25,7 @@
 class AnsweringDialogs : public IDocumentDialogs {
 public:
     struct Call {
-        QString kind; // "open", "save" or "ask"
+        QString kind; // "open", "open several", "save" or "ask"
         QString caption;
         QString filter;
         QString initial; // the initial path, or the question's text
@@ -35,6 +35,15 @@ public:
                             const QString& initialPath) override {
         calls.push_back({"open", caption, filter, initialPath});
         return Next();
+    }
+    QStringList GetOpenFileNames(QWidget*, const QString& caption, const QString& filter,
+                                 const QString& initialPath) override {
+        calls.push_back({"open several", caption, filter, initialPath});
+        if (fileLists.empty())
+            return {};
+        QStringList files = fileLists.front();
+        fileLists.pop_front();
+        return files;
     }
     QString GetSaveFileName(QWidget*, const QString& caption, const QString& filter,
                             const QString& initialPath) override {
@@ -53,6 +62,7 @@ public:
     }
 
     std::deque<QString> paths;          // answers of the file dialogs; empty = cancel
+    std::deque<QStringList> fileLists;  // answers of the dialogs for several files
     std::deque<SaveAnswer> saveAnswers; // answers of the save question
     std::vector<Call> calls;
 

@@ -106,6 +106,10 @@ public:
     QString GetOpenFileName(QWidget*, const QString&, const QString&, const QString&) override {
         return {};
     }
+    QStringList GetOpenFileNames(QWidget*, const QString&, const QString&,
+                                 const QString&) override {
+        return {};
+    }
     QString GetSaveFileName(QWidget*, const QString&, const QString&, const QString&) override {
         return {};
     }

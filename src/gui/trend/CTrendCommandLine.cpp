@@ -1,0 +1,117 @@
+#include "gui/trend/CTrendCommandLine.h"
+
+#include "core/app/StringTable.h"
+#include "core/export/CCommandLineRun.h"
+#include "core/trend/CTrendCsv.h"
+#include "core/trend/CTrendLoader.h"
+#include "core/trend/CTrendPage.h"
+#include "gui/platform/NumberFormat.h"
+#include "gui/platform/UiText.h"
+#include "gui/view/CPageOutput.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+
+namespace {
+
+constexpr const char* kSwitch = "--export-trend";
+
+int BadCall(std::ostream& err, const QString& message) {
+    if (!message.isEmpty())
+        err << message.toStdString() << "\n";
+    err << StringTable::Load(StringTable::kUsageTrend);
+    return CTrendCommandLine::kBadArguments;
+}
+
+bool SameFile(const QString& a, const QString& b) {
+    const QFileInfo fa(a);
+    const QFileInfo fb(b);
+    if (fa.exists() && fb.exists())
+        return fa.canonicalFilePath() == fb.canonicalFilePath();
+    return fa.absoluteFilePath() == fb.absoluteFilePath();
+}
+
+bool WriteCsv(const QString& path, const std::string& text, QString& error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(text.data(), static_cast<qint64>(text.size())) !=
+            static_cast<qint64>(text.size()) ||
+        !file.commit()) {
+        error = UiText(StringTable::kFileNotSaved, path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool CTrendCommandLine::Handles(int argc, char** argv) {
+    return argc >= 2 && std::strcmp(argv[1], kSwitch) == 0;
+}
+
+int CTrendCommandLine::Run(const QStringList& args, const std::string& exePath, std::ostream& err) {
+    if (args.isEmpty() || args.front() != QLatin1String(kSwitch))
+        return BadCall(err, UiText(StringTable::kBadCall));
+    QStringList positional;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        if (args[i].startsWith(QLatin1String("--")))
+            return BadCall(err, UiText(StringTable::kUnknownOption, args[i]));
+        positional.push_back(args[i]);
+    }
+    if (positional.size() < 2)
+        return BadCall(err, {});
+    const QString out = positional.takeFirst();
+    const QString suffix = QFileInfo(out).suffix().toLower();
+    if (suffix != QLatin1String("pdf") && suffix != QLatin1String("png") &&
+        suffix != QLatin1String("csv"))
+        return BadCall(err, UiText(StringTable::kTrendBadOut, out));
+    std::vector<std::string> files;
+    for (const QString& file : positional) {
+        // An export must never overwrite the measurements it reads.
+        if (SameFile(out, file))
+            return BadCall(err, UiText(StringTable::kOutIsDocument, out));
+        files.push_back(file.toStdString());
+    }
+
+    CCommandLineRun run(exePath, err);
+    // The files' tones need a device to exist on; nothing is played.
+    run.OpenSound();
+    CTrendLoader::Result loaded = CTrendLoader::Load(files);
+    for (const std::string& error : loaded.errors)
+        run.App().ErrorBox(error);
+    if (loaded.measurements.size() < 2) {
+        run.App().ErrorBoxId(StringTable::kTrendTooFew);
+        return kFailed;
+    }
+
+    CTrendPage page{CTrend(std::move(loaded.measurements))};
+    QString error;
+    bool written = false;
+    if (suffix == QLatin1String("csv"))
+        written = WriteCsv(out, CTrendCsv::Format(page.Trend()), error);
+    else if (suffix == QLatin1String("pdf"))
+        written = CPageOutput::WritePdf(page, out, error);
+    else
+        written = CPageOutput::WritePng(page, out, CPageOutput::kDefaultDpi, error);
+    if (!written) {
+        run.App().ErrorBox(error.toStdString());
+        return kFailed;
+    }
+    return kOk;
+}
+
+int CTrendCommandLine::Main(int argc, char** argv) {
+    // No display is needed.
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication qapp(argc, argv);
+    KeepDecimalPoint();
+    QStringList args = QApplication::arguments();
+    args.removeFirst();
+    return Run(args, CCommandLineRun::ExePath(argc, argv), std::cerr);
+}
