@@ -11,6 +11,7 @@
 namespace {
 // Far more ticks than a rise from silence to full level takes.
 constexpr int kMaxEvents = 100000;
+constexpr int kCalibrationAttempts = 3;
 } // namespace
 
 ListenerSession::ListenerSession(SimulatedListener& listener) : m_listener(listener) {
@@ -52,9 +53,12 @@ template <typename Run, typename Done> void ListenerSession::Play(Run& run, Done
 
 std::optional<std::int32_t> ListenerSession::Calibrate() {
     CEichRun run(m_app, &m_device, *this);
-    run.OnStart();
-    Play(run, [&] { return run.ResultCount() > 0; });
-    m_pressDue.reset();
+    // A run that ends without a result is started again, as the user would, a few times.
+    for (int attempt = 0; attempt < kCalibrationAttempts && run.ResultCount() == 0; ++attempt) {
+        run.OnStart();
+        Play(run, [&] { return run.ResultCount() > 0; });
+        m_pressDue.reset();
+    }
     if (run.ResultCount() == 0)
         return std::nullopt;
     return CEichRun::ParseField(run.FieldText());

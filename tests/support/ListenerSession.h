@@ -26,8 +26,8 @@ public:
     ListenerSession(const ListenerSession&) = delete;
     ListenerSession& operator=(const ListenerSession&) = delete;
 
-    // Calibrates from "&Start!" to the result; the level OK would store (mB), nothing when the
-    // calibration gave no result.
+    // Calibrates from "&Start!" to the result; the level OK would store (mB), nothing when
+    // the calibration gave no result.
     std::optional<std::int32_t> Calibrate();
     // A whole standard hearing test at this calibration level, left ear first.
     std::vector<Result> HearingTest(std::int32_t normalNull, bool pulsed);
