@@ -100,9 +100,12 @@ SimulatedListener::Sound ListenerSession::Heard() {
             return value;
         };
         int cycles = 0;
+        std::int16_t previous = count > 0 ? sample(count - 1) : 0;
         for (std::size_t i = 0; i < count; ++i) {
-            if (sample((i + count - 1) % count) < 0 && sample(i) >= 0)
+            const std::int16_t current = sample(i);
+            if (previous < 0 && current >= 0)
                 ++cycles;
+            previous = current;
         }
         m_pitch = count > 0 ? cycles * 44100.0 / static_cast<double>(count) : 0.0;
         m_pitchOfBuffer = m_device.m_created;
