@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <memory>
 
 namespace {
 // Far more ticks than a rise from silence to full level takes.
@@ -76,8 +75,10 @@ std::vector<ListenerSession::Result> ListenerSession::HearingTest(std::int32_t n
     run.OnStart(options);
     Play(run, [&] { return !run.IsRunning(); });
     m_pressDue.reset();
+    // "&Ende": the values as the document keeps them.
+    run.OnOK();
     std::vector<Result> results;
-    const CHoertestDaten& data = run.Data();
+    const CHoertestDaten& data = doc.m_HoertestDaten;
     for (int side = 0; side < 2; ++side) {
         for (int i = 0; i < data.GetCount(); ++i)
             results.push_back({data.GetFrequency(i), side, data.GetValue(i, side)});
