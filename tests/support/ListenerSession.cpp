@@ -14,13 +14,13 @@ constexpr int kCalibrationAttempts = 3;
 } // namespace
 
 ListenerSession::ListenerSession(SimulatedListener& listener) : m_listener(listener) {
-    m_app.m_pDirectSound = &m_device;
+    m_app.SetSoundDevice(&m_device);
     m_app.SetMessageBoxService(this);
 }
 
 ListenerSession::~ListenerSession() {
     m_app.SetMessageBoxService(nullptr);
-    m_app.m_pDirectSound = nullptr;
+    m_app.SetSoundDevice(nullptr);
 }
 
 void ListenerSession::SetTimer(int, int milliseconds) {
@@ -65,7 +65,8 @@ std::optional<std::int32_t> ListenerSession::Calibrate() {
 
 std::vector<ListenerSession::Result> ListenerSession::HearingTest(std::int32_t normalNull,
                                                                   bool pulsed) {
-    m_app.m_lNormalNull = normalNull;
+    // As OK in the calibration stores it: the device's ceiling follows.
+    m_app.SetNormalNull(normalNull);
     CAUVODoc doc;
     doc.OnNewDocument();
     CHoertestRun run(m_app, doc, &m_device, *this);

@@ -40,6 +40,7 @@ public:
     bool Confirm(const std::string&, bool, bool) override { return true; }
     void Show(const std::string&, const std::string&, Icon) override {}
     void ShowSystemModal(const std::string&) override {}
+    bool AskYesNo(const std::string&, const std::string&) override { return true; }
 
 private:
     // Plays until done() or until the run stops its timer with no press on the way.
