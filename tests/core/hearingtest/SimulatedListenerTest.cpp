@@ -69,4 +69,26 @@ TEST(SimulatedListenerTest, ListenerWithoutNoiseIsMeasuredWithinOneStep) {
     }
 }
 
+TEST(SimulatedListenerTest, AReactionOfThreeHundredMillisecondsLetsOneOrTwoTicksPass) {
+    SimulatedListener::Traits slow;
+    slow.slopePerDb = 1000.0;
+    slow.reactionMinMs = 300.0;
+    slow.reactionMaxMs = 300.0;
+    const SimulatedListener::Thresholds thresholds = Audiogram();
+    SimulatedListener listener(thresholds, slow, 4);
+    ListenerSession session(listener);
+    const std::int32_t normalNull = -6000;
+    // The continuous tone rises on each tick past the decision; the pulsed one only on the
+    // next sounding tick, half a second on.
+    for (bool pulsed : {false, true}) {
+        const double lateBy = pulsed ? 0.5 : 1.0;
+        for (const ListenerSession::Result& r : session.HearingTest(normalNull, pulsed)) {
+            const double threshold = thresholds.at(r.frequency)[static_cast<std::size_t>(r.side)];
+            const double level = normalNull / 100.0 - r.value / 100.0;
+            EXPECT_GE(level - threshold, lateBy - 0.5) << r.frequency << " Hz, pulsed " << pulsed;
+            EXPECT_LT(level - threshold, lateBy + 0.5) << r.frequency << " Hz, pulsed " << pulsed;
+        }
+    }
+}
+
 } // namespace
