@@ -38,8 +38,11 @@ public:
     void KillTimer(int id) override;
     void Refresh() override {}
     bool Confirm(const std::string&, bool, bool) override { return true; }
+    // The fake device never refuses a buffer.
+    void ToneRefused() override {}
     void Show(const std::string&, const std::string&, Icon) override {}
     void ShowSystemModal(const std::string&) override {}
+    bool Confirm(const std::string&, const std::string&, Icon, bool) override { return true; }
     bool AskYesNo(const std::string&, const std::string&) override { return true; }
 
 private:
