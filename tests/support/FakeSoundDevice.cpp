@@ -3,8 +3,8 @@
 #include <algorithm>
 
 FakeSoundBuffer::FakeSoundBuffer(FakeSoundDevice& device, const DSBUFFERDESC& desc)
-    : m_device(device), m_format(desc.lpwfxFormat ? *desc.lpwfxFormat : WAVEFORMATEX{}),
-      m_data(desc.dwBufferBytes) {
+    : m_flags(desc.dwFlags), m_device(device),
+      m_format(desc.lpwfxFormat ? *desc.lpwfxFormat : WAVEFORMATEX{}), m_data(desc.dwBufferBytes) {
     m_device.m_live.push_back(this);
 }
 

@@ -31,6 +31,7 @@ public:
 
     const std::vector<std::uint8_t>& Data() const { return m_data; }
 
+    const DWORD m_flags;
     LONG m_volume = 0;
     LONG m_pan = 0;
     bool m_playing = false;
