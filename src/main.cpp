@@ -1,6 +1,7 @@
 // AUVO: entry point. Start-up and shut-down live in CAUVOApp; the window side in gui/app.
 
 #include "core/app/CAUVOApp.h"
+#include "core/export/CCommandLineRun.h"
 #include "core/export/CCommandLineUsage.h"
 #include "core/export/CCsvExport.h"
 #include "core/export/CWavExport.h"
@@ -40,10 +41,10 @@ int main(int argc, char** argv) {
     }
     // Renders a document's tinnitus tones into a WAV file: no window, no sound card.
     if (argc >= 2 && std::strcmp(argv[1], "--export-wav") == 0)
-        return CWavExport::Main(argc, argv);
+        return CCommandLineRun::Main(argc, argv, CWavExport::Run);
     // The measurement as CSV for a spreadsheet.
     if (argc >= 2 && std::strcmp(argv[1], "--export-csv") == 0)
-        return CCsvExport::Main(argc, argv);
+        return CCommandLineRun::Main(argc, argv, CCsvExport::Run);
     // Prints or exports the page of a document without a window.
     if (CPageCommandLine::Handles(argc, argv))
         return CPageCommandLine::Main(argc, argv);

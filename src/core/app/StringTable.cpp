@@ -27,7 +27,7 @@ struct Entry {
 //   61020/61021  dialog buttons OK and Abbrechen
 //   61022..61026 tone-properties dialog: caption, labels, units
 //   61030..61061 tone dialogs: hearing test, calibration, data editing, single measurement
-//   62000..62019 runs without window: usage, argument errors, output messages
+//   62000..62029 runs without window: usage, argument errors, output messages, CSV texts
 //   61070..61075 too loud a calibration, the headphone check, the ceiling's notice
 //   62100..62141 menu titles and entries of the main window
 //   62200..62213 dialog titles and buttons
@@ -257,6 +257,11 @@ constexpr Entry kEntries[] = {
     {62013, "Nicht genügend Arbeitsspeicher."},
     {62014, "Es ist kein Drucker eingerichtet."},
     {62015, "%1 ist bereits vorhanden.\nMöchten Sie die Datei ersetzen?"},
+    {62016, "Art,Frequenz (Hz),Links (dB),Rechts (dB),Ohr,Pegel (dB),Text"},
+    {62017, "Datum"},
+    {62018, "Kommentar"},
+    {62019, "Hörtest"},
+    {62020, "Tinnitus"},
     {62100, "&Datei"},
     {62101, "&Bearbeiten"},
     {62102, "&Hörtest"},

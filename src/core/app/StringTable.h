@@ -97,7 +97,7 @@ inline constexpr unsigned kKopfhoererRechts = 61072;
 inline constexpr unsigned kKopfhoererFalsch = 61073;
 inline constexpr unsigned kKopfhoererRichtig = 61074;
 inline constexpr unsigned kCeilingNotice = 61075;
-// Texts of the runs without window (62000..62019).
+// Texts of the runs without window (62000..62029).
 inline constexpr unsigned kUsagePage = 62000;
 inline constexpr unsigned kUsageWav = 62001;
 inline constexpr unsigned kUsageCsv = 62002;
@@ -114,6 +114,12 @@ inline constexpr unsigned kCsvIsDocument = 62012; // %1 = the output path
 inline constexpr unsigned kOutOfMemory = 62013;
 inline constexpr unsigned kNoPrinter = 62014;
 inline constexpr unsigned kConfirmReplace = 62015; // %1 = the file name
+// The CSV export: its header line and the kinds of its rows.
+inline constexpr unsigned kCsvHeader = 62016;
+inline constexpr unsigned kCsvDatum = 62017;
+inline constexpr unsigned kCsvKommentar = 62018;
+inline constexpr unsigned kCsvHoertest = 62019;
+inline constexpr unsigned kCsvTinnitus = 62020;
 // Menu titles and entries (62100..62136); the part after the tab is the shortcut shown.
 inline constexpr unsigned kMenuDatei = 62100;
 inline constexpr unsigned kMenuBearbeiten = 62101;

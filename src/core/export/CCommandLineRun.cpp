@@ -6,6 +6,7 @@
 #include "platform/sound/SoundDevice.h"
 
 #include <filesystem>
+#include <iostream>
 #include <system_error>
 
 CCommandLineRun::CCommandLineRun(const std::string& exePath, std::ostream& err) : m_messages(err) {
@@ -58,4 +59,13 @@ std::vector<std::string> CCommandLineRun::Arguments(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
         args.emplace_back(argv[i]);
     return args;
+}
+
+int CCommandLineRun::Main(int argc, char** argv, RunFunction run) {
+    return run(Arguments(argc, argv), ExePath(argc, argv), std::cerr);
+}
+
+bool CCommandLineRun::IsSameFile(const std::string& out, const std::string& document) {
+    std::error_code ec;
+    return std::filesystem::equivalent(out, document, ec);
 }

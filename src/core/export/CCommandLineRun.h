@@ -17,6 +17,13 @@ class SoundDevice;
 
 class CCommandLineRun {
 public:
+    // The exit codes of every run without window.
+    enum ExitCode { kOk = 0, kFailed = 1, kBadArguments = 2 };
+    // A run's body: args after the program's name, exePath to find the settings, messages
+    // to err; returns an ExitCode.
+    using RunFunction = int (*)(const std::vector<std::string>& args, const std::string& exePath,
+                                std::ostream& err);
+
     // exePath locates the settings file as at start-up; messages go to err.
     CCommandLineRun(const std::string& exePath, std::ostream& err);
     ~CCommandLineRun();
@@ -37,6 +44,10 @@ public:
     // The program's own path (/proc/self/exe, else argv[0]) and the arguments after it.
     static std::string ExePath(int argc, char** argv);
     static std::vector<std::string> Arguments(int argc, char** argv);
+    // For main(): run with the program's arguments and path, messages on standard error.
+    static int Main(int argc, char** argv, RunFunction run);
+    // True when out names the same file as document (an output must not replace its input).
+    static bool IsSameFile(const std::string& out, const std::string& document);
 
 private:
     CAUVOApp m_app;

@@ -12,13 +12,11 @@ class CAUVODoc;
 
 class CCsvExport {
 public:
-    enum ExitCode { kOk = 0, kFailed = 1, kBadArguments = 2 };
-
     // args: the program's arguments after its name, beginning with "--export-csv".
     // exePath locates the settings file (the calibration) as at start-up. Messages go to err.
+    // Returns a CCommandLineRun::ExitCode; main() calls it through CCommandLineRun::Main.
     static int Run(const std::vector<std::string>& args, const std::string& exePath,
                    std::ostream& err);
-    static int Main(int argc, char** argv);
 
     // The CSV text of a document, with levels taken relative to its calibration.
     static std::string Format(const CAUVODoc& doc);

@@ -8,12 +8,9 @@
 
 class CWavExport {
 public:
-    enum ExitCode { kOk = 0, kFailed = 1, kBadArguments = 2 };
-
     // args: the program's arguments after its name, beginning with "--export-wav".
     // exePath locates the settings file as at start-up. Messages go to err.
+    // Returns a CCommandLineRun::ExitCode; main() calls it through CCommandLineRun::Main.
     static int Run(const std::vector<std::string>& args, const std::string& exePath,
                    std::ostream& err);
-    // The same for main(): the program's own path, messages on standard error.
-    static int Main(int argc, char** argv);
 };

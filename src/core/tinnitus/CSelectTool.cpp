@@ -20,7 +20,7 @@ void CSelectTool::OnLButtonDown(IToolView& view, unsigned flags, CPoint point) {
     if (!view.IsTogether() && view.ClientToTT(point, side, frequency, level)) {
         CSinusTone* tone = view.TToneNear(side, frequency);
         if (tone == nullptr)
-            view.SetSelectedTone(nullptr, 3);
+            view.SetSelectedTone(nullptr, IToolView::kNoSide);
         else if (tone == view.GetSelectedTone()) {
             s_nMoveFlag = kMoving;
             // The tone keeps its distance to the pointer: a press above or below it must not
@@ -55,7 +55,7 @@ void CSelectTool::OnRButtonUp(IToolView& view, unsigned /*flags*/, CPoint point)
 }
 
 void CSelectTool::OnMouseMove(IToolView& view, unsigned flags, CPoint point) {
-    int selSide = 3;
+    int selSide = IToolView::kNoSide;
     CSinusTone* sel = view.GetSelectedTone(&selSide);
     int side = 0;
     double frequency = 0.0;

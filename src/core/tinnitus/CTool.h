@@ -23,6 +23,7 @@ public:
     CTool(const CTool&) = delete;
     CTool& operator=(const CTool&) = delete;
 
+    // flags are the message's key flags; the view passes none, as no tool reads them.
     // Base: capture the mouse and remember the point.
     virtual void OnLButtonDown(IToolView& view, unsigned flags, CPoint point);
     // Base: release the capture; a click without moving returns to the default tool.

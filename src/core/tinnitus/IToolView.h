@@ -18,13 +18,16 @@ public:
         int commandId;
     };
 
+    // The side that goes with no selected tone.
+    static constexpr int kNoSide = 3;
+
     virtual ~IToolView() = default;
 
     // A point in a tinnitus plot area: side, frequency in Hz and level in mB relative to the
     // calibration. False (outputs untouched) elsewhere.
     virtual bool ClientToTT(CPoint client, int& side, double& frequency, int& level) = 0;
     virtual CSinusTone* GetSelectedTone(int* side = nullptr) const = 0;
-    // None with side 3 clears the selection.
+    // None with kNoSide clears the selection.
     virtual void SetSelectedTone(CSinusTone* tone, int side) = 0;
     virtual void InvalidateSide(int side) = 0;
     // Both ears in one diagram.

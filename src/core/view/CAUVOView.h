@@ -19,8 +19,6 @@ class IViewWindow;
 
 class CAUVOView : public IDocumentView, public IToolView, public IPage {
 public:
-    static constexpr int kNoSide = 3;
-
     // app: protocol and settings (none: nothing is logged, defaults are used).
     explicit CAUVOView(CBaseApp* app);
     ~CAUVOView() override;

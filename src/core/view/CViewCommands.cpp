@@ -3,6 +3,7 @@
 #include "core/document/CAUVODoc.h"
 #include "core/sound/CSinusTone.h"
 #include "core/tinnitus/CTinnitusDaten.h"
+#include "core/tinnitus/CTool.h"
 #include "core/view/CAUVOView.h"
 #include "core/view/IViewWindow.h"
 
@@ -88,7 +89,7 @@ bool CViewCommands::Execute(int id) {
         if (doc != nullptr && doc->m_TinnitusDaten.m_nPlayMode == CTinnitusDaten::playNone)
             doc->m_TinnitusDaten.PlayAll(CTinnitusDaten::playBoth);
         if (m_view.GetWindow() != nullptr)
-            m_view.GetWindow()->SetCurrentTool(1);
+            m_view.GetWindow()->SetCurrentTool(CTool::kSinusToneTool);
         return true;
     case ID_TINNITUS_LOESCHEN:
         DeleteSelectedTone();

@@ -9,8 +9,6 @@
 #include "gui/document/IDocumentDialogs.h"
 #include "gui/platform/UiText.h"
 
-namespace {} // namespace
-
 CDocManager::CDocManager(CAUVOApp& app, IDocumentDialogs& dialogs, QObject* parent)
     : QObject(parent), m_app(app), m_dialogs(dialogs), m_pDoc(std::make_unique<CAUVODoc>()) {
     m_pDoc->AddView(this);

@@ -13,8 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {} // namespace
-
 CTonEigenschaftenDialog::CTonEigenschaftenDialog(QWidget* parent, CSinusTone& tone, CAUVODoc& doc)
     : QDialog(parent), m_tone(tone), m_doc(doc) {
     setWindowTitle(UiText(StringTable::kToneDialogTitle));

@@ -12,7 +12,6 @@ class QLineEdit;
 class CTonEigenschaftenDialog : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int IDD = 137;
     static constexpr int IDC_FREQUENZ = 1021;
     static constexpr int IDC_LAUTSTAERKE = 1022;
     // Relative levels above this (mB, 90 dB) are refused.

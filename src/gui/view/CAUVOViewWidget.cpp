@@ -21,19 +21,6 @@ namespace {
 // Tone circles and thick pens reach a little beyond a diagram's plot area; repainting this
 // much more keeps them from leaving traces when a tone moves near an edge.
 constexpr int kInvalidateMarginLogical = 25;
-
-unsigned KeyFlagsOf(const QMouseEvent& event) {
-    unsigned flags = 0;
-    if (event.buttons() & Qt::LeftButton)
-        flags |= CAUVOViewWidget::MK_LBUTTON;
-    if (event.buttons() & Qt::RightButton)
-        flags |= CAUVOViewWidget::MK_RBUTTON;
-    if (event.modifiers() & Qt::ShiftModifier)
-        flags |= CAUVOViewWidget::MK_SHIFT;
-    if (event.modifiers() & Qt::ControlModifier)
-        flags |= CAUVOViewWidget::MK_CONTROL;
-    return flags;
-}
 } // namespace
 
 CAUVOViewWidget::CAUVOViewWidget(CBaseApp* app, QWidget* parent) : QWidget(parent), m_view(app) {
@@ -135,7 +122,8 @@ void CAUVOViewWidget::TrackPopupMenu(const std::vector<IToolView::MenuEntry>& en
 bool CAUVOViewWidget::Forward(MouseMessage message, QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
     const CPoint point(p.x(), p.y());
-    const unsigned flags = KeyFlagsOf(*event);
+    // No tool reads the key flags.
+    const unsigned flags = 0;
     if (m_mouseHandler)
         return m_mouseHandler(CurrentTool(), message, flags, point);
     CTool* tool = CTool::FindTool(CurrentTool());

@@ -21,8 +21,6 @@ class QMainWindow;
 class CAUVOViewWidget : public QWidget, public IViewWindow {
     Q_OBJECT
 public:
-    // Key flags handed to the mouse tools.
-    enum KeyFlags : unsigned { MK_LBUTTON = 1, MK_RBUTTON = 2, MK_SHIFT = 4, MK_CONTROL = 8 };
     enum class MouseMessage { LButtonDown, LButtonUp, RButtonUp, MouseMove };
     // Returns true when the tool took the message.
     using MouseHandler = std::function<bool(int tool, MouseMessage, unsigned flags, CPoint)>;

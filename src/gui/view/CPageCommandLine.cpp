@@ -116,12 +116,12 @@ int Draw(CAUVOApp& app, const CPageCommandLine::Arguments& args, std::ostream& e
     CAUVODoc doc;
     const std::string path = QFileInfo(args.documentPath).absoluteFilePath().toStdString();
     if (!doc.OnOpenDocument(path))
-        return CPageCommandLine::kFailed;
+        return CCommandLineRun::kFailed;
     // The header names the file, as for a document opened in the window.
     doc.SetPathName(path, false);
     if (!args.comparisonPath.isEmpty() &&
         !doc.SetVergleichsDatei(args.comparisonPath.toStdString()))
-        return CPageCommandLine::kFailed;
+        return CCommandLineRun::kFailed;
 
     CAUVOView view(&app);
     view.SetDocument(&doc);
@@ -129,21 +129,21 @@ int Draw(CAUVOApp& app, const CPageCommandLine::Arguments& args, std::ostream& e
     view.m_bZusammen = args.together;
     view.m_bNormalkurve = args.normalCurve;
 
-    int result = CPageCommandLine::kOk;
+    int result = CCommandLineRun::kOk;
     QString error;
     switch (args.mode) {
     case CPageCommandLine::Mode::Pdf:
         if (!CPageOutput::WritePdf(view, args.outPath, error))
-            result = CPageCommandLine::kFailed;
+            result = CCommandLineRun::kFailed;
         break;
     case CPageCommandLine::Mode::Png:
         if (!CPageOutput::WritePng(view, args.outPath, args.dpi, error))
-            result = CPageCommandLine::kFailed;
+            result = CCommandLineRun::kFailed;
         break;
     case CPageCommandLine::Mode::Print: {
         if (!CPagePrinter::HasPrinter()) {
             error = CPagePrinter::NoPrinterMessage();
-            result = CPageCommandLine::kFailed;
+            result = CCommandLineRun::kFailed;
             break;
         }
         QPrinter printer(QPrinter::HighResolution);
@@ -151,7 +151,7 @@ int Draw(CAUVOApp& app, const CPageCommandLine::Arguments& args, std::ostream& e
         QPainter painter;
         if (!painter.begin(&printer)) {
             error = UiText(StringTable::kPrintFailed);
-            result = CPageCommandLine::kFailed;
+            result = CCommandLineRun::kFailed;
             break;
         }
         CPageOutput::DrawOnPrinter(view, painter, printer);
@@ -175,7 +175,7 @@ int CPageCommandLine::Run(const QStringList& args, const std::string& exePath, s
     QString error;
     if (!parsed.Parse(args, error)) {
         err << error.toStdString() << "\n" << Usage();
-        return kFailed;
+        return CCommandLineRun::kFailed;
     }
 
     CCommandLineRun run(exePath, err);

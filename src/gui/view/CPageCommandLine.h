@@ -12,7 +12,6 @@
 class CPageCommandLine {
 public:
     enum class Mode { None, Print, Pdf, Png };
-    enum ExitCode { kOk = 0, kFailed = 1 };
 
     struct Arguments {
         Mode mode = Mode::None;
@@ -31,7 +30,8 @@ public:
     static std::string Usage();
 
     // args start with the mode switch; exePath locates the settings file as at start-up.
-    // Needs a QGuiApplication. Messages go to err.
+    // Needs a QGuiApplication. Messages go to err. Exit codes as CCommandLineRun's; malformed
+    // arguments give kFailed here.
     static int Run(const QStringList& args, const std::string& exePath, std::ostream& err);
     // For main(): an application on the offscreen platform unless one is chosen,
     // messages on standard error.

@@ -1,71 +1,15 @@
 #include "platform/document/DocumentFile.h"
-#include "platform/file/FileWrite.h"
+#include "platform/file/CFileReplacement.h"
+#include "platform/file/FileDescriptor.h"
 
 #include "platform/archive/CArchiveException.h"
 #include "platform/archive/CFileException.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
-#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-namespace {
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd = -1) : m_fd(fd) {}
-    ~FileDescriptor() { Close(); }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int Get() const { return m_fd; }
-    void Reset(int fd) {
-        Close();
-        m_fd = fd;
-    }
-    // errno of a failed close, 0 on success.
-    int Close() {
-        int error = 0;
-        if (m_fd >= 0 && ::close(m_fd) != 0)
-            error = errno;
-        m_fd = -1;
-        return error;
-    }
-
-private:
-    int m_fd;
-};
-
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos)
-        return ".";
-    if (slash == 0)
-        return "/";
-    return path.substr(0, slash);
-}
-
-std::string NameOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-// Saving through a symbolic link replaces the file it points to, not the link.
-std::string ResolveTarget(const std::string& path) {
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        if (char* real = ::realpath(path.c_str(), nullptr)) {
-            std::string resolved(real);
-            std::free(real);
-            return resolved;
-        }
-    }
-    return path;
-}
-
-} // namespace
 
 namespace DocumentFile {
 
@@ -116,54 +60,9 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& path, std::size_t lim
     return bytes;
 }
 
-void WriteFileAtomically(const std::string& requestedPath, const std::vector<std::uint8_t>& bytes) {
-    const std::string path = ResolveTarget(requestedPath);
-    const std::string folder = FolderOf(path);
-    const std::string name = NameOf(path);
-    // Renaming would replace a file we may not write to; refuse as writing in place would.
-    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0)
-        CFileException::ThrowOsError(errno, requestedPath);
-
-    static std::atomic<unsigned> counter{0};
-    std::string temp;
-    FileDescriptor fd;
-    for (int attempt = 0; attempt < 100 && fd.Get() < 0; ++attempt) {
-        temp = folder + "/." + name + "." + std::to_string(::getpid()) + "." +
-               std::to_string(counter++) + ".tmp";
-        const int opened = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (opened >= 0) {
-            fd.Reset(opened);
-        } else if (errno != EEXIST) {
-            CFileException::ThrowOsError(errno, requestedPath);
-        }
-    }
-    if (fd.Get() < 0)
-        CFileException::ThrowOsError(EEXIST, requestedPath);
-
-    try {
-        // The replacement keeps the permissions of the file it replaces.
-        struct stat old {};
-        if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
-            ::fchmod(fd.Get(), old.st_mode & 07777);
-        if (!WriteAll(fd.Get(), bytes.data(), bytes.size()))
-            CFileException::ThrowOsError(errno, requestedPath);
-        if (::fsync(fd.Get()) != 0)
-            CFileException::ThrowOsError(errno, requestedPath);
-        if (const int error = fd.Close(); error != 0)
-            CFileException::ThrowOsError(error, requestedPath);
-        if (::rename(temp.c_str(), path.c_str()) != 0)
-            CFileException::ThrowOsError(errno, requestedPath);
-    } catch (...) {
-        fd.Close();
-        ::unlink(temp.c_str());
-        throw;
-    }
-
-    // The rename is done; syncing the folder only makes it durable, so its failure is no
-    // reason to call the save failed.
-    FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.Get() >= 0)
-        ::fsync(dir.Get());
+void WriteFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    if (const int error = CFileReplacement::WriteFile(path, bytes.data(), bytes.size()); error != 0)
+        CFileException::ThrowOsError(error, path);
 }
 
 } // namespace DocumentFile

@@ -16,8 +16,7 @@ constexpr std::size_t kMaxFileSize = 1024u * 1024u;
 // CArchiveException(badSchema) when the file is larger than limit.
 std::vector<std::uint8_t> ReadWholeFile(const std::string& path, std::size_t limit = kMaxFileSize);
 
-// Replaces the file at path by bytes, or leaves it exactly as it was: the bytes go to a
-// temporary file beside it, which is synced and renamed over the target only when complete.
+// Replaces the file at path by bytes, or leaves it exactly as it was (CFileReplacement).
 // Throws CFileException; the temporary file is gone then.
 void WriteFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes);
 

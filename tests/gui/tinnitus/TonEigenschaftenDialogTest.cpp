@@ -1,39 +1,59 @@
-#include "ViewGuiTestSupport.h"
-#include "support/RecordingMessageBoxes.h"
-
+#include "core/app/CAUVOApp.h"
+#include "core/document/CAUVODoc.h"
 #include "core/sound/CSinusTone.h"
 #include "gui/tinnitus/CTonEigenschaftenDialog.h"
+#include "platform/sound/NullAudioOutput.h"
+#include "platform/sound/SoundDevice.h"
+#include "support/RecordingMessageBoxes.h"
+#include "support/TempFolder.h"
 
-#include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
-#include <vector>
 
 namespace {
 
-using namespace viewgui;
-
-class ToneDialogTest : public testing::Test {
+class TonEigenschaftenDialogTest : public testing::Test {
 protected:
-    ToneDialogTest() : data(folder) {
-        data.app.m_lNormalNull = -10000;
-        data.app.SetMessageBoxService(&boxes);
-        data.doc.m_HoertestDaten.Init(8);
-        tone = data.doc.m_TinnitusDaten.NewTone(0, 4000.0, -8500, false);
+    TonEigenschaftenDialogTest() {
+        // Settings and protocol stay in the test's own folder.
+        app.SetSectionName("AUVO");
+        app.SetProgramFolder(folder.Path());
+        app.SetProfileName(folder.Path() + "/AUVO.ini");
+        app.m_lNormalNull = -10000;
+        app.SetMessageBoxService(&boxes);
+        SoundDevice* created = nullptr;
+        SoundDevice::Create(std::make_unique<NullAudioOutput>(), &created);
+        device = created;
+        app.m_pDirectSound = device;
+        doc.OnNewDocument();
+        doc.m_HoertestDaten.Init(8);
+        tone = doc.m_TinnitusDaten.NewTone(0, 4000.0, -8500, false);
     }
-    ~ToneDialogTest() override { data.app.SetMessageBoxService(nullptr); }
+    ~TonEigenschaftenDialogTest() override {
+        doc.m_TinnitusDaten.RemoveAll();
+        app.m_pDirectSound = nullptr;
+        if (device != nullptr)
+            device->Release();
+        app.SetMessageBoxService(nullptr);
+    }
 
     // Types both fields and presses OK; the message shown, if any. focusField: the field
     // with the focus afterwards (1021, 1022 or 0).
     std::string Ok(const char* frequency, const char* level, int* focusField = nullptr) {
-        CTonEigenschaftenDialog dialog(nullptr, *tone, data.doc);
+        CTonEigenschaftenDialog dialog(nullptr, *tone, doc);
         dialog.show();
         dialog.FrequencyEdit()->setText(QString::fromUtf8(frequency));
         dialog.LevelEdit()->setText(QString::fromUtf8(level));
         boxes.boxes.clear();
-        dialog.accept();
+        auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("1"));
+        EXPECT_NE(ok, nullptr);
+        if (ok != nullptr)
+            QTest::mouseClick(ok, Qt::LeftButton);
         EXPECT_EQ(dialog.result() == QDialog::Accepted, boxes.boxes.empty()) << frequency;
         if (focusField != nullptr)
             *focusField = dialog.focusWidget() == dialog.FrequencyEdit() ? 1021
@@ -43,19 +63,21 @@ protected:
     }
 
     TempFolder folder;
-    AppWithDocument data;
     RecordingMessageBoxes boxes;
+    CAUVOApp app;
+    IDirectSound* device = nullptr;
+    CAUVODoc doc;
     CSinusTone* tone = nullptr;
 };
 
-TEST_F(ToneDialogTest, OpensWithTheToneInHertzAndDecibelAboveCalibration) {
-    CTonEigenschaftenDialog dialog(nullptr, *tone, data.doc);
+TEST_F(TonEigenschaftenDialogTest, OpensWithTheToneInHertzAndDecibelAboveCalibration) {
+    CTonEigenschaftenDialog dialog(nullptr, *tone, doc);
     EXPECT_EQ(dialog.FrequencyEdit()->text(), QStringLiteral(" 4000.0"));
     EXPECT_EQ(dialog.LevelEdit()->text(), QStringLiteral("15.0"));
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Tinnitus-Ton Eigenschaften"));
 }
 
-TEST_F(ToneDialogTest, InvalidValuesAreRefusedWithTheirMessageAndChangeNothing) {
+TEST_F(TonEigenschaftenDialogTest, InvalidValuesAreRefusedWithTheirMessageAndChangeNothing) {
     const std::string badFrequency = "(1005) Die Frequenz ist nicht gültig!";
     const std::string badLevel = "(1006) Die Lautstärke ist nicht gültig!";
     struct Case {
@@ -69,17 +91,17 @@ TEST_F(ToneDialogTest, InvalidValuesAreRefusedWithTheirMessageAndChangeNothing) 
         {"3000", "-3", badLevel},      {"3000", "0,001", badLevel}, {"3000", "90.01", badLevel},
         {"3000", "1e12", badLevel},    {"3000", "nan", badLevel},   {"3000", "", badLevel}};
     for (const Case& c : cases) {
-        data.doc.SetModifiedFlag(false);
+        doc.SetModifiedFlag(false);
         int focus = 0;
         EXPECT_EQ(Ok(c.frequency, c.level, &focus), c.message) << c.frequency << " " << c.level;
         EXPECT_EQ(focus, &c.message == &badFrequency ? 1021 : 1022) << c.frequency << c.level;
         EXPECT_EQ(tone->GetFrequency(), 4000.0);
         EXPECT_EQ(tone->GetVolume(), -8500);
-        EXPECT_FALSE(data.doc.IsModified());
+        EXPECT_FALSE(doc.IsModified());
     }
 }
 
-TEST_F(ToneDialogTest, ValidValuesSetFrequencyThenLevelAndKeepAPlayingTonePlaying) {
+TEST_F(TonEigenschaftenDialogTest, ValidValuesSetFrequencyThenLevelAndKeepAPlayingTonePlaying) {
     struct Case {
         const char* frequency;
         const char* level;
@@ -92,16 +114,16 @@ TEST_F(ToneDialogTest, ValidValuesSetFrequencyThenLevelAndKeepAPlayingTonePlayin
                           {"  250", "90", 250.0, 9000}};
     tone->Play(DSBPLAY_LOOPING);
     for (const Case& c : cases) {
-        data.doc.SetModifiedFlag(false);
+        doc.SetModifiedFlag(false);
         EXPECT_EQ(Ok(c.frequency, c.level), "") << c.frequency;
         EXPECT_EQ(tone->GetFrequency(), c.hz);
         EXPECT_EQ(tone->GetVolume(), -10000 + c.relativeMB);
-        EXPECT_TRUE(data.doc.IsModified());
+        EXPECT_TRUE(doc.IsModified());
     }
-    EXPECT_EQ(data.doc.m_TinnitusDaten.GetCount(0), 1);
+    EXPECT_EQ(doc.m_TinnitusDaten.GetCount(0), 1);
 
     // 32 frequencies reach 15 kHz.
-    data.doc.m_HoertestDaten.Init(32);
+    doc.m_HoertestDaten.Init(32);
     EXPECT_EQ(Ok("14999", "10"), "");
     EXPECT_EQ(tone->GetFrequency(), 14999.0);
 }
