@@ -1,5 +1,7 @@
 #include "core/app/StringTable.h"
 
+#include "core/app/TextFormat.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -351,20 +353,7 @@ std::string Load(unsigned id) {
 }
 
 std::string Format(unsigned id, const std::string& arg1, const std::string& arg2) {
-    const std::string pattern = Load(id);
-    std::string result;
-    result.reserve(pattern.size() + arg1.size() + arg2.size());
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        // Only %1 and %2 are placeholders; printf-style fields of other texts stay as they are.
-        if (pattern[i] == '%' && i + 1 < pattern.size() &&
-            (pattern[i + 1] == '1' || pattern[i + 1] == '2')) {
-            result += pattern[i + 1] == '1' ? arg1 : arg2;
-            ++i;
-        } else {
-            result += pattern[i];
-        }
-    }
-    return result;
+    return FillText(Load(id), {arg1, arg2});
 }
 
 } // namespace StringTable

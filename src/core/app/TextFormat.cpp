@@ -26,16 +26,46 @@ std::string FormatTextV(const char* format, va_list args) {
     return out;
 }
 
-std::string SubstituteS(const std::string& format, std::initializer_list<std::string> args) {
+std::string FillText(const std::string& pattern, std::initializer_list<std::string> args) {
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    const auto isLetter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
     std::string out;
+    out.reserve(pattern.size());
     auto next = args.begin();
-    for (std::size_t i = 0; i < format.size(); ++i) {
-        if (format[i] == '%' && i + 1 < format.size() && format[i + 1] == 's') {
-            if (next != args.end())
-                out += *next++;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] != '%' || i + 1 >= pattern.size()) {
+            out += pattern[i];
+            continue;
+        }
+        const char c = pattern[i + 1];
+        if (c == '%') {
+            out += '%';
             ++i;
+            continue;
+        }
+        // "%1": a numbered argument, unless it begins a printf field such as "%10d".
+        const bool numbered =
+            c >= '1' && c <= '9' &&
+            (i + 2 >= pattern.size() ||
+             !(isDigit(pattern[i + 2]) || pattern[i + 2] == '.' || isLetter(pattern[i + 2])));
+        if (numbered) {
+            const auto n = static_cast<std::size_t>(c - '1');
+            if (n < args.size())
+                out += *(args.begin() + n);
+            else
+                out.append(pattern, i, 2);
+            ++i;
+            continue;
+        }
+        std::size_t end = i + 1;
+        while (end < pattern.size() && (isDigit(pattern[end]) || pattern[end] == '.' ||
+                                        pattern[end] == 'l' || pattern[end] == '-'))
+            ++end;
+        if (end < pattern.size() && isLetter(pattern[end]) && next != args.end()) {
+            out += *next++;
+            i = end;
         } else {
-            out += format[i];
+            out += '%';
         }
     }
     return out;

@@ -85,8 +85,8 @@ void CEichRun::OnErkannt() {
     m_bErkanntEnabled = false;
     ++m_nResults;
     m_host.Refresh();
-    const std::string text = Fill(StringTable::Load(StringTable::kNormalNullResult),
-                                  {FormatText("%.1f", Level() * 0.01)});
+    const std::string text = FillText(StringTable::Load(StringTable::kNormalNullResult),
+                                      {FormatText("%.1f", Level() * 0.01)});
     m_app.WriteProtocol(text, 10);
     m_app.InfoBox(text);
 }

@@ -13,8 +13,8 @@ CEinzelmessungRun::CEinzelmessungRun(std::int32_t normalNull, std::int32_t ceili
     : m_lNormalNull(normalNull), m_lCeiling(ceiling), m_nFrequency(frequency),
       m_lStartLevel(startLevel), m_nSide(side), m_bPulsed(pulsed), m_host(host),
       m_tone(device, host, CSinusTone::Ceiling::Applies, CRisingTone::Order::RaiseThenTest),
-      m_strText(Fill(StringTable::Load(StringTable::kEinzelmessungEntry),
-                     {std::to_string(frequency), SideName(side)})) {
+      m_strText(FillText(StringTable::Load(StringTable::kEinzelmessungEntry),
+                         {std::to_string(frequency), SideName(side)})) {
     m_tone.SetLevel(startLevel);
 }
 
@@ -43,8 +43,8 @@ void CEinzelmessungRun::OnErkannt() {
     m_tone.Halt();
     m_bPlaying = false;
     m_bMeasured = true;
-    m_strText = Fill(StringTable::Load(StringTable::kEinzelmessungResult),
-                     {std::to_string(m_nFrequency), SideName(m_nSide),
-                      FormatText("%.1f", Recorded(m_lNormalNull, Level()) * 0.01)});
+    m_strText = FillText(StringTable::Load(StringTable::kEinzelmessungResult),
+                         {std::to_string(m_nFrequency), SideName(m_nSide),
+                          FormatText("%.1f", Recorded(m_lNormalNull, Level()) * 0.01)});
     m_host.Refresh();
 }

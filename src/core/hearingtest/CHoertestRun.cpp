@@ -31,8 +31,8 @@ void CHoertestRun::OnStart(const Options& options) {
     m_bStartVolFromDoc = options.startVolFromDoc;
     m_bRandom = options.random;
     if (!m_host.Confirm(
-            Fill(StringTable::Load(StringTable::kHoertestIntro), {std::to_string(m_nCount)}), true,
-            false)) {
+            FillText(StringTable::Load(StringTable::kHoertestIntro), {std::to_string(m_nCount)}),
+            true, false)) {
         return;
     }
     m_bRunning = true;
@@ -56,8 +56,8 @@ void CHoertestRun::StartNextSample() {
         std::string message;
         if (const auto* own = dynamic_cast<const CException*>(&e))
             own->GetErrorMessage(message, 128);
-        m_app.ErrorBox(Fill(StringTable::Load(StringTable::kInternalError),
-                            {message, std::to_string(m_nCurrent)}));
+        m_app.ErrorBox(FillText(StringTable::Load(StringTable::kInternalError),
+                                {message, std::to_string(m_nCurrent)}));
     }
 }
 
@@ -80,8 +80,8 @@ void CHoertestRun::StepSample() {
         m_done.assign(m_done.size(), false);
     }
     m_strStatus =
-        Fill(StringTable::Load(StringTable::kHoertestProgress),
-             {SideName(m_nSide), std::to_string(m_nCurrent + 1), std::to_string(m_nCount)});
+        FillText(StringTable::Load(StringTable::kHoertestProgress),
+                 {SideName(m_nSide), std::to_string(m_nCurrent + 1), std::to_string(m_nCount)});
     m_host.Refresh();
 
     m_nIndex = m_bRandom ? PickRandomIndex() : m_nCurrent;

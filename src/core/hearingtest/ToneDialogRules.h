@@ -49,7 +49,4 @@ inline long PanFor(int side) {
 
 // "Links" or "Rechts".
 std::string SideName(int side);
-// The printf fields of a string-table text ("%d", "%s", "%.1f", ...) filled in order with
-// texts the caller formatted.
-std::string Fill(const std::string& pattern, std::initializer_list<std::string> args);
 } // namespace ToneDialogRules

@@ -121,13 +121,13 @@ std::string CTrend::Summary(int side) const {
     std::vector<std::string> parts;
     for (const Entry& e : Entries(Count() - 1, side))
         if (e.significant)
-            parts.push_back(SubstituteS(StringTable::Load(StringTable::kTrendPoint),
-                                        {DecibelText(*e.change), FrequencyText(e.frequency)}));
+            parts.push_back(FillText(StringTable::Load(StringTable::kTrendPoint),
+                                     {DecibelText(*e.change), FrequencyText(e.frequency)}));
     if (parts.empty())
-        return SubstituteS(StringTable::Load(StringTable::kTrendNoChange), {ear, since});
+        return FillText(StringTable::Load(StringTable::kTrendNoChange), {ear, since});
     std::string list = parts.front();
     for (size_t k = 1; k < parts.size(); ++k)
         list +=
             (k + 1 == parts.size() ? StringTable::Load(StringTable::kTrendAnd) : ", ") + parts[k];
-    return SubstituteS(StringTable::Load(StringTable::kTrendChanges), {ear, list, since});
+    return FillText(StringTable::Load(StringTable::kTrendChanges), {ear, list, since});
 }

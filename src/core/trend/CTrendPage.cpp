@@ -186,8 +186,8 @@ void CTrendPage::OnDraw(CDC& dc) {
     const std::string first = n > 0 ? m_trend.Measurement(0).date : std::string();
     const std::string last = n > 0 ? m_trend.Measurement(n - 1).date : std::string();
     dc.DrawText(
-        SubstituteS(StringTable::Load(StringTable::kTrendHeader),
-                    {StringTable::Load(StringTable::kAppTitle), std::to_string(n), first, last}),
+        FillText(StringTable::Load(StringTable::kTrendHeader),
+                 {StringTable::Load(StringTable::kAppTitle), std::to_string(n), first, last}),
         layout.Header(), DT_CENTER | DT_WORDBREAK);
 
     for (int side = 0; side <= 1; ++side) {
@@ -200,8 +200,8 @@ void CTrendPage::OnDraw(CDC& dc) {
 
     dc.SelectObject(smallFont);
     if (n > 0 && dc.RectVisible(layout.Reference()))
-        dc.DrawText(SubstituteS(StringTable::Load(StringTable::kTrendReference),
-                                {m_trend.Measurement(0).name, first}),
+        dc.DrawText(FillText(StringTable::Load(StringTable::kTrendReference),
+                             {m_trend.Measurement(0).name, first}),
                     layout.Reference(), DT_WORDBREAK);
     if (dc.RectVisible(layout.Footer()))
         dc.DrawText(CPagePainter::FooterText(), layout.Footer(), DT_WORDBREAK);

@@ -53,7 +53,7 @@ std::string CPagePainter::VisibleComment(const CDC& dc, const std::string& comme
 }
 
 std::string CPagePainter::FooterText() {
-    return SubstituteS(
+    return FillText(
         std::string(kCredit) + " - %s Version %s",
         {StringTable::Load(StringTable::kAppTitle), StringTable::Load(StringTable::kVersion)});
 }
@@ -103,8 +103,8 @@ void CPagePainter::DrawHeader(CDC& dc, const CPageLayout& layout) const {
         doc != nullptr ? doc->GetTitle() : StringTable::Load(StringTable::kUntitled);
     const std::string date = doc != nullptr ? doc->m_strDatum : std::string();
     dc.SetTextColor(CPageStyle::kBlack);
-    dc.DrawText(SubstituteS(StringTable::Load(StringTable::kPageHeader),
-                            {StringTable::Load(StringTable::kAppTitle), title, date}),
+    dc.DrawText(FillText(StringTable::Load(StringTable::kPageHeader),
+                         {StringTable::Load(StringTable::kAppTitle), title, date}),
                 layout.Header(), DT_CENTER | DT_WORDBREAK);
 }
 
@@ -138,8 +138,8 @@ void CPagePainter::DrawComparison(CDC& dc, const CPageLayout& layout) const {
     if (doc == nullptr || doc->m_pVergleichsDoc == nullptr || !dc.RectVisible(layout.Comparison()))
         return;
     dc.SetTextColor(CPageStyle::kBlack);
-    dc.DrawText(SubstituteS(StringTable::Load(StringTable::kComparisonDoc),
-                            {doc->m_pVergleichsDoc->GetTitle()}),
+    dc.DrawText(FillText(StringTable::Load(StringTable::kComparisonDoc),
+                         {doc->m_pVergleichsDoc->GetTitle()}),
                 layout.Comparison(), 0);
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/app/CBaseApp.h"
 #include "core/app/StringTable.h"
+#include "core/app/TextFormat.h"
 #include "core/hearingtest/CEinzelmessungRun.h"
 #include "core/hearingtest/ToneDialogRules.h"
 #include "core/sound/CSinusTone.h"
@@ -23,9 +24,9 @@ CEinzelmessungDialog::CEinzelmessungDialog(QWidget* parent, std::int32_t normalN
     setWindowTitle(UiText(StringTable::kEinzelmessungTitle));
     m_pText = Named(new QLabel(this), "1027");
     m_pText->setAlignment(Qt::AlignCenter);
-    m_pText->setMinimumWidth(m_pText->fontMetrics().horizontalAdvance(QString::fromStdString(
-        ToneDialogRules::Fill(StringTable::Load(StringTable::kEinzelmessungResult),
-                              {"15000", ToneDialogRules::SideName(1), "-100.0"}))));
+    m_pText->setMinimumWidth(m_pText->fontMetrics().horizontalAdvance(
+        QString::fromStdString(FillText(StringTable::Load(StringTable::kEinzelmessungResult),
+                                        {"15000", ToneDialogRules::SideName(1), "-100.0"}))));
     m_pStart = Named(new QPushButton(UiText(StringTable::kButtonStart), this), "1004");
     m_pErkannt = Named(MakeBigButton(UiText(StringTable::kEinzelmessungErkannt), this), "1007");
     m_pDauerton = Named(new QRadioButton(UiText(StringTable::kDauerton), this), "1002");

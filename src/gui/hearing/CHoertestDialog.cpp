@@ -2,6 +2,7 @@
 
 #include "core/app/CAUVOApp.h"
 #include "core/app/StringTable.h"
+#include "core/app/TextFormat.h"
 #include "core/document/CAUVODoc.h"
 #include "core/hearingtest/CHoertestRun.h"
 #include "core/hearingtest/ToneDialogRules.h"
@@ -49,9 +50,9 @@ CHoertestDialog::CHoertestDialog(QWidget* parent, CAUVOApp& app, CAUVODoc& doc,
     m_pStart = Named(new QPushButton(UiText(StringTable::kHoertestStart)), "1004");
     m_pStop = Named(new QPushButton(UiText(StringTable::kHoertestStop)), "1005");
     m_pStatus = Named(new QLabel(QStringLiteral("-")), "1006");
-    m_pStatus->setMinimumWidth(m_pStatus->fontMetrics().horizontalAdvance(QString::fromStdString(
-        ToneDialogRules::Fill(StringTable::Load(StringTable::kHoertestProgress),
-                              {ToneDialogRules::SideName(1), "32", "32"}))));
+    m_pStatus->setMinimumWidth(m_pStatus->fontMetrics().horizontalAdvance(
+        QString::fromStdString(FillText(StringTable::Load(StringTable::kHoertestProgress),
+                                        {ToneDialogRules::SideName(1), "32", "32"}))));
     auto* flowLayout = new QGridLayout(flow);
     flowLayout->addWidget(m_pStart, 0, 0);
     flowLayout->addWidget(m_pStop, 0, 1);

@@ -1,4 +1,5 @@
 #include "core/app/StringTable.h"
+#include "core/app/TextFormat.h"
 
 #include <gtest/gtest.h>
 
@@ -37,12 +38,15 @@ TEST(StringTable, EveryCommandHasAPrompt) {
     EXPECT_EQ(StringTable::Load(99999), "");
 }
 
-TEST(StringTable, FormatReplacesOnlyNumberedPlaceholders) {
+TEST(StringTable, OneFillerForNumberedAndPrintfFields) {
     EXPECT_EQ(StringTable::Format(StringTable::kAskToSave, "Messung.auvo"),
               "Änderungen in Messung.auvo speichern?");
     EXPECT_EQ(StringTable::Format(StringTable::kFileNotOpened, "/a/%2.auvo", "Zugriff verweigert"),
               "Die Datei /a/%2.auvo konnte nicht geöffnet werden.\nZugriff verweigert");
-    EXPECT_EQ(StringTable::Format(133, "x"), "%s: Ton %d von %d");
+    EXPECT_EQ(FillText(StringTable::Load(StringTable::kHoertestProgress), {"Links", "3", "8"}),
+              "Links: Ton 3 von 8");
+    EXPECT_EQ(FillText("%.1f dB, %ld mB, 100%%, %d", {"-3.5", "%1"}), "-3.5 dB, %1 mB, 100%, %d");
+    EXPECT_EQ(FillText("%2 vor %1, %3", {"a", "b"}), "b vor a, %3");
     EXPECT_EQ(StringTable::Format(99999, "x"), "");
 }
 
