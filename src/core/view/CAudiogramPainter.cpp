@@ -12,17 +12,23 @@
 #include "core/view/CSavedDCObjects.h"
 #include "core/view/DrawErrors.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
 namespace {
 
 // One line through every entry of a data set. Entry 0 is read even when the set is empty, so
-// such data ends the diagram with the data's index error.
+// such data ends the diagram with the data's index error. A value beyond the level range is
+// drawn at its edge: a tone not heard up to the ceiling (-80 dB by default) stays inside the
+// diagram instead of running through the one below.
 void DrawCurve(CDC& dc, const CHoertestDaten& data, int side, const CFrequencyScale& freq,
-               const CLevelScale& level) {
+               const CLevelScale& level, const CDiagramOptions& options) {
+    const long long lowest = 100LL * options.minDB;
+    const long long highest = 100LL * options.maxDB;
     auto point = [&](int i) {
-        return CPoint(freq.X(data.GetFrequency(i)), level.AudiogramYmB(data.GetValue(i, side)));
+        const long long mB = std::clamp<long long>(data.GetValue(i, side), lowest, highest);
+        return CPoint(freq.X(data.GetFrequency(i)), level.AudiogramYmB(static_cast<int>(mB)));
     };
     const CPoint first = point(0);
     dc.MoveTo(first.x, first.y);
@@ -102,13 +108,13 @@ void CAudiogramPainter::DrawUnguarded(CDC& dc, CAUVODoc& doc, int side, const CR
     if (doc.m_HoertestDaten.GetCount() >= 1) {
         if (doc.m_pVergleichsDoc != nullptr) {
             dc.SelectObject(comparisonPen);
-            DrawCurve(dc, doc.m_pVergleichsDoc->m_HoertestDaten, side, freq, level);
+            DrawCurve(dc, doc.m_pVergleichsDoc->m_HoertestDaten, side, freq, level, options);
         }
         if (normal) {
             dc.SelectObject(normalPen);
-            DrawCurve(dc, *normal, side, freq, level);
+            DrawCurve(dc, *normal, side, freq, level, options);
         }
         dc.SelectObject(ownPen);
-        DrawCurve(dc, doc.m_HoertestDaten, side, freq, level);
+        DrawCurve(dc, doc.m_HoertestDaten, side, freq, level, options);
     }
 }

@@ -86,6 +86,17 @@ TEST_F(ViewTest, AudiogramLinearFrequencyAxisAndCurve) {
     }
 }
 
+TEST_F(ViewTest, AudiogramValuesBeyondTheRangeStayOnItsEdges) {
+    // A tone not heard up to the ceiling (-80 dB) and one far above the top.
+    m_doc.m_HoertestDaten.SetValue(0, 0, -8000);
+    m_doc.m_HoertestDaten.SetValue(1, 0, 2500);
+    auto dc = ScreenDC();
+    dc->SetMapMode(MM_LOMETRIC);
+    m_view.DrawTest(*dc, m_doc, 0, kLeft, false, false);
+    EXPECT_EQ(dc->LinesBetween({190, -849}, {210, -350}).size(), 1u);
+    EXPECT_EQ(dc->LinesBetween({210, -350}, {250, -421}).size(), 1u);
+}
+
 TEST_F(ViewTest, AudiogramRightEarIsRedAndLevelBoundsComeFromSettings) {
     WriteIni("VIEW_MIN_DB=-65\n");
     m_view.OnInitialUpdate();
