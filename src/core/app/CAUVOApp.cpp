@@ -128,7 +128,7 @@ bool CAUVOApp::InitInstance(IAppFramework& framework, const std::string& exePath
           StringTable::Load(StringTable::kVersion).c_str(), GetProfileName().c_str());
 
     IDirectSound* device = nullptr;
-    if (DirectSoundCreate(nullptr, &device, nullptr) != DS_OK || !device) {
+    if (framework.CreateSoundDevice(&device) != DS_OK || !device) {
         if (device)
             device->Release();
         ErrorBoxId(StringTable::kNoSoundDevice, StringTable::kAppTitle);

@@ -14,4 +14,8 @@ public:
     virtual void ShowMainWindow() = 0;
     // Handle of the main window for the sound device; null without a window.
     virtual HWND MainWindowHandle() = 0;
+    // The sound device on the default output (DirectSoundCreate); its status.
+    virtual HRESULT CreateSoundDevice(IDirectSound** device) {
+        return DirectSoundCreate(nullptr, device, nullptr);
+    }
 };

@@ -2,7 +2,6 @@
 #include "platform/sound/SoundFormat.h"
 
 #include "platform/sound/SoundDevice.h"
-#include "platform/sound/SoundFaults.h"
 
 namespace {
 constexpr DWORD kOutputBytes = 17640; // 100 ms of the output format
@@ -53,9 +52,6 @@ HRESULT PrimarySoundBuffer::SetPan(LONG /*pan*/) {
 }
 
 HRESULT PrimarySoundBuffer::SetFormat(const WAVEFORMATEX* format) {
-    if (const HRESULT fault = SoundFaults::TakeSetFormat(); fault != DS_OK) {
-        return fault;
-    }
     if (format == nullptr) {
         return DSERR_INVALIDPARAM;
     }
@@ -71,9 +67,6 @@ HRESULT PrimarySoundBuffer::SetFormat(const WAVEFORMATEX* format) {
 }
 
 HRESULT PrimarySoundBuffer::Play(DWORD /*reserved*/, DWORD /*priority*/, DWORD /*flags*/) {
-    if (const HRESULT fault = SoundFaults::TakePrimaryPlay(); fault != DS_OK) {
-        return fault;
-    }
     m_playing = true;
     return DS_OK;
 }

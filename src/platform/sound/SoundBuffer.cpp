@@ -4,7 +4,6 @@
 #include "platform/sound/Mixer.h"
 #include "platform/sound/MixerGain.h"
 #include "platform/sound/SoundDevice.h"
-#include "platform/sound/SoundFaults.h"
 
 #include <algorithm>
 
@@ -41,9 +40,8 @@ HRESULT SoundBuffer::GetStatus(DWORD* status) {
     if (m_playing && !m_looping && m_mixer.EndCount(m_voice) != m_endsAtPlay) {
         m_playing = false;
     }
-    *status = (m_playing ? DSBSTATUS_PLAYING : 0) |
-              (m_playing && m_looping ? DSBSTATUS_LOOPING : 0) |
-              (m_lost ? DSBSTATUS_BUFFERLOST : 0);
+    *status =
+        (m_playing ? DSBSTATUS_PLAYING : 0) | (m_playing && m_looping ? DSBSTATUS_LOOPING : 0);
     return DS_OK;
 }
 
@@ -89,9 +87,6 @@ void SoundBuffer::SendGains() {
 }
 
 HRESULT SoundBuffer::Play(DWORD /*reserved*/, DWORD /*priority*/, DWORD flags) {
-    if (m_lost) {
-        return DSERR_BUFFERLOST;
-    }
     m_playing = true;
     m_looping = (flags & DSBPLAY_LOOPING) != 0;
     m_endsAtPlay = m_mixer.EndCount(m_voice);
@@ -120,12 +115,6 @@ HRESULT SoundBuffer::Lock(DWORD offset, DWORD bytes, void** ptr1, DWORD* bytes1,
         *bytes2 = 0;
     }
     m_mixer.Collect();
-    if (!m_lost && SoundFaults::TakeLostLock()) {
-        m_lost = true;
-    }
-    if (m_lost) {
-        return DSERR_BUFFERLOST;
-    }
     if ((flags & DSBLOCK_ENTIREBUFFER) != 0) {
         offset = 0;
         bytes = m_bytes;
@@ -156,8 +145,8 @@ HRESULT SoundBuffer::Unlock(void* ptr1, DWORD /*bytes1*/, void* /*ptr2*/, DWORD 
     return DS_OK;
 }
 
+// Our buffers live in the program's memory: nothing takes them away.
 HRESULT SoundBuffer::Restore() {
-    m_lost = false;
     return DS_OK;
 }
 

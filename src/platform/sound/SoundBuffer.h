@@ -23,7 +23,7 @@ public:
     // Flags and byte length; caps->dwSize must be 20.
     HRESULT GetCaps(DSBCAPS* caps) override;
     HRESULT GetFormat(WAVEFORMATEX* format, DWORD sizeAllocated, DWORD* sizeWritten) override;
-    // Bits 1 playing, 4 looping, 2 lost.
+    // Bits 1 playing, 4 looping; never 2 (lost): the memory is the program's own.
     HRESULT GetStatus(DWORD* status) override;
     // Values outside the platform's range read back as they were set.
     HRESULT GetVolume(LONG* volume) override;
@@ -38,12 +38,11 @@ public:
     HRESULT Play(DWORD reserved, DWORD priority, DWORD flags) override;
     // Ramps out; the position stays where the ramp ended.
     HRESULT Stop() override;
-    // DSERR_BUFFERLOST while the buffer is lost (until Restore).
     HRESULT Lock(DWORD offset, DWORD bytes, void** ptr1, DWORD* bytes1, void** ptr2, DWORD* bytes2,
                  DWORD flags) override;
     // Publishes the buffer's samples to the audio thread.
     HRESULT Unlock(void* ptr1, DWORD bytes1, void* ptr2, DWORD bytes2) override;
-    // Makes a lost buffer usable again (its samples must be written anew).
+    // Nothing to restore; always DS_OK.
     HRESULT Restore() override;
     // The last reference ramps the voice out and frees it.
     DWORD Release() override;
@@ -65,7 +64,6 @@ private:
     LONG m_pan = 0;
     bool m_playing = false;
     bool m_looping = false;
-    bool m_lost = false;
     bool m_locked = false;
     bool m_silentUntilVolume = false;
     std::uint32_t m_endsAtPlay = 0;

@@ -2,7 +2,6 @@
 
 #include "platform/sound/PrimarySoundBuffer.h"
 #include "platform/sound/SoundBuffer.h"
-#include "platform/sound/SoundFaults.h"
 
 #include <algorithm>
 #include <utility>
@@ -51,18 +50,12 @@ HRESULT SoundDevice::CreateSoundBuffer(const DSBUFFERDESC* desc, IDirectSoundBuf
     }
     m_mixer->Collect();
     if ((desc->dwFlags & DSBCAPS_PRIMARYBUFFER) != 0) {
-        if (const HRESULT fault = SoundFaults::TakePrimaryCreate(); fault != DS_OK) {
-            return fault;
-        }
         if (desc->dwBufferBytes != 0 || desc->lpwfxFormat != nullptr) {
             return DSERR_INVALIDPARAM;
         }
         AddRef();
         *buffer = new PrimarySoundBuffer(*this);
         return DS_OK;
-    }
-    if (const HRESULT fault = SoundFaults::TakeSecondaryCreate(); fault != DS_OK) {
-        return fault;
     }
     return CreateSecondary(*desc, buffer);
 }

@@ -1,7 +1,7 @@
 #include "core/app/CAUVOApp.h"
 #include "core/app/IAppFramework.h"
 #include "platform/ini/PrivateProfile.h"
-#include "platform/sound/SoundFaults.h"
+#include "support/FaultySoundDevice.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/TempFolder.h"
 
@@ -13,6 +13,7 @@
 #include <sstream>
 #include <string>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -33,8 +34,29 @@ public:
     }
     void ShowMainWindow() override { m_journal.events.push_back("ShowMainWindow"); }
     HWND MainWindowHandle() override { return this; }
+    // The environment's device, seen through a wrapper that fails as the test asks.
+    HRESULT CreateSoundDevice(IDirectSound** device) override {
+        *device = nullptr;
+        if (m_deviceFault != DS_OK)
+            return std::exchange(m_deviceFault, DS_OK);
+        FaultySoundDevice* faulty = FaultySoundDevice::Create();
+        if (faulty == nullptr)
+            return DSERR_NODRIVER;
+        faulty->failPrimaryCreate = std::exchange(m_faults.failPrimaryCreate, DS_OK);
+        faulty->failSetFormat = std::exchange(m_faults.failSetFormat, DS_OK);
+        faulty->failPrimaryPlay = std::exchange(m_faults.failPrimaryPlay, DS_OK);
+        *device = faulty;
+        return DS_OK;
+    }
 
+    struct Faults {
+        HRESULT failPrimaryCreate = DS_OK;
+        HRESULT failSetFormat = DS_OK;
+        HRESULT failPrimaryPlay = DS_OK;
+    };
     bool m_bCommandLineOk = true;
+    HRESULT m_deviceFault = DS_OK;
+    Faults m_faults;
 
 private:
     Journal& m_journal;
@@ -68,7 +90,6 @@ protected:
         fs::create_directories(m_program);
         ::setenv("XDG_CONFIG_HOME", (m_root / "config").c_str(), 1);
         ::setenv("AUVO_AUDIO_OUTPUT", "null", 1);
-        SoundFaults::Reset();
         m_boxes.onShow = [this](const RecordingMessageBoxes::Box& box) {
             m_journal.events.push_back(
                 box.systemModal
@@ -79,7 +100,6 @@ protected:
         };
         m_app.SetMessageBoxService(&m_boxes);
     }
-    void TearDown() override { SoundFaults::Reset(); }
 
     bool Start() { return m_app.InitInstance(m_framework, (m_program / "auvo").string()); }
     void WriteProgramIni(const std::string& text) {
@@ -219,7 +239,7 @@ TEST_F(AppStart, ProgramFolderFromTheLastSeparator) {
 
 TEST_F(AppStart, NoSoundDeviceShowsMessage1000BeforeAnyWindowAndStillSaves) {
     WriteProgramIni("[AUVO]\nNORMALNULL=-2500\n");
-    SoundFaults::FailNextDeviceCreate();
+    m_framework.m_deviceFault = DSERR_NODRIVER;
     EXPECT_FALSE(Start());
     EXPECT_EQ(m_journal.events, (std::vector<std::string>{"box AUVO stop: (1000)"}));
     EXPECT_EQ(m_app.m_pDirectSound, nullptr);
@@ -249,7 +269,7 @@ TEST_F(AppStart, RefusedOutputFormatIsLoggedByNameAndShowsMessage1001) {
         m_journal.events.clear();
         CAUVOApp app;
         app.SetMessageBoxService(&m_boxes);
-        SoundFaults::FailNextSetFormat(c.status);
+        m_framework.m_faults.failSetFormat = c.status;
         EXPECT_FALSE(app.InitInstance(m_framework, (m_program / "auvo").string()));
         // The window was already shown when the format was refused.
         EXPECT_EQ(m_journal.events,
@@ -265,7 +285,7 @@ TEST_F(AppStart, RefusedOutputFormatIsLoggedByNameAndShowsMessage1001) {
 }
 
 TEST_F(AppStart, PrimaryBufferNotCreatedGivesMessage1001WithoutItsOwnLine) {
-    SoundFaults::FailNextPrimaryCreate();
+    m_framework.m_faults.failPrimaryCreate = DSERR_OUTOFMEMORY;
     EXPECT_FALSE(Start());
     EXPECT_EQ(m_journal.events.back(), "box AUVO stop: (1001)");
     m_app.ExitInstance(1);
@@ -275,7 +295,7 @@ TEST_F(AppStart, PrimaryBufferNotCreatedGivesMessage1001WithoutItsOwnLine) {
 }
 
 TEST_F(AppStart, PrimaryBufferThatWillNotPlayGivesMessage1002) {
-    SoundFaults::FailNextPrimaryPlay();
+    m_framework.m_faults.failPrimaryPlay = DSERR_GENERIC;
     EXPECT_FALSE(Start());
     EXPECT_EQ(m_journal.events, (std::vector<std::string>{"ProcessCommandLine", "ShowMainWindow",
                                                           "box AUVO stop: (1002)"}));

@@ -3,9 +3,9 @@
 
 #include "core/sound/CSinusTone.h"
 
-#include "platform/sound/SoundFaults.h"
 #include "platform/sound/SoundTestSupport.h"
 #include "platform/sound/WavFileOutput.h"
+#include "support/FaultySoundDevice.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -43,11 +43,7 @@ private:
 
 class CSinusToneTest : public ::testing::Test {
 protected:
-    void SetUp() override { SoundFaults::Reset(); }
-    void TearDown() override {
-        m_device->Release();
-        SoundFaults::Reset();
-    }
+    void TearDown() override { m_device->Release(); }
 
     // The samples the tone's current buffer holds.
     std::vector<std::int16_t> BufferSamples() {
@@ -72,7 +68,8 @@ protected:
     }
 
     SoundDevice* m_device = soundtest::CreateManualDevice();
-    WatchingDevice m_watch{*m_device};
+    FaultySoundDevice m_faults{m_device, false};
+    WatchingDevice m_watch{m_faults};
 };
 
 TEST_F(CSinusToneTest, BufferHoldsTheToneSamples) {
@@ -112,18 +109,18 @@ TEST_F(CSinusToneTest, SetFrequencyKeepsPlayingStateAndPanButResetsTheVolume) {
 }
 
 TEST_F(CSinusToneTest, RefusedBufferThrowsAndTheToneKeepsSounding) {
-    SoundFaults::FailSecondaryCreates(1);
+    m_faults.refuseSecondaries = 1;
     EXPECT_THROW(CSinusTone(&m_watch, 1000.0), CSoundBufferException);
-    SoundFaults::FailSecondaryCreates(2);
+    m_faults.refuseSecondaries = 2;
     EXPECT_THROW(CSinusTone(&m_watch, 1000.0), CSoundBufferException);
-    SoundFaults::Reset();
+    m_faults.refuseSecondaries = 0;
 
     CSinusTone tone(&m_watch, 1000.0);
     tone.SetVolume(-3000);
     tone.SetPan(-10000);
     tone.Play(DSBPLAY_LOOPING);
     IDirectSoundBuffer* before = m_watch.last;
-    SoundFaults::FailSecondaryCreates(1);
+    m_faults.refuseSecondaries = 1;
     EXPECT_THROW(tone.SetFrequency(2000.0), CSoundBufferException);
     // Frequency, level, side and sound as before; a later save writes what is heard.
     EXPECT_EQ(tone.GetFrequency(), 1000.0);
@@ -137,10 +134,10 @@ TEST_F(CSinusToneTest, RefusedBufferThrowsAndTheToneKeepsSounding) {
 
 TEST_F(CSinusToneTest, LostBufferIsRestoredOnce) {
     CSinusTone tone(&m_watch, 1000.0);
-    SoundFaults::LoseNextLocks(1);
+    m_faults.loseLocks = 1;
     EXPECT_TRUE(tone.SetFrequency(1234.5));
     EXPECT_EQ(BufferSamples().size(), 26435u);
-    SoundFaults::LoseNextLocks(2);
+    m_faults.loseLocks = 2;
     EXPECT_FALSE(tone.SetFrequency(1000.0));
 }
 

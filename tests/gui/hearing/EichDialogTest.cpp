@@ -94,7 +94,7 @@ TEST_F(EichDialogTest, ErkanntBeforeStartTakesTheCurrentLevelForOneKilohertz) {
 TEST_F(EichDialogTest, RefusedToneLeavesTheDialogClosableAndNothingToStore) {
     CEichDialog dlg(nullptr, app);
     dlg.show();
-    SoundFaults::FailSecondaryCreates(1);
+    faults.refuseSecondaries = 1;
     Control(dlg, "1004")->click();
     EXPECT_EQ(Boxes().back().rfind("(1008) ", 0), 0u);
     EXPECT_TRUE(Control(dlg, "2")->isEnabled());

@@ -183,8 +183,8 @@ TEST_F(HoertestDialogTest, HeldKeyPressesErkanntOnlyOnce) {
 }
 
 TEST_F(HoertestDialogTest, RefusedToneIsNamedAndTheNextPressGoesOn) {
-    CHoertestDialog dlg(nullptr, app, doc, device);
-    SoundFaults::FailSecondaryCreates(1);
+    CHoertestDialog dlg(nullptr, app, doc, &faults);
+    faults.refuseSecondaries = 1;
     Start(dlg);
     ASSERT_EQ(Boxes().size(), 2u);
     EXPECT_EQ(Boxes()[1].rfind("(1008) ", 0), 0u);

@@ -6,8 +6,8 @@
 #include "core/document/CAUVODoc.h"
 #include "core/sound/CSinusTone.h"
 #include "platform/document/IDocumentView.h"
-#include "platform/sound/SoundFaults.h"
 #include "platform/sound/SoundTestSupport.h"
+#include "support/FaultySoundDevice.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/TempFolder.h"
 
@@ -22,7 +22,7 @@ class ToneDialogFixture : public testing::Test, public IDocumentView {
 protected:
     ToneDialogFixture() {
         app.SetMessageBoxService(&recorder);
-        app.m_pDirectSound = device;
+        app.m_pDirectSound = &faults;
         app.m_lNormalNull = -4000;
         app.SetSectionName("AUVO");
         app.SetProfileName(folder.File("AUVO.ini"));
@@ -35,7 +35,6 @@ protected:
         app.m_pDirectSound = nullptr;
         app.SetMessageBoxService(nullptr);
         device->Release();
-        SoundFaults::Reset();
     }
 
     std::vector<std::string> Boxes() const { return recorder.Texts(); }
@@ -49,6 +48,8 @@ protected:
 
     TempFolder folder;
     SoundDevice* device = soundtest::CreateManualDevice();
+    // The application's device: the same, but it can refuse buffers (faults.refuseSecondaries).
+    FaultySoundDevice faults{device, false};
     CAUVOApp app;
     CAUVODoc doc;
     RecordingMessageBoxes recorder;

@@ -7,7 +7,6 @@
 #include "gui/app/CMainFrame.h"
 #include "gui/tinnitus/CTonEigenschaftenDialog.h"
 #include "gui/view/CAUVOViewWidget.h"
-#include "platform/sound/SoundFaults.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -297,9 +296,9 @@ TEST_F(MouseToolsTest, AFullListRefusesTheToneWithAMessage) {
 
 TEST_F(MouseToolsTest, ARefusedSoundBufferIsReportedAndTheNewToneToolStays) {
     frame.Commands().Execute(ID_TINNITUS_NEU);
-    SoundFaults::FailSecondaryCreates(1);
+    data.faults->refuseSecondaries = 1;
     QTest::mouseClick(view, Qt::LeftButton, {}, Near(1, 6000.0, 4000));
-    SoundFaults::Reset();
+    data.faults->refuseSecondaries = 0;
     EXPECT_EQ(data.doc.m_TinnitusDaten.GetCount(1), 1);
     EXPECT_EQ(boxes.Texts(),
               std::vector<std::string>{"(1008) Die Soundkarte konnte keinen Puffer für den Ton "
@@ -352,9 +351,9 @@ TEST_F(MouseToolsTest, ARefusedBufferWhileDraggingKeepsTheToneWhereAndAsItWas) {
     const LONG volume = left->GetVolume();
     const double hz = left->GetFrequency();
     QTest::mousePress(view, Qt::LeftButton, {}, onLeft);
-    SoundFaults::FailSecondaryCreates(1);
+    data.faults->refuseSecondaries = 1;
     QTest::mouseMove(view, Near(0, 3000.0, 1000));
-    SoundFaults::Reset();
+    data.faults->refuseSecondaries = 0;
     QTest::mouseRelease(view, Qt::LeftButton, {}, Near(0, 3000.0, 1000));
     EXPECT_EQ(left->GetFrequency(), hz);
     EXPECT_EQ(left->GetVolume(), volume);

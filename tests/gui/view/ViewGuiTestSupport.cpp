@@ -23,9 +23,10 @@ AppWithDocument::AppWithDocument(const TempFolder& folder) {
     app.m_lNormalNull = -5000;
     ::setenv("AUVO_AUDIO_OUTPUT", "null", 0);
     DirectSoundCreate(nullptr, &device, nullptr);
-    app.m_pDirectSound = device;
+    faults = std::make_unique<FaultySoundDevice>(device, false);
+    app.m_pDirectSound = faults.get();
     doc.OnNewDocument();
-    doc.m_TinnitusDaten.m_pDirectSound = device;
+    doc.m_TinnitusDaten.m_pDirectSound = faults.get();
 }
 
 AppWithDocument::~AppWithDocument() {

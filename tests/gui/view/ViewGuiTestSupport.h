@@ -5,11 +5,13 @@
 #include "core/app/CAUVOApp.h"
 #include "core/document/CAUVODoc.h"
 #include "platform/dc/CRecordingDC.h"
+#include "support/FaultySoundDevice.h"
 #include "support/TempFolder.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -36,6 +38,8 @@ public:
 
     CAUVOApp app;
     IDirectSound* device = nullptr;
+    // What the application and the document's tones use: device, able to refuse buffers.
+    std::unique_ptr<FaultySoundDevice> faults;
     CAUVODoc doc;
 };
 

@@ -2,7 +2,6 @@
 // lost buffers and what each setting does to the mixed output.
 
 #include "platform/sound/PrimarySoundBuffer.h"
-#include "platform/sound/SoundFaults.h"
 #include "platform/sound/SoundFormat.h"
 #include "platform/sound/SoundTestSupport.h"
 
@@ -19,7 +18,6 @@ namespace {
 class SoundBufferTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        SoundFaults::Reset();
         m_device = soundtest::CreateManualDevice();
         ASSERT_NE(m_device, nullptr);
     }
@@ -28,7 +26,6 @@ protected:
             buffer->Release();
         }
         m_device->Release();
-        SoundFaults::Reset();
     }
 
     static WAVEFORMATEX MonoFormat() { return PcmFormat(1); }
@@ -286,22 +283,6 @@ TEST_F(SoundBufferTest, BufferPlayedOnceStopsByItself) {
     Render(mixer(), 1500);
     buffer->GetStatus(&status);
     EXPECT_EQ(status, 0u);
-}
-
-TEST_F(SoundBufferTest, LostBufferRefusesLockUntilRestored) {
-    IDirectSoundBuffer* buffer = Constant(1000, 100);
-    SoundFaults::LoseNextLocks(1);
-    void* p1 = nullptr;
-    DWORD b1 = 0;
-    EXPECT_EQ(buffer->Lock(0, 200, &p1, &b1, nullptr, nullptr, 0), DSERR_BUFFERLOST);
-    EXPECT_EQ(static_cast<std::uint32_t>(DSERR_BUFFERLOST), 0x88780096u);
-    EXPECT_EQ(buffer->Lock(0, 200, &p1, &b1, nullptr, nullptr, 0), DSERR_BUFFERLOST);
-    DWORD status = 0;
-    buffer->GetStatus(&status);
-    EXPECT_EQ(status, DSBSTATUS_BUFFERLOST);
-    EXPECT_EQ(buffer->Restore(), DS_OK);
-    EXPECT_EQ(buffer->Lock(0, 200, &p1, &b1, nullptr, nullptr, 0), DS_OK);
-    EXPECT_EQ(buffer->Unlock(p1, b1, nullptr, 0), DS_OK);
 }
 
 } // namespace
