@@ -124,8 +124,6 @@ bool CAUVOViewWidget::Forward(MouseMessage message, QMouseEvent* event) {
     const CPoint point(p.x(), p.y());
     // No tool reads the key flags.
     const unsigned flags = 0;
-    if (m_mouseHandler)
-        return m_mouseHandler(CurrentTool(), message, flags, point);
     CTool* tool = CTool::FindTool(CurrentTool());
     if (tool == nullptr)
         return false;

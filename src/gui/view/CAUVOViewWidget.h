@@ -22,8 +22,6 @@ class CAUVOViewWidget : public QWidget, public IViewWindow {
     Q_OBJECT
 public:
     enum class MouseMessage { LButtonDown, LButtonUp, RButtonUp, MouseMove };
-    // Returns true when the tool took the message.
-    using MouseHandler = std::function<bool(int tool, MouseMessage, unsigned flags, CPoint)>;
 
     explicit CAUVOViewWidget(CBaseApp* app, QWidget* parent = nullptr);
     // Makes a view the central widget of the main window and registers its commands.
@@ -44,8 +42,6 @@ public:
     CViewCommandHandlers* Commands() const { return m_pCommands; }
 
     int CurrentTool() const;
-    // Takes the mouse messages instead of the tools (tests).
-    void SetMouseHandler(MouseHandler handler) { m_mouseHandler = std::move(handler); }
 
     // The screen as a device: its size in pixels and the window's logical resolution.
     CQtDC::Caps ScreenCaps() const;
@@ -72,6 +68,5 @@ private:
 
     CAUVOView m_view;
     bool m_bCapture = false;
-    MouseHandler m_mouseHandler;
     CViewCommandHandlers* m_pCommands = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "ViewGuiTestSupport.h"
 
 #include "core/sound/CSinusTone.h"
+#include "core/tinnitus/CTool.h"
 #include "core/view/CAUVOView.h"
 #include "gui/document/CDocManager.h"
 #include "gui/document/IDocumentDialogs.h"
@@ -83,22 +84,30 @@ TEST_F(ViewWidgetTest, PageStartsTopLeftOnWhiteAndFollowsTheWindowWidth) {
     }
 }
 
-TEST_F(ViewWidgetTest, MouseMessagesGoToTheCurrentTool) {
-    std::vector<std::tuple<int, CAUVOViewWidget::MouseMessage, CPoint>> got;
-    widget.SetMouseHandler([&](int tool, CAUVOViewWidget::MouseMessage m, unsigned, CPoint p) {
-        got.emplace_back(tool, m, p);
-        return true;
-    });
-    EXPECT_EQ(widget.CurrentTool(), 0) << "the initial update makes the selection tool current";
-    QTest::mouseClick(&widget, Qt::LeftButton, {}, QPoint(30, 40));
-    widget.SetCurrentTool(1);
-    QTest::mouseClick(&widget, Qt::RightButton, {}, QPoint(50, 60));
+// A tool under a number of its own that notes what reaches it.
+class RecordingTool : public CTool {
+public:
+    using CTool::CTool;
+    void OnLButtonDown(IToolView&, unsigned, CPoint p) override { got.emplace_back("down", p); }
+    void OnLButtonUp(IToolView&, unsigned, CPoint p) override { got.emplace_back("up", p); }
+    void OnRButtonUp(IToolView&, unsigned, CPoint p) override { got.emplace_back("right", p); }
+    void OnMouseMove(IToolView&, unsigned, CPoint) override {}
+    std::vector<std::pair<std::string, CPoint>> got;
+};
 
-    using M = CAUVOViewWidget::MouseMessage;
-    ASSERT_EQ(got.size(), 3u);
-    EXPECT_EQ(got[0], std::make_tuple(0, M::LButtonDown, CPoint(30, 40)));
-    EXPECT_EQ(got[1], std::make_tuple(0, M::LButtonUp, CPoint(30, 40)));
-    EXPECT_EQ(got[2], std::make_tuple(1, M::RButtonUp, CPoint(50, 60)));
+TEST_F(ViewWidgetTest, MouseMessagesGoToTheCurrentTool) {
+    EXPECT_EQ(widget.CurrentTool(), 0) << "the initial update makes the selection tool current";
+    RecordingTool first(40);
+    RecordingTool second(41);
+    widget.SetCurrentTool(40);
+    QTest::mouseClick(&widget, Qt::LeftButton, {}, QPoint(30, 40));
+    widget.SetCurrentTool(41);
+    QTest::mouseClick(&widget, Qt::RightButton, {}, QPoint(50, 60));
+    widget.SetCurrentTool(CTool::kSelectTool);
+
+    using Got = std::vector<std::pair<std::string, CPoint>>;
+    EXPECT_EQ(first.got, (Got{{"down", CPoint(30, 40)}, {"up", CPoint(30, 40)}}));
+    EXPECT_EQ(second.got, (Got{{"right", CPoint(50, 60)}}));
 }
 
 class NoDialogs : public IDocumentDialogs {
