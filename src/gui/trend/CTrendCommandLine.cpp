@@ -1,4 +1,5 @@
 #include "gui/trend/CTrendCommandLine.h"
+#include "gui/view/CPageCommandLine.h"
 
 #include "core/app/StringTable.h"
 #include "core/export/CCommandLineRun.h"
@@ -106,12 +107,5 @@ int CTrendCommandLine::Run(const QStringList& args, const std::string& exePath, 
 }
 
 int CTrendCommandLine::Main(int argc, char** argv) {
-    // No display is needed.
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication qapp(argc, argv);
-    KeepDecimalPoint();
-    QStringList args = QApplication::arguments();
-    args.removeFirst();
-    return Run(args, CCommandLineRun::ExePath(argc, argv), std::cerr);
+    return CPageCommandLine::QtMain(argc, argv, &CTrendCommandLine::Run);
 }

@@ -184,6 +184,10 @@ int CPageCommandLine::Run(const QStringList& args, const std::string& exePath, s
 }
 
 int CPageCommandLine::Main(int argc, char** argv) {
+    return QtMain(argc, argv, &CPageCommandLine::Run);
+}
+
+int CPageCommandLine::QtMain(int argc, char** argv, Runner run) {
     // No display is needed for any of these runs.
     if (std::getenv("QT_QPA_PLATFORM") == nullptr)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -191,5 +195,5 @@ int CPageCommandLine::Main(int argc, char** argv) {
     KeepDecimalPoint();
     QStringList args = QApplication::arguments();
     args.removeFirst();
-    return Run(args, CCommandLineRun::ExePath(argc, argv), std::cerr);
+    return run(args, CCommandLineRun::ExePath(argc, argv), std::cerr);
 }

@@ -36,4 +36,8 @@ public:
     // For main(): an application on the offscreen platform unless one is chosen,
     // messages on standard error.
     static int Main(int argc, char** argv);
+    // What every page run needs before run: an offscreen QApplication (no display), the
+    // decimal point, the arguments after the program's name.
+    using Runner = int (*)(const QStringList& args, const std::string& exePath, std::ostream& err);
+    static int QtMain(int argc, char** argv, Runner run);
 };
