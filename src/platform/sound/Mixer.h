@@ -75,6 +75,25 @@ private:
     void Apply(const Command& command);
     void RampTo(Voice& voice, float left, float right);
     void MixVoice(Voice& voice, std::size_t frames);
+    // Steady voices of one chunk, waiting to be summed together.
+    struct Group {
+        static constexpr int kSize = 8;
+        void Add(const std::int16_t* from, float gainLeft, float gainRight) {
+            samples[count] = from;
+            left[count] = gainLeft;
+            right[count] = gainRight;
+            ++count;
+        }
+        const std::int16_t* samples[kSize];
+        float left[kSize];
+        float right[kSize];
+        int count = 0;
+    };
+    // Playing at a constant level, without reaching its end within the next frames.
+    static void Prefetch(const Voice& voice, std::size_t frames);
+    static bool IsSteady(const Voice& voice, std::size_t frames);
+    void MixGroup(Group& group, std::size_t frames);
+
     void SweepFreedVoices();
 
     SpscQueue<Command> m_commands;
