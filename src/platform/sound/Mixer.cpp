@@ -71,6 +71,7 @@ struct Mixer::Voice {
 
 Mixer::Mixer()
     : m_commands(kQueueSize), m_retired(kQueueSize),
+      m_published(std::make_unique<SampleBlock*[]>(kMaxVoices)),
       m_voices(std::make_unique<Voice[]>(kMaxVoices)), m_left(std::make_unique<float[]>(kChunk)),
       m_right(std::make_unique<float[]>(kChunk)),
       m_endCounts(std::make_unique<std::atomic<std::uint32_t>[]>(kMaxVoices)) {
@@ -111,6 +112,7 @@ int Mixer::AddVoice(std::uint32_t frames) {
     }
     const int voice = m_freeSlots.back();
     m_freeSlots.pop_back();
+    m_published[voice] = nullptr;
     Command command{};
     command.type = Command::Add;
     command.voice = voice;
@@ -119,17 +121,22 @@ int Mixer::AddVoice(std::uint32_t frames) {
     return voice;
 }
 
-void Mixer::SetSamples(int voice, const std::int16_t* samples, std::uint32_t frames) {
+void Mixer::SetSamples(int voice, std::vector<std::int16_t> samples) {
     Collect();
-    // The audio thread only ever sees a finished copy, never memory still being written.
-    auto* block = new SampleBlock;
-    block->samples.assign(samples, samples + frames);
+    // The audio thread only ever sees a finished block, never memory still being written.
+    auto* block = new SampleBlock{std::move(samples)};
+    m_published[voice] = block;
     Command command{};
     command.type = Command::SetBlock;
     command.voice = voice;
-    command.frames = frames;
+    command.frames = static_cast<std::uint32_t>(block->samples.size());
     command.block = block;
     Send(command);
+}
+
+const std::vector<std::int16_t>* Mixer::PublishedSamples(int voice) const {
+    // Freed only once a later block or the voice's removal retired it.
+    return m_published[voice] != nullptr ? &m_published[voice]->samples : nullptr;
 }
 
 void Mixer::SetGains(int voice, float left, float right) {
@@ -161,6 +168,7 @@ void Mixer::Stop(int voice) {
 
 void Mixer::RemoveVoice(int voice) {
     Collect();
+    m_published[voice] = nullptr;
     Command command{};
     command.type = Command::Remove;
     command.voice = voice;

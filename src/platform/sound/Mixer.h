@@ -29,8 +29,11 @@ public:
     // --- UI thread ---
     // New stopped voice of the given length, silent until SetSamples; -1 when all are in use.
     int AddVoice(std::uint32_t frames);
-    // Publishes a copy of the samples for the voice to play from its current position.
-    void SetSamples(int voice, const std::int16_t* samples, std::uint32_t frames);
+    // Publishes the samples for the voice to play from its current position. The audio thread
+    // reads them from then on: they are never written again (one copy per voice, not two).
+    void SetSamples(int voice, std::vector<std::int16_t> samples);
+    // The samples last published for the voice (read-only), nullptr before the first.
+    const std::vector<std::int16_t>* PublishedSamples(int voice) const;
     // Linear gains, 1 = full scale; reaches the output as a ramp.
     void SetGains(int voice, float left, float right);
     // Starts (ramping in) from the voice's current position.
@@ -102,6 +105,7 @@ private:
     // UI side.
     std::deque<Command> m_pending;
     std::vector<int> m_freeSlots;
+    std::unique_ptr<SampleBlock*[]> m_published;
 
     // Audio side.
     std::unique_ptr<Voice[]> m_voices;
