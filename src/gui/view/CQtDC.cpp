@@ -6,11 +6,14 @@
 #include <QPainter>
 #include <QPen>
 #include <QScreen>
+#include <QTextLayout>
 #include <QWidget>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <list>
+#include <unordered_map>
 
 namespace {
 
@@ -43,6 +46,35 @@ QString ToQString(const std::string& text) {
     return s;
 }
 
+// Texts as short as labels are shaped once per font and kept; longer ones are drawn directly.
+constexpr std::size_t kShapedTextMax = 200;
+constexpr std::size_t kShapedTextsPerFont = 4096;
+constexpr std::size_t kFontsKept = 256;
+
+} // namespace
+
+// A font as the painter draws it, and the labels shaped in it. Kept for the process (UI
+// thread only): every repaint draws the same few fonts and labels.
+struct CQtDC::FontEntry {
+    LOGFONT logFont;
+    double scale = 1.0;
+    int dpiX = 0;
+    int dpiY = 0;
+    QFont font;
+    bool metricsKnown = false;
+    double ascent = 0.0;
+    double descent = 0.0;
+    std::unordered_map<std::string, ShapedText> texts;
+};
+
+std::list<CQtDC::FontEntry>& CQtDC::FontEntries() {
+    static std::list<FontEntry> entries;
+    return entries;
+}
+
+namespace {
+// Counts the times the entries were dropped: a context's last entry is valid only as long.
+unsigned g_fontGeneration = 0;
 } // namespace
 
 CQtDC::CQtDC(QPainter* painter, const Caps& caps, bool printing)
@@ -130,34 +162,82 @@ bool CQtDC::CreateFont(CFont& font, const LOGFONT& lf) {
     return CDC::CreateFont(font, lf);
 }
 
-QFont CQtDC::CurrentQFont() const {
+CQtDC::FontEntry& CQtDC::CurrentFontEntry() const {
     const LOGFONT& lf = GetCurrentFont().GetLogFont();
-    const QString key = QStringLiteral("%1|%2|%3|%4")
-                            .arg(QString::fromStdString(lf.lfFaceName))
-                            .arg(lf.lfHeight)
-                            .arg(lf.lfWeight)
-                            .arg(lf.lfItalic ? 1 : 0);
-    auto it = m_fonts.constFind(key);
-    if (it != m_fonts.constEnd())
-        return *it;
+    const double scale = DeviceScaleY();
+    if (m_pLastFont != nullptr && m_lastGeneration == g_fontGeneration && m_lastScale == scale &&
+        m_lastLogFont == lf)
+        return *m_pLastFont;
 
-    QFont f(ResolveFamily(QString::fromStdString(lf.lfFaceName)));
-    f.setStyleHint(QFont::SansSerif);
-    f.setWeight(
-        static_cast<QFont::Weight>(std::clamp(lf.lfWeight > 0 ? lf.lfWeight : 400, 1, 1000)));
-    f.setItalic(lf.lfItalic);
-    // A positive height is the whole cell (ascent plus descent), a negative one the em size.
-    const double wanted = (lf.lfHeight == 0 ? 40 : std::abs(lf.lfHeight)) * DeviceScaleY();
-    int pixels = std::max(1, static_cast<int>(std::lround(wanted)));
-    f.setPixelSize(pixels);
-    if (lf.lfHeight >= 0) {
-        const QFontMetricsF fm(f, Device());
-        if (fm.height() > 0)
-            pixels = std::max(1, static_cast<int>(std::lround(wanted * pixels / fm.height())));
+    const QPaintDevice* device = Device();
+    const int dpiX = device != nullptr ? device->logicalDpiX() : 0;
+    const int dpiY = device != nullptr ? device->logicalDpiY() : 0;
+    std::list<FontEntry>& entries = FontEntries();
+    auto found = std::find_if(entries.begin(), entries.end(), [&](const FontEntry& e) {
+        return e.scale == scale && e.dpiX == dpiX && e.dpiY == dpiY && e.logFont == lf;
+    });
+    if (found == entries.end()) {
+        if (entries.size() >= kFontsKept) {
+            entries.clear();
+            ++g_fontGeneration;
+        }
+        QFont f(ResolveFamily(QString::fromStdString(lf.lfFaceName)));
+        f.setStyleHint(QFont::SansSerif);
+        f.setWeight(
+            static_cast<QFont::Weight>(std::clamp(lf.lfWeight > 0 ? lf.lfWeight : 400, 1, 1000)));
+        f.setItalic(lf.lfItalic);
+        // A positive height is the whole cell (ascent plus descent), a negative one the em size.
+        const double wanted = (lf.lfHeight == 0 ? 40 : std::abs(lf.lfHeight)) * scale;
+        int pixels = std::max(1, static_cast<int>(std::lround(wanted)));
         f.setPixelSize(pixels);
+        if (lf.lfHeight >= 0) {
+            const QFontMetricsF fm(f, Device());
+            if (fm.height() > 0)
+                pixels = std::max(1, static_cast<int>(std::lround(wanted * pixels / fm.height())));
+            f.setPixelSize(pixels);
+        }
+        FontEntry entry;
+        entry.logFont = lf;
+        entry.scale = scale;
+        entry.dpiX = dpiX;
+        entry.dpiY = dpiY;
+        entry.font = f;
+        entries.push_front(std::move(entry));
+        found = entries.begin();
     }
-    m_fonts.insert(key, f);
-    return f;
+    m_pLastFont = &*found;
+    m_lastLogFont = lf;
+    m_lastScale = scale;
+    m_lastGeneration = g_fontGeneration;
+    return *found;
+}
+
+QFont CQtDC::CurrentQFont() const {
+    return CurrentFontEntry().font;
+}
+
+const CQtDC::ShapedText* CQtDC::Shaped(FontEntry& entry, const std::string& text) const {
+    if (text.size() > kShapedTextMax ||
+        std::any_of(text.begin(), text.end(), [](char c) { return c >= 0 && c < ' '; }))
+        return nullptr;
+    auto found = entry.texts.find(text);
+    if (found != entry.texts.end())
+        return &found->second;
+    if (entry.texts.size() >= kShapedTextsPerFont)
+        entry.texts.clear();
+    const QString s = ToQString(text);
+    ShapedText shaped;
+    shaped.width = QFontMetricsF(m_pPainter->font(), Device()).horizontalAdvance(s);
+    QTextLayout layout(s, m_pPainter->font(), Device());
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    if (!line.isValid())
+        return nullptr;
+    // Glyph positions relative to the start of the baseline.
+    line.setPosition(QPointF(0.0, -line.ascent()));
+    shaped.runs = layout.glyphRuns();
+    return &entry.texts.emplace(text, std::move(shaped)).first->second;
 }
 
 CSize CQtDC::GetTextExtent(const std::string& text) const {
@@ -186,28 +266,38 @@ QRect CQtDC::ToDeviceRect(const CRect& logical) const {
 
 void CQtDC::ApplyPenAndBrush() {
     const CPen& pen = GetCurrentPen();
-    if (pen.GetStyle() == PS_NULL) {
-        m_pPainter->setPen(Qt::NoPen);
-    } else {
-        // Width 0 is one device pixel; other widths are logical and scale with the device.
-        int width = 0;
-        if (pen.GetWidth() > 0)
-            width = std::max(1, static_cast<int>(std::lround(pen.GetWidth() * DeviceScaleX())));
-        QPen qpen(ToQColor(pen.GetColor()), width, ToQtStyle(pen.GetStyle()));
-        qpen.setCapStyle(width > 1 ? Qt::RoundCap : Qt::FlatCap);
-        qpen.setJoinStyle(Qt::RoundJoin);
-        if (width == 0 && pen.GetStyle() == PS_DOT)
-            SizeDotsForDevice(qpen);
-        m_pPainter->setPen(qpen);
+    const double scale = DeviceScaleX();
+    if (!m_bPenApplied || !(m_appliedPen == pen) || m_appliedPenScale != scale) {
+        if (pen.GetStyle() == PS_NULL) {
+            m_pPainter->setPen(Qt::NoPen);
+        } else {
+            // Width 0 is one device pixel; other widths are logical and scale with the device.
+            int width = 0;
+            if (pen.GetWidth() > 0)
+                width = std::max(1, static_cast<int>(std::lround(pen.GetWidth() * scale)));
+            QPen qpen(ToQColor(pen.GetColor()), width, ToQtStyle(pen.GetStyle()));
+            qpen.setCapStyle(width > 1 ? Qt::RoundCap : Qt::FlatCap);
+            qpen.setJoinStyle(Qt::RoundJoin);
+            if (width == 0 && pen.GetStyle() == PS_DOT)
+                SizeDotsForDevice(qpen);
+            m_pPainter->setPen(qpen);
+        }
+        m_appliedPen = pen;
+        m_appliedPenScale = scale;
+        m_bPenApplied = true;
     }
     // The gaps of dotted lines leave visible what lies beneath (in the together mode the other
     // ear's tones).
     m_pPainter->setBackgroundMode(Qt::TransparentMode);
     const CBrush& brush = GetCurrentBrush();
-    if (brush.IsHollow())
-        m_pPainter->setBrush(Qt::NoBrush);
-    else
-        m_pPainter->setBrush(ToQColor(brush.GetColor()));
+    if (!m_bBrushApplied || !(m_appliedBrush == brush)) {
+        if (brush.IsHollow())
+            m_pPainter->setBrush(Qt::NoBrush);
+        else
+            m_pPainter->setBrush(ToQColor(brush.GetColor()));
+        m_appliedBrush = brush;
+        m_bBrushApplied = true;
+    }
 }
 
 void CQtDC::SizeDotsForDevice(QPen& pen) const {
@@ -223,8 +313,14 @@ void CQtDC::SizeDotsForDevice(QPen& pen) const {
 }
 
 void CQtDC::ApplyTextState() {
-    m_pPainter->setFont(CurrentQFont());
+    FontEntry& entry = CurrentFontEntry();
+    if (m_pAppliedFont != &entry || m_appliedFontGeneration != g_fontGeneration) {
+        m_pPainter->setFont(entry.font);
+        m_pAppliedFont = &entry;
+        m_appliedFontGeneration = g_fontGeneration;
+    }
     m_pPainter->setPen(ToQColor(GetTextColor()));
+    m_bPenApplied = false;
     if (GetBkMode() == OPAQUE) {
         m_pPainter->setBackgroundMode(Qt::OpaqueMode);
         m_pPainter->setBackground(Qt::white);
@@ -259,11 +355,21 @@ void CQtDC::DoTextOut(CPoint at, const std::string& text) {
     if (m_pPainter == nullptr)
         return;
     ApplyTextState();
-    const QString s = ToQString(text);
-    const QFontMetricsF fm(m_pPainter->font(), Device());
+    FontEntry& entry = CurrentFontEntry();
+    if (!entry.metricsKnown) {
+        const QFontMetricsF fm(m_pPainter->font(), Device());
+        entry.ascent = fm.ascent();
+        entry.descent = fm.descent();
+        entry.metricsKnown = true;
+    }
+    // An opaque background is painted only by drawText.
+    const ShapedText* shaped = GetBkMode() == OPAQUE ? nullptr : Shaped(entry, text);
+    const QString s = shaped != nullptr ? QString() : ToQString(text);
     const QPoint p = ToDevice(at);
     double x = p.x();
-    const double width = fm.horizontalAdvance(s);
+    const double width = shaped != nullptr
+                             ? shaped->width
+                             : QFontMetricsF(m_pPainter->font(), Device()).horizontalAdvance(s);
     switch (GetTextAlign() & TA_HORZMASK) {
     case TA_RIGHT:
         x -= width;
@@ -279,13 +385,18 @@ void CQtDC::DoTextOut(CPoint at, const std::string& text) {
     case TA_BASELINE:
         break;
     case TA_BOTTOM:
-        baseline -= fm.descent();
+        baseline -= entry.descent;
         break;
     default:
-        baseline += fm.ascent();
+        baseline += entry.ascent;
         break;
     }
-    m_pPainter->drawText(QPointF(x, baseline), s);
+    if (shaped == nullptr) {
+        m_pPainter->drawText(QPointF(x, baseline), s);
+        return;
+    }
+    for (const QGlyphRun& run : shaped->runs)
+        m_pPainter->drawGlyphRun(QPointF(x, baseline), run);
 }
 
 int CQtDC::DoDrawText(const std::string& text, const CRect& rect, unsigned format) {
