@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPen>
 #include <QScreen>
@@ -362,8 +363,16 @@ void CQtDC::DoTextOut(CPoint at, const std::string& text) {
         entry.descent = fm.descent();
         entry.metricsKnown = true;
     }
-    // An opaque background is painted only by drawText.
-    const ShapedText* shaped = GetBkMode() == OPAQUE ? nullptr : Shaped(entry, text);
+    // Shaped labels only on unscaled images and screens: PDF and printers keep the characters
+    // behind the glyphs, a scaled painter places glyphs its own way. An opaque background is
+    // filled here as drawText fills it (one box for one run of glyphs).
+    const bool opaque = GetBkMode() == OPAQUE;
+    const bool plainRaster = m_pPainter->paintEngine() != nullptr &&
+                             m_pPainter->paintEngine()->type() == QPaintEngine::Raster &&
+                             m_pPainter->deviceTransform().type() == QTransform::TxNone;
+    const ShapedText* shaped = plainRaster ? Shaped(entry, text) : nullptr;
+    if (shaped != nullptr && opaque && shaped->runs.size() != 1)
+        shaped = nullptr;
     const QString s = shaped != nullptr ? QString() : ToQString(text);
     const QPoint p = ToDevice(at);
     double x = p.x();
@@ -395,6 +404,10 @@ void CQtDC::DoTextOut(CPoint at, const std::string& text) {
         m_pPainter->drawText(QPointF(x, baseline), s);
         return;
     }
+    if (opaque)
+        m_pPainter->fillRect(
+            QRectF(x, baseline - entry.ascent, width, entry.ascent + entry.descent),
+            m_pPainter->background());
     for (const QGlyphRun& run : shaped->runs)
         m_pPainter->drawGlyphRun(QPointF(x, baseline), run);
 }
