@@ -51,6 +51,7 @@ QString ToQString(const std::string& text) {
 constexpr std::size_t kShapedTextMax = 200;
 constexpr std::size_t kShapedTextsPerFont = 4096;
 constexpr std::size_t kFontsKept = 256;
+constexpr std::size_t kStampsKept = 64;
 
 } // namespace
 
@@ -334,7 +335,76 @@ void CQtDC::DoLine(CPoint from, CPoint to) {
     if (m_pPainter == nullptr)
         return;
     ApplyPenAndBrush();
-    m_pPainter->drawLine(ToDevice(from), ToDevice(to));
+    const QPoint a = ToDevice(from);
+    const QPoint b = ToDevice(to);
+    if (GetCurrentPen().GetStyle() == PS_DOT && DrawDottedFromCache(a, b))
+        return;
+    m_pPainter->drawLine(a, b);
+}
+
+bool CQtDC::PlainRaster() const {
+    return m_pPainter->paintEngine() != nullptr &&
+           m_pPainter->paintEngine()->type() == QPaintEngine::Raster &&
+           m_pPainter->deviceTransform().type() == QTransform::TxNone;
+}
+
+// Dotted lines cost the raster engine a blend per dot. A dotted line's pixels depend only on
+// its pen and its vector, so each is drawn once into a transparent image and then copied:
+// its dots are opaque and its gaps empty, so the copy gives the same pixels. Only lines well
+// inside the device, where the engine's own clipping cannot shift the dots, and without a
+// clip of the painter's own.
+bool CQtDC::DrawDottedFromCache(QPoint a, QPoint b) {
+    if (!PlainRaster() || m_pPainter->hasClipping() ||
+        m_pPainter->compositionMode() != QPainter::CompositionMode_SourceOver)
+        return false;
+    const QPen& pen = m_pPainter->pen();
+    if (pen.color().alpha() != 255 || pen.brush().style() != Qt::SolidPattern)
+        return false;
+    const int margin = static_cast<int>(std::ceil(pen.widthF())) + 2;
+    const QRect device(0, 0, Device()->width(), Device()->height());
+    const QRect inner = device.adjusted(margin, margin, -margin, -margin);
+    if (!inner.contains(a) || !inner.contains(b))
+        return false;
+
+    struct Key {
+        int dx, dy;
+        QRgb color;
+        double width;
+        QList<qreal> dashes;
+        bool operator==(const Key&) const = default;
+    };
+    struct Stamp {
+        Key key;
+        QImage image;
+        QPoint start; // where the line starts in the image
+    };
+    static std::list<Stamp> stamps;
+    const Key key{b.x() - a.x(), b.y() - a.y(), pen.color().rgba(), pen.widthF(),
+                  pen.dashPattern()};
+    auto found = std::find_if(stamps.begin(), stamps.end(),
+                              [&](const Stamp& stamp) { return stamp.key == key; });
+    if (found == stamps.end()) {
+        if (stamps.size() >= kStampsKept)
+            stamps.pop_back();
+        Stamp stamp{key,
+                    QImage(std::abs(key.dx) + 2 * margin + 1, std::abs(key.dy) + 2 * margin + 1,
+                           QImage::Format_ARGB32_Premultiplied),
+                    QPoint(margin + std::max(0, -key.dx), margin + std::max(0, -key.dy))};
+        stamp.image.fill(Qt::transparent);
+        QPainter painter(&stamp.image);
+        painter.setRenderHints(m_pPainter->renderHints());
+        painter.setBackgroundMode(Qt::TransparentMode);
+        painter.setPen(pen);
+        painter.drawLine(stamp.start, stamp.start + QPoint(key.dx, key.dy));
+        painter.end();
+        stamps.push_front(std::move(stamp));
+        found = stamps.begin();
+    } else if (found != stamps.begin()) {
+        stamps.splice(stamps.begin(), stamps, found);
+        found = stamps.begin();
+    }
+    m_pPainter->drawImage(a - found->start, found->image);
+    return true;
 }
 
 void CQtDC::DoEllipse(const CRect& box) {
@@ -367,10 +437,7 @@ void CQtDC::DoTextOut(CPoint at, const std::string& text) {
     // behind the glyphs, a scaled painter places glyphs its own way. An opaque background is
     // filled here as drawText fills it (one box for one run of glyphs).
     const bool opaque = GetBkMode() == OPAQUE;
-    const bool plainRaster = m_pPainter->paintEngine() != nullptr &&
-                             m_pPainter->paintEngine()->type() == QPaintEngine::Raster &&
-                             m_pPainter->deviceTransform().type() == QTransform::TxNone;
-    const ShapedText* shaped = plainRaster ? Shaped(entry, text) : nullptr;
+    const ShapedText* shaped = PlainRaster() ? Shaped(entry, text) : nullptr;
     if (shaped != nullptr && opaque && shaped->runs.size() != 1)
         shaped = nullptr;
     const QString s = shaped != nullptr ? QString() : ToQString(text);

@@ -69,6 +69,8 @@ private:
     FontEntry& CurrentFontEntry() const;
     static std::list<FontEntry>& FontEntries();
     const ShapedText* Shaped(FontEntry& entry, const std::string& text) const;
+    bool PlainRaster() const;
+    bool DrawDottedFromCache(QPoint a, QPoint b);
     QPaintDevice* Device() const;
 
     QPainter* m_pPainter;
