@@ -2,10 +2,13 @@
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPen>
+#include <QRawFont>
 #include <QScreen>
 #include <QTextLayout>
 #include <QWidget>
@@ -15,6 +18,7 @@
 #include <cstdlib>
 #include <list>
 #include <unordered_map>
+#include <vector>
 
 namespace {
 
@@ -342,6 +346,108 @@ void CQtDC::DoLine(CPoint from, CPoint to) {
     m_pPainter->drawLine(a, b);
 }
 
+// Glyphs too large for the engine's glyph cache are filled as outlines, all glyphs of a run
+// as one path; the rasteriser's cost then grows with the square of the edges in a pixel row.
+// Filled in groups whose pixels do not touch, and otherwise exactly as the engine fills
+// them (the same outlines at the same positions, antialiased, in the pen's brush), the text
+// gets the same pixels much sooner. False when the engine would draw the run from its cache.
+bool CQtDC::FillLargeGlyphs(const QGlyphRun& run, QPointF origin) {
+    static const int maxCached = [] {
+        const int fromEnvironment = qEnvironmentVariableIntValue("QT_MAX_CACHED_GLYPH_SIZE");
+        return fromEnvironment != 0 ? fromEnvironment : 64;
+    }();
+    const QRawFont font = run.rawFont();
+    if (!font.isValid() || font.pixelSize() * font.pixelSize() <= maxCached * maxCached)
+        return false;
+    const QList<quint32> glyphs = run.glyphIndexes();
+    const QList<QPointF> positions = run.positions();
+    if (glyphs.size() != positions.size())
+        return false;
+
+    // The engine's positions are 26.6 fixed point, cut toward zero.
+    auto fixed = [](double value) { return static_cast<int>(value * 64.0) / 64.0; };
+    struct Group {
+        QPainterPath path;
+        int left = 0;
+        int right = 0;
+        int top = 0;
+        int bottom = 0;
+    };
+    std::vector<Group> groups;
+    for (qsizetype i = 0; i < glyphs.size(); ++i) {
+        const QPointF at(fixed(positions[i].x() + origin.x()),
+                         fixed(positions[i].y() + origin.y()));
+        QPainterPath outline = GlyphOutline(font, glyphs[i]);
+        if (outline.isEmpty())
+            continue;
+        outline.translate(at);
+        const QRectF bounds = outline.boundingRect();
+        const int left = static_cast<int>(std::floor(bounds.left())) - 2;
+        const int right = static_cast<int>(std::ceil(bounds.right())) + 2;
+        const int top = static_cast<int>(std::floor(bounds.top())) - 2;
+        const int bottom = static_cast<int>(std::ceil(bounds.bottom())) + 2;
+        auto touches = [&](const Group& g) {
+            return left < g.right && g.left < right && top < g.bottom && g.top < bottom;
+        };
+        if (groups.empty() || !touches(groups.back())) {
+            // A glyph reaching back past its neighbour joins nothing: one path after all.
+            if (std::any_of(groups.begin(), groups.end(), touches))
+                return FillAsOnePath(run, origin);
+            groups.push_back({});
+            Group& g = groups.back();
+            g.path.setFillRule(Qt::WindingFill);
+            g.left = left;
+            g.right = right;
+            g.top = top;
+            g.bottom = bottom;
+        }
+        Group& g = groups.back();
+        g.path.addPath(outline);
+        g.left = std::min(g.left, left);
+        g.right = std::max(g.right, right);
+        g.top = std::min(g.top, top);
+        g.bottom = std::max(g.bottom, bottom);
+    }
+    const bool antialias = m_pPainter->testRenderHint(QPainter::TextAntialiasing) &&
+                           (m_pPainter->font().styleStrategy() & QFont::NoAntialias) == 0;
+    const bool wasAntialiased = m_pPainter->testRenderHint(QPainter::Antialiasing);
+    if (antialias)
+        m_pPainter->setRenderHint(QPainter::Antialiasing, true);
+    for (const Group& g : groups)
+        m_pPainter->fillPath(g.path, m_pPainter->pen().brush());
+    if (antialias)
+        m_pPainter->setRenderHint(QPainter::Antialiasing, wasAntialiased);
+    return true;
+}
+
+// Loading an outline runs the font's hinting; a page draws the same few glyphs many times.
+QPainterPath CQtDC::GlyphOutline(const QRawFont& font, quint32 glyph) {
+    struct Outlines {
+        QRawFont font;
+        QHash<quint32, QPainterPath> paths;
+    };
+    static std::list<Outlines> fonts;
+    auto found = std::find_if(fonts.begin(), fonts.end(),
+                              [&](const Outlines& outlines) { return outlines.font == font; });
+    if (found == fonts.end()) {
+        if (fonts.size() >= kFontsKept)
+            fonts.pop_back();
+        fonts.push_front({font, {}});
+        found = fonts.begin();
+    }
+    auto path = found->paths.constFind(glyph);
+    if (path != found->paths.constEnd())
+        return *path;
+    if (found->paths.size() >= static_cast<qsizetype>(kShapedTextsPerFont))
+        found->paths.clear();
+    return *found->paths.insert(glyph, font.pathForGlyph(glyph));
+}
+
+bool CQtDC::FillAsOnePath(const QGlyphRun& run, QPointF origin) {
+    m_pPainter->drawGlyphRun(origin, run);
+    return true;
+}
+
 bool CQtDC::PlainRaster() const {
     return m_pPainter->paintEngine() != nullptr &&
            m_pPainter->paintEngine()->type() == QPaintEngine::Raster &&
@@ -475,8 +581,10 @@ void CQtDC::DoTextOut(CPoint at, const std::string& text) {
         m_pPainter->fillRect(
             QRectF(x, baseline - entry.ascent, width, entry.ascent + entry.descent),
             m_pPainter->background());
-    for (const QGlyphRun& run : shaped->runs)
-        m_pPainter->drawGlyphRun(QPointF(x, baseline), run);
+    for (const QGlyphRun& run : shaped->runs) {
+        if (!FillLargeGlyphs(run, QPointF(x, baseline)))
+            m_pPainter->drawGlyphRun(QPointF(x, baseline), run);
+    }
 }
 
 int CQtDC::DoDrawText(const std::string& text, const CRect& rect, unsigned format) {

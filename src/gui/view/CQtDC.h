@@ -9,6 +9,8 @@
 #include <QFont>
 #include <QGlyphRun>
 #include <QList>
+#include <QPainterPath>
+#include <QRawFont>
 #include <QRect>
 
 #include <list>
@@ -70,6 +72,9 @@ private:
     static std::list<FontEntry>& FontEntries();
     const ShapedText* Shaped(FontEntry& entry, const std::string& text) const;
     bool PlainRaster() const;
+    bool FillLargeGlyphs(const QGlyphRun& run, QPointF origin);
+    bool FillAsOnePath(const QGlyphRun& run, QPointF origin);
+    static QPainterPath GlyphOutline(const QRawFont& font, quint32 glyph);
     bool DrawDottedFromCache(QPoint a, QPoint b);
     QPaintDevice* Device() const;
 
