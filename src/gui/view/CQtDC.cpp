@@ -348,10 +348,10 @@ void CQtDC::DoLine(CPoint from, CPoint to) {
 
 // Glyphs too large for the engine's glyph cache are filled as outlines, all glyphs of a run
 // as one path; the rasteriser's cost then grows with the square of the edges in a pixel row.
-// Filled in groups whose pixels do not touch, and otherwise exactly as the engine fills
-// them (the same outlines at the same positions, antialiased, in the pen's brush), the text
-// gets the same pixels much sooner. False when the engine would draw the run from its cache.
-bool CQtDC::FillLargeGlyphs(const QGlyphRun& run, QPointF origin) {
+// Handed to the engine in groups whose pixels do not touch, the glyphs get the same pixels
+// much sooner: each keeps its outline and position. False when the engine draws the run from
+// its glyph cache anyway.
+bool CQtDC::DrawLargeGlyphs(const QGlyphRun& run, QPointF origin) {
     static const int maxCached = [] {
         const int fromEnvironment = qEnvironmentVariableIntValue("QT_MAX_CACHED_GLYPH_SIZE");
         return fromEnvironment != 0 ? fromEnvironment : 64;
@@ -364,87 +364,131 @@ bool CQtDC::FillLargeGlyphs(const QGlyphRun& run, QPointF origin) {
     if (glyphs.size() != positions.size())
         return false;
 
-    // The engine's positions are 26.6 fixed point, cut toward zero.
-    auto fixed = [](double value) { return static_cast<int>(value * 64.0) / 64.0; };
     struct Group {
-        QPainterPath path;
-        int left = 0;
-        int right = 0;
-        int top = 0;
-        int bottom = 0;
+        QList<quint32> glyphs;
+        QList<QPointF> positions;
+        QRect pixels;
     };
     std::vector<Group> groups;
     for (qsizetype i = 0; i < glyphs.size(); ++i) {
-        const QPointF at(fixed(positions[i].x() + origin.x()),
-                         fixed(positions[i].y() + origin.y()));
-        QPainterPath outline = GlyphOutline(font, glyphs[i]);
-        if (outline.isEmpty())
-            continue;
-        outline.translate(at);
-        const QRectF bounds = outline.boundingRect();
-        const int left = static_cast<int>(std::floor(bounds.left())) - 2;
-        const int right = static_cast<int>(std::ceil(bounds.right())) + 2;
-        const int top = static_cast<int>(std::floor(bounds.top())) - 2;
-        const int bottom = static_cast<int>(std::ceil(bounds.bottom())) + 2;
-        auto touches = [&](const Group& g) {
-            return left < g.right && g.left < right && top < g.bottom && g.top < bottom;
-        };
-        if (groups.empty() || !touches(groups.back())) {
-            // A glyph reaching back past its neighbour joins nothing: one path after all.
-            if (std::any_of(groups.begin(), groups.end(), touches))
-                return FillAsOnePath(run, origin);
-            groups.push_back({});
-            Group& g = groups.back();
-            g.path.setFillRule(Qt::WindingFill);
-            g.left = left;
-            g.right = right;
-            g.top = top;
-            g.bottom = bottom;
+        // Two pixels of room around the outline for rounding and antialiasing.
+        const QRect pixels = GlyphBounds(font, glyphs[i])
+                                 .translated(positions[i] + origin)
+                                 .toAlignedRect()
+                                 .adjusted(-2, -2, 2, 2);
+        if (groups.empty() || !groups.back().pixels.intersects(pixels)) {
+            // A glyph reaching back past its neighbour: the run as it is.
+            if (std::any_of(groups.begin(), groups.end(),
+                            [&](const Group& g) { return g.pixels.intersects(pixels); }))
+                return false;
+            groups.push_back({{}, {}, pixels});
         }
         Group& g = groups.back();
-        g.path.addPath(outline);
-        g.left = std::min(g.left, left);
-        g.right = std::max(g.right, right);
-        g.top = std::min(g.top, top);
-        g.bottom = std::max(g.bottom, bottom);
+        g.glyphs.append(glyphs[i]);
+        g.positions.append(positions[i]);
+        g.pixels |= pixels;
     }
-    const bool antialias = m_pPainter->testRenderHint(QPainter::TextAntialiasing) &&
-                           (m_pPainter->font().styleStrategy() & QFont::NoAntialias) == 0;
-    const bool wasAntialiased = m_pPainter->testRenderHint(QPainter::Antialiasing);
-    if (antialias)
-        m_pPainter->setRenderHint(QPainter::Antialiasing, true);
-    for (const Group& g : groups)
-        m_pPainter->fillPath(g.path, m_pPainter->pen().brush());
-    if (antialias)
-        m_pPainter->setRenderHint(QPainter::Antialiasing, wasAntialiased);
+    for (const Group& g : groups) {
+        QGlyphRun part;
+        part.setRawFont(font);
+        part.setGlyphIndexes(g.glyphs);
+        part.setPositions(g.positions);
+        m_pPainter->drawGlyphRun(origin, part);
+    }
     return true;
 }
 
-// Loading an outline runs the font's hinting; a page draws the same few glyphs many times.
-QPainterPath CQtDC::GlyphOutline(const QRawFont& font, quint32 glyph) {
-    struct Outlines {
+// Outlines are loaded with the font's hinting; a page uses the same few glyphs many times.
+QRectF CQtDC::GlyphBounds(const QRawFont& font, quint32 glyph) {
+    struct Bounds {
         QRawFont font;
-        QHash<quint32, QPainterPath> paths;
+        QHash<quint32, QRectF> glyphs;
     };
-    static std::list<Outlines> fonts;
+    static std::list<Bounds> fonts;
     auto found = std::find_if(fonts.begin(), fonts.end(),
-                              [&](const Outlines& outlines) { return outlines.font == font; });
+                              [&](const Bounds& bounds) { return bounds.font == font; });
     if (found == fonts.end()) {
         if (fonts.size() >= kFontsKept)
             fonts.pop_back();
         fonts.push_front({font, {}});
         found = fonts.begin();
     }
-    auto path = found->paths.constFind(glyph);
-    if (path != found->paths.constEnd())
-        return *path;
-    if (found->paths.size() >= static_cast<qsizetype>(kShapedTextsPerFont))
-        found->paths.clear();
-    return *found->paths.insert(glyph, font.pathForGlyph(glyph));
+    auto bounds = found->glyphs.constFind(glyph);
+    if (bounds != found->glyphs.constEnd())
+        return *bounds;
+    if (found->glyphs.size() >= static_cast<qsizetype>(kShapedTextsPerFont))
+        found->glyphs.clear();
+    return *found->glyphs.insert(glyph, font.pathForGlyph(glyph).boundingRect());
 }
 
-bool CQtDC::FillAsOnePath(const QGlyphRun& run, QPointF origin) {
-    m_pPainter->drawGlyphRun(origin, run);
+// What QPainter::drawText does with a rectangle for the flags used here (top, left or centred,
+// wrapped or not), laid out the same way, its large glyphs then drawn in groups. False, and
+// nothing drawn, where the text or flags need more of Qt's own handling.
+bool CQtDC::DrawLargeTextInRect(const QRect& rect, int flags, const QString& text) {
+    if (!PlainRaster() || text.isEmpty() ||
+        (flags & (Qt::AlignRight | Qt::AlignBottom | Qt::AlignVCenter | Qt::AlignJustify)) != 0)
+        return false;
+    const QFont font = m_pPainter->font();
+    static const int maxCached = [] {
+        const int fromEnvironment = qEnvironmentVariableIntValue("QT_MAX_CACHED_GLYPH_SIZE");
+        return fromEnvironment != 0 ? fromEnvironment : 64;
+    }();
+    if (font.pixelSize() <= maxCached)
+        return false;
+    QString laid = text;
+    for (QChar& c : laid) {
+        if (c == u'&' || c == u'\t' || c == QChar(0x9c) || c == u'\r')
+            return false;
+        if (c == u'\n')
+            c = QChar::LineSeparator;
+    }
+    const bool wordWrap = (flags & Qt::TextWordWrap) != 0;
+    QTextLayout layout(laid, font, Device());
+    QTextOption option;
+    option.setTextDirection(m_pPainter->layoutDirection());
+    option.setAlignment(Qt::AlignLeft);
+    if (!wordWrap)
+        option.setFlags(option.flags() | QTextOption::IncludeTrailingSpaces);
+    layout.setTextOption(option);
+    layout.setCacheEnabled(true);
+    const double lineWidth = wordWrap ? std::max(0, rect.width()) : double(0x01000000);
+    const double leading = QFontMetricsF(font).leading();
+    double height = -leading;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(lineWidth);
+        height += leading;
+        // Lines on whole pixels, as Qt places them.
+        height = std::ceil(height);
+        line.setPosition(QPointF(0.0, height));
+        height += line.height();
+    }
+    layout.endLayout();
+
+    std::vector<QPointF> origins;
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        const double x =
+            (flags & Qt::AlignHCenter) != 0 ? (rect.width() - line.horizontalAdvance()) / 2 : 0.0;
+        const QPointF origin(rect.x() + x, rect.y());
+        // Fixed-point positions round differently below zero.
+        if (origin.x() + line.x() < 0 || origin.y() + line.y() < 0)
+            return false;
+        origins.push_back(origin);
+    }
+    const bool opaque = m_pPainter->backgroundMode() == Qt::OpaqueMode;
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        const QPointF origin = origins[static_cast<std::size_t>(i)];
+        if (opaque)
+            m_pPainter->fillRect(QRectF(origin.x() + line.x(), origin.y() + line.y(),
+                                        line.horizontalAdvance(), line.ascent() + line.descent()),
+                                 m_pPainter->background());
+        for (const QGlyphRun& run : line.glyphRuns()) {
+            if (!DrawLargeGlyphs(run, origin))
+                m_pPainter->drawGlyphRun(origin, run);
+        }
+    }
     return true;
 }
 
@@ -582,7 +626,7 @@ void CQtDC::DoTextOut(CPoint at, const std::string& text) {
             QRectF(x, baseline - entry.ascent, width, entry.ascent + entry.descent),
             m_pPainter->background());
     for (const QGlyphRun& run : shaped->runs) {
-        if (!FillLargeGlyphs(run, QPointF(x, baseline)))
+        if (!DrawLargeGlyphs(run, QPointF(x, baseline)))
             m_pPainter->drawGlyphRun(QPointF(x, baseline), run);
     }
 }
@@ -606,11 +650,18 @@ int CQtDC::DoDrawText(const std::string& text, const CRect& rect, unsigned forma
         s.replace(QChar('\n'), QChar(' '));
     QRect bounding;
     if (format & DT_NOCLIP) {
-        m_pPainter->drawText(device, flags | Qt::TextDontClip, s, &bounding);
+        if (DrawLargeTextInRect(device, flags, s))
+            m_pPainter->drawText(device, flags | Qt::TextDontClip | Qt::TextDontPrint, s,
+                                 &bounding);
+        else
+            m_pPainter->drawText(device, flags | Qt::TextDontClip, s, &bounding);
     } else {
         m_pPainter->save();
         m_pPainter->setClipRect(device, Qt::IntersectClip);
-        m_pPainter->drawText(device, flags, s, &bounding);
+        if (DrawLargeTextInRect(device, flags, s))
+            m_pPainter->drawText(device, flags | Qt::TextDontPrint, s, &bounding);
+        else
+            m_pPainter->drawText(device, flags, s, &bounding);
         m_pPainter->restore();
     }
     const double sy = DeviceScaleY();

@@ -9,7 +9,6 @@
 #include <QFont>
 #include <QGlyphRun>
 #include <QList>
-#include <QPainterPath>
 #include <QRawFont>
 #include <QRect>
 
@@ -72,9 +71,9 @@ private:
     static std::list<FontEntry>& FontEntries();
     const ShapedText* Shaped(FontEntry& entry, const std::string& text) const;
     bool PlainRaster() const;
-    bool FillLargeGlyphs(const QGlyphRun& run, QPointF origin);
-    bool FillAsOnePath(const QGlyphRun& run, QPointF origin);
-    static QPainterPath GlyphOutline(const QRawFont& font, quint32 glyph);
+    bool DrawLargeGlyphs(const QGlyphRun& run, QPointF origin);
+    static QRectF GlyphBounds(const QRawFont& font, quint32 glyph);
+    bool DrawLargeTextInRect(const QRect& rect, int flags, const QString& text);
     bool DrawDottedFromCache(QPoint a, QPoint b);
     QPaintDevice* Device() const;
 
