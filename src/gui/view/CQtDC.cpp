@@ -56,11 +56,26 @@ constexpr std::size_t kShapedTextMax = 200;
 constexpr std::size_t kShapedTextsPerFont = 4096;
 constexpr std::size_t kFontsKept = 256;
 constexpr std::size_t kStampsKept = 64;
+// Texts in rectangles up to a few lines are laid out once; a long comment each time.
+constexpr qsizetype kLaidTextMax = 4096;
+constexpr std::size_t kLaidTextsPerFont = 256;
 
 } // namespace
 
 // A font as the painter draws it, and the labels shaped in it. Kept for the process (UI
 // thread only): every repaint draws the same few fonts and labels.
+// A text laid out in a rectangle's width: its lines (origin and opaque box relative to the
+// rectangle's corner, glyphs), and the bounds drawText reports, likewise relative.
+struct CQtDC::LaidText {
+    struct Line {
+        QPointF origin;
+        QRectF box;
+        QList<QGlyphRun> runs;
+    };
+    std::vector<Line> lines;
+    QRectF bounds;
+};
+
 struct CQtDC::FontEntry {
     LOGFONT logFont;
     double scale = 1.0;
@@ -71,6 +86,7 @@ struct CQtDC::FontEntry {
     double ascent = 0.0;
     double descent = 0.0;
     std::unordered_map<std::string, ShapedText> texts;
+    std::unordered_map<QString, LaidText> laid;
 };
 
 std::list<CQtDC::FontEntry>& CQtDC::FontEntries() {
@@ -422,28 +438,61 @@ QRectF CQtDC::GlyphBounds(const QRawFont& font, quint32 glyph) {
 }
 
 // What QPainter::drawText does with a rectangle for the flags used here (top, left or centred,
-// wrapped or not), laid out the same way, its large glyphs then drawn in groups. False, and
-// nothing drawn, where the text or flags need more of Qt's own handling.
-bool CQtDC::DrawLargeTextInRect(const QRect& rect, int flags, const QString& text) {
-    if (!PlainRaster() || text.isEmpty() ||
+// wrapped or not): laid out the same way once per font, text, width and flags, then drawn from
+// its glyphs, large ones in groups. False, with nothing drawn, where the text or the flags need
+// more of Qt's own handling.
+bool CQtDC::DrawTextInRect(const QRect& rect, int flags, const QString& text, QRect* bounding) {
+    if (!PlainRaster() || text.isEmpty() || text.size() > kLaidTextMax ||
         (flags & (Qt::AlignRight | Qt::AlignBottom | Qt::AlignVCenter | Qt::AlignJustify)) != 0)
         return false;
-    const QFont font = m_pPainter->font();
-    static const int maxCached = [] {
-        const int fromEnvironment = qEnvironmentVariableIntValue("QT_MAX_CACHED_GLYPH_SIZE");
-        return fromEnvironment != 0 ? fromEnvironment : 64;
-    }();
-    if (font.pixelSize() <= maxCached)
-        return false;
-    QString laid = text;
-    for (QChar& c : laid) {
+    FontEntry& entry = CurrentFontEntry();
+    const QString key = QStringLiteral("%1|%2|%3|")
+                            .arg(rect.width())
+                            .arg(flags)
+                            .arg(static_cast<int>(m_pPainter->layoutDirection())) +
+                        text;
+    auto found = entry.laid.find(key);
+    if (found == entry.laid.end()) {
+        LaidText laid;
+        if (!LayOut(rect.width(), flags, text, laid))
+            return false;
+        if (entry.laid.size() >= kLaidTextsPerFont)
+            entry.laid.clear();
+        found = entry.laid.emplace(key, std::move(laid)).first;
+    }
+    const LaidText& laid = found->second;
+    const QPointF corner = rect.topLeft();
+    // Fixed-point positions round differently below zero.
+    for (const LaidText::Line& line : laid.lines) {
+        if (corner.x() + line.box.x() < 0 || corner.y() + line.box.y() < 0)
+            return false;
+    }
+    const bool opaque = m_pPainter->backgroundMode() == Qt::OpaqueMode;
+    for (const LaidText::Line& line : laid.lines) {
+        const QPointF origin = corner + line.origin;
+        if (opaque)
+            m_pPainter->fillRect(line.box.translated(corner), m_pPainter->background());
+        for (const QGlyphRun& run : line.runs) {
+            if (!DrawLargeGlyphs(run, origin))
+                m_pPainter->drawGlyphRun(origin, run);
+        }
+    }
+    if (bounding != nullptr)
+        *bounding = laid.bounds.translated(corner).toAlignedRect();
+    return true;
+}
+
+bool CQtDC::LayOut(int width, int flags, const QString& text, LaidText& laid) const {
+    QString lines = text;
+    for (QChar& c : lines) {
         if (c == u'&' || c == u'\t' || c == QChar(0x9c) || c == u'\r')
             return false;
         if (c == u'\n')
             c = QChar::LineSeparator;
     }
+    const QFont font = m_pPainter->font();
     const bool wordWrap = (flags & Qt::TextWordWrap) != 0;
-    QTextLayout layout(laid, font, Device());
+    QTextLayout layout(lines, font, Device());
     QTextOption option;
     option.setTextDirection(m_pPainter->layoutDirection());
     option.setAlignment(Qt::AlignLeft);
@@ -451,9 +500,10 @@ bool CQtDC::DrawLargeTextInRect(const QRect& rect, int flags, const QString& tex
         option.setFlags(option.flags() | QTextOption::IncludeTrailingSpaces);
     layout.setTextOption(option);
     layout.setCacheEnabled(true);
-    const double lineWidth = wordWrap ? std::max(0, rect.width()) : double(0x01000000);
+    const double lineWidth = wordWrap ? std::max(0, width) : double(0x01000000);
     const double leading = QFontMetricsF(font).leading();
     double height = -leading;
+    double widest = 0.0;
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(lineWidth);
@@ -462,32 +512,20 @@ bool CQtDC::DrawLargeTextInRect(const QRect& rect, int flags, const QString& tex
         height = std::ceil(height);
         line.setPosition(QPointF(0.0, height));
         height += line.height();
+        widest = std::max(widest, line.naturalTextWidth());
     }
     layout.endLayout();
 
-    std::vector<QPointF> origins;
+    const bool centred = (flags & Qt::AlignHCenter) != 0;
+    laid.bounds = QRectF(centred ? (width - widest) / 2 : 0.0, 0.0, widest, height);
     for (int i = 0; i < layout.lineCount(); ++i) {
         const QTextLine line = layout.lineAt(i);
-        const double x =
-            (flags & Qt::AlignHCenter) != 0 ? (rect.width() - line.horizontalAdvance()) / 2 : 0.0;
-        const QPointF origin(rect.x() + x, rect.y());
-        // Fixed-point positions round differently below zero.
-        if (origin.x() + line.x() < 0 || origin.y() + line.y() < 0)
-            return false;
-        origins.push_back(origin);
-    }
-    const bool opaque = m_pPainter->backgroundMode() == Qt::OpaqueMode;
-    for (int i = 0; i < layout.lineCount(); ++i) {
-        const QTextLine line = layout.lineAt(i);
-        const QPointF origin = origins[static_cast<std::size_t>(i)];
-        if (opaque)
-            m_pPainter->fillRect(QRectF(origin.x() + line.x(), origin.y() + line.y(),
-                                        line.horizontalAdvance(), line.ascent() + line.descent()),
-                                 m_pPainter->background());
-        for (const QGlyphRun& run : line.glyphRuns()) {
-            if (!DrawLargeGlyphs(run, origin))
-                m_pPainter->drawGlyphRun(origin, run);
-        }
+        LaidText::Line laidLine;
+        laidLine.origin = QPointF(centred ? (width - line.horizontalAdvance()) / 2 : 0.0, 0.0);
+        laidLine.box = QRectF(laidLine.origin.x() + line.x(), line.y(), line.horizontalAdvance(),
+                              line.ascent() + line.descent());
+        laidLine.runs = line.glyphRuns();
+        laid.lines.push_back(std::move(laidLine));
     }
     return true;
 }
@@ -650,17 +688,12 @@ int CQtDC::DoDrawText(const std::string& text, const CRect& rect, unsigned forma
         s.replace(QChar('\n'), QChar(' '));
     QRect bounding;
     if (format & DT_NOCLIP) {
-        if (DrawLargeTextInRect(device, flags, s))
-            m_pPainter->drawText(device, flags | Qt::TextDontClip | Qt::TextDontPrint, s,
-                                 &bounding);
-        else
+        if (!DrawTextInRect(device, flags, s, &bounding))
             m_pPainter->drawText(device, flags | Qt::TextDontClip, s, &bounding);
     } else {
         m_pPainter->save();
         m_pPainter->setClipRect(device, Qt::IntersectClip);
-        if (DrawLargeTextInRect(device, flags, s))
-            m_pPainter->drawText(device, flags | Qt::TextDontPrint, s, &bounding);
-        else
+        if (!DrawTextInRect(device, flags, s, &bounding))
             m_pPainter->drawText(device, flags, s, &bounding);
         m_pPainter->restore();
     }

@@ -73,7 +73,9 @@ private:
     bool PlainRaster() const;
     bool DrawLargeGlyphs(const QGlyphRun& run, QPointF origin);
     static QRectF GlyphBounds(const QRawFont& font, quint32 glyph);
-    bool DrawLargeTextInRect(const QRect& rect, int flags, const QString& text);
+    struct LaidText;
+    bool DrawTextInRect(const QRect& rect, int flags, const QString& text, QRect* bounding);
+    bool LayOut(int width, int flags, const QString& text, LaidText& laid) const;
     bool DrawDottedFromCache(QPoint a, QPoint b);
     QPaintDevice* Device() const;
 
