@@ -1,5 +1,6 @@
 #include "gui/view/CQtDC.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QHash>
@@ -54,7 +55,7 @@ QString ToQString(const std::string& text) {
 // Texts as short as labels are shaped once per font and kept; longer ones are drawn directly.
 constexpr std::size_t kShapedTextMax = 200;
 constexpr std::size_t kShapedTextsPerFont = 4096;
-constexpr std::size_t kFontsKept = 256;
+constexpr std::size_t kFontsKept = 32;
 constexpr std::size_t kStampsKept = 64;
 // Texts in rectangles up to a few lines are laid out once; a long comment each time.
 constexpr qsizetype kLaidTextMax = 4096;
@@ -89,15 +90,47 @@ struct CQtDC::FontEntry {
     std::unordered_map<QString, LaidText> laid;
 };
 
-std::list<CQtDC::FontEntry>& CQtDC::FontEntries() {
-    static std::list<FontEntry> entries;
-    return entries;
-}
-
 namespace {
 // Counts the times the entries were dropped: a context's last entry is valid only as long.
 unsigned g_fontGeneration = 0;
+
+// A cache for the process, emptied while the application still exists: fonts and images must
+// not outlive Qt's font database.
+template <typename T> std::list<T>& Cache() {
+    static std::list<T>* cache = [] {
+        qAddPostRoutine([] {
+            Cache<T>().clear();
+            ++g_fontGeneration;
+        });
+        return new std::list<T>;
+    }();
+    return *cache;
+}
+
+struct GlyphBoundsOfFont {
+    QRawFont font;
+    QHash<quint32, QRectF> glyphs;
+};
+
+struct DottedLineKey {
+    int dx;
+    int dy;
+    QRgb color;
+    double width;
+    QList<qreal> dashes;
+    bool operator==(const DottedLineKey&) const = default;
+};
+
+struct DottedLineStamp {
+    DottedLineKey key;
+    QImage image;
+    QPoint start; // where the line starts in the image
+};
 } // namespace
+
+std::list<CQtDC::FontEntry>& CQtDC::FontEntries() {
+    return Cache<FontEntry>();
+}
 
 CQtDC::CQtDC(QPainter* painter, const Caps& caps, bool printing)
     : m_pPainter(painter), m_caps(caps) {
@@ -416,13 +449,9 @@ bool CQtDC::DrawLargeGlyphs(const QGlyphRun& run, QPointF origin) {
 
 // Outlines are loaded with the font's hinting; a page uses the same few glyphs many times.
 QRectF CQtDC::GlyphBounds(const QRawFont& font, quint32 glyph) {
-    struct Bounds {
-        QRawFont font;
-        QHash<quint32, QRectF> glyphs;
-    };
-    static std::list<Bounds> fonts;
+    std::list<GlyphBoundsOfFont>& fonts = Cache<GlyphBoundsOfFont>();
     auto found = std::find_if(fonts.begin(), fonts.end(),
-                              [&](const Bounds& bounds) { return bounds.font == font; });
+                              [&](const GlyphBoundsOfFont& bounds) { return bounds.font == font; });
     if (found == fonts.end()) {
         if (fonts.size() >= kFontsKept)
             fonts.pop_back();
@@ -554,30 +583,19 @@ bool CQtDC::DrawDottedFromCache(QPoint a, QPoint b) {
     if (!inner.contains(a) || !inner.contains(b))
         return false;
 
-    struct Key {
-        int dx, dy;
-        QRgb color;
-        double width;
-        QList<qreal> dashes;
-        bool operator==(const Key&) const = default;
-    };
-    struct Stamp {
-        Key key;
-        QImage image;
-        QPoint start; // where the line starts in the image
-    };
-    static std::list<Stamp> stamps;
-    const Key key{b.x() - a.x(), b.y() - a.y(), pen.color().rgba(), pen.widthF(),
-                  pen.dashPattern()};
+    std::list<DottedLineStamp>& stamps = Cache<DottedLineStamp>();
+    const DottedLineKey key{b.x() - a.x(), b.y() - a.y(), pen.color().rgba(), pen.widthF(),
+                            pen.dashPattern()};
     auto found = std::find_if(stamps.begin(), stamps.end(),
-                              [&](const Stamp& stamp) { return stamp.key == key; });
+                              [&](const DottedLineStamp& stamp) { return stamp.key == key; });
     if (found == stamps.end()) {
         if (stamps.size() >= kStampsKept)
             stamps.pop_back();
-        Stamp stamp{key,
-                    QImage(std::abs(key.dx) + 2 * margin + 1, std::abs(key.dy) + 2 * margin + 1,
-                           QImage::Format_ARGB32_Premultiplied),
-                    QPoint(margin + std::max(0, -key.dx), margin + std::max(0, -key.dy))};
+        DottedLineStamp stamp{key,
+                              QImage(std::abs(key.dx) + 2 * margin + 1,
+                                     std::abs(key.dy) + 2 * margin + 1,
+                                     QImage::Format_ARGB32_Premultiplied),
+                              QPoint(margin + std::max(0, -key.dx), margin + std::max(0, -key.dy))};
         stamp.image.fill(Qt::transparent);
         QPainter painter(&stamp.image);
         painter.setRenderHints(m_pPainter->renderHints());
