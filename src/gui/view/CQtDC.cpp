@@ -603,6 +603,19 @@ bool CQtDC::DrawDottedFromCache(QPoint a, QPoint b) {
         painter.setPen(pen);
         painter.drawLine(stamp.start, stamp.start + QPoint(key.dx, key.dy));
         painter.end();
+        // Only the dots' box is copied: the rest is transparent anyway.
+        QRect dots;
+        for (int y = 0; y < stamp.image.height(); ++y) {
+            const auto* row = reinterpret_cast<const QRgb*>(stamp.image.constScanLine(y));
+            for (int x = 0; x < stamp.image.width(); ++x) {
+                if (qAlpha(row[x]) != 0)
+                    dots |= QRect(x, y, 1, 1);
+            }
+        }
+        if (!dots.isEmpty()) {
+            stamp.image = stamp.image.copy(dots);
+            stamp.start -= dots.topLeft();
+        }
         stamps.push_front(std::move(stamp));
         found = stamps.begin();
     } else if (found != stamps.begin()) {
