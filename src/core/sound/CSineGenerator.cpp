@@ -41,8 +41,8 @@ struct BlockSteps {
 
 // Fills samples[start..end) (start a multiple of kResync, end at most kResync further) from
 // the exact sine and cosine at start, falling back to the formula near integer values.
-__attribute__((target_clones("avx2", "default"))) void FastBlock(const BlockSteps& steps, int start,
-                                                                 int end, std::int16_t* samples) {
+[[gnu::always_inline]] inline void FastBlockBody(const BlockSteps& steps, int start, int end,
+                                                 std::int16_t* samples) {
     const double x = start / steps.h * kPi;
     const double s = std::sin(x) * kScale;
     const double c = std::cos(x) * kScale;
@@ -65,6 +65,16 @@ __attribute__((target_clones("avx2", "default"))) void FastBlock(const BlockStep
                 samples[start + i] = CSineGenerator::ExactSample(start + i, steps.h);
         }
     }
+}
+
+void FastBlockPlain(const BlockSteps& steps, int start, int end, std::int16_t* samples) {
+    FastBlockBody(steps, start, end, samples);
+}
+
+// The same built for AVX2 (no FMA: the values must round as above), chosen at run time.
+__attribute__((target("avx2"))) void FastBlockAvx2(const BlockSteps& steps, int start, int end,
+                                                   std::int16_t* samples) {
+    FastBlockBody(steps, start, end, samples);
 }
 
 } // namespace
@@ -91,11 +101,12 @@ std::size_t CSineGenerator::Generate(double frequency, int samplesPerSec, std::i
     // The rotation is exact enough while the phase stays moderate (up to the sample rate).
     // Samples are made a block at a time, up to the block where the tone is cut.
     const BlockSteps steps(h);
+    static const auto fastBlock = __builtin_cpu_supports("avx2") ? FastBlockAvx2 : FastBlockPlain;
     const int from = half + 1;
     for (int start = 0; start < rate; start += kResync) {
         const int end = std::min(rate, start + kResync);
         if (h >= 0.5) {
-            FastBlock(steps, start, end, samples);
+            fastBlock(steps, start, end, samples);
         } else {
             for (int i = start; i < end; ++i) {
                 samples[i] = ExactSample(i, h);

@@ -10,11 +10,11 @@ constexpr std::size_t kQueueSize = 16384;
 constexpr float kSampleScale = 1.0f / 32768.0f;
 
 // Four voices per pass: the sums stay in registers, in the order one voice at a time would
-// have added them. AVX2 where the processor has it (never FMA, whose rounding would change the
-// samples).
-__attribute__((target_clones("avx2", "default"))) void
-MixFour(const std::int16_t* const* samples, const float* gainsLeft, const float* gainsRight,
-        float* __restrict left, float* __restrict right, std::size_t frames) {
+// have added them.
+[[gnu::always_inline]] inline void MixFourBody(const std::int16_t* const* samples,
+                                               const float* gainsLeft, const float* gainsRight,
+                                               float* __restrict left, float* __restrict right,
+                                               std::size_t frames) {
     const std::int16_t* __restrict a = samples[0];
     const std::int16_t* __restrict b = samples[1];
     const std::int16_t* __restrict c = samples[2];
@@ -39,6 +39,19 @@ MixFour(const std::int16_t* const* samples, const float* gainsLeft, const float*
         left[i] = l;
         right[i] = r;
     }
+}
+
+void MixFourPlain(const std::int16_t* const* samples, const float* gainsLeft,
+                  const float* gainsRight, float* left, float* right, std::size_t frames) {
+    MixFourBody(samples, gainsLeft, gainsRight, left, right, frames);
+}
+
+// The same built for AVX2 (never FMA, whose single rounding would change the samples). Chosen
+// at run time without an ifunc, which would run before the sanitizers are set up.
+__attribute__((target("avx2"))) void MixFourAvx2(const std::int16_t* const* samples,
+                                                 const float* gainsLeft, const float* gainsRight,
+                                                 float* left, float* right, std::size_t frames) {
+    MixFourBody(samples, gainsLeft, gainsRight, left, right, frames);
 }
 
 } // namespace
@@ -74,7 +87,8 @@ Mixer::Mixer()
       m_published(std::make_unique<SampleBlock*[]>(kMaxVoices)),
       m_voices(std::make_unique<Voice[]>(kMaxVoices)), m_left(std::make_unique<float[]>(kChunk)),
       m_right(std::make_unique<float[]>(kChunk)),
-      m_endCounts(std::make_unique<std::atomic<std::uint32_t>[]>(kMaxVoices)) {
+      m_endCounts(std::make_unique<std::atomic<std::uint32_t>[]>(kMaxVoices)),
+      m_mixFour(__builtin_cpu_supports("avx2") ? MixFourAvx2 : MixFourPlain) {
     m_freeSlots.reserve(kMaxVoices);
     for (int i = kMaxVoices - 1; i >= 0; --i) {
         m_freeSlots.push_back(i);
@@ -267,7 +281,7 @@ void Mixer::MixGroup(Group& group, std::size_t frames) {
     float* __restrict right = m_right.get();
     int k = 0;
     for (; k + 4 <= group.count; k += 4) {
-        MixFour(group.samples + k, group.left + k, group.right + k, left, right, frames);
+        m_mixFour(group.samples + k, group.left + k, group.right + k, left, right, frames);
     }
     for (; k < group.count; ++k) {
         const std::int16_t* __restrict src = group.samples[k];

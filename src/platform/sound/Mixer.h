@@ -115,4 +115,8 @@ private:
 
     // Shared: written by the audio thread, read by the UI thread.
     std::unique_ptr<std::atomic<std::uint32_t>[]> m_endCounts;
+
+    // Sums four steady voices; chosen for the processor before any rendering.
+    void (*m_mixFour)(const std::int16_t* const* samples, const float* gainsLeft,
+                      const float* gainsRight, float* left, float* right, std::size_t frames);
 };
