@@ -2,6 +2,7 @@
 // of 20 sines into a float WAV file: the counter sox_ratio is our time over sox's.
 #include "core/app/CAUVOApp.h"
 #include "core/document/CAUVODoc.h"
+#include "core/export/CCommandLineRun.h"
 #include "core/export/CWavExport.h"
 
 #include <benchmark/benchmark.h>
@@ -75,7 +76,7 @@ void BM_ExportWav60s20TonesAgainstSox(benchmark::State& state) {
         std::ostringstream err;
         double start = CpuSeconds(RUSAGE_SELF);
         if (CWavExport::Run({"--export-wav", out, "--seconds", "60", document}, g_folder + "/auvo",
-                            err) != CWavExport::kOk)
+                            err) != CCommandLineRun::kOk)
             state.SkipWithError("export failed");
         ours += CpuSeconds(RUSAGE_SELF) - start;
         state.PauseTiming();
