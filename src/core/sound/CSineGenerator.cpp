@@ -9,7 +9,7 @@ constexpr double kPi = 3.141592654;
 constexpr double kScale = 32767.0;
 // Fast values this close to an integer could truncate differently from the exact formula.
 constexpr double kMargin = 1e-4;
-constexpr int kResync = 256;
+constexpr int kResync = 512;
 
 // Double to 16 bits as the tone always did it: via a 32-bit integer (out of range or NaN
 // gives 0x80000000), of which the low 16 bits are kept.
@@ -21,43 +21,62 @@ std::int16_t To16(double value) {
     return static_cast<std::int16_t>(static_cast<std::uint16_t>(whole & 0xFFFF));
 }
 
-// Fills samples[0..count) with the sines, using rotations that are re-synchronised with the
-// exact formula every kResync samples and fall back to it near integer values. Four
-// interleaved rotators keep the multiplications independent of each other.
-void FastSines(double h, int count, std::int16_t* samples) {
-    constexpr int kLanes = 4;
-    const double step = kPi / h;
-    const double stepCos = std::cos(step);
-    const double stepSin = std::sin(step);
-    const double laneCos = std::cos(kLanes * step);
-    const double laneSin = std::sin(kLanes * step);
-    for (int start = 0; start < count; start += kResync) {
-        const double x = start / h * kPi;
-        double s[kLanes];
-        double c[kLanes];
-        s[0] = std::sin(x);
-        c[0] = std::cos(x);
-        for (int j = 1; j < kLanes; ++j) {
-            s[j] = s[j - 1] * stepCos + c[j - 1] * stepSin;
-            c[j] = c[j - 1] * stepCos - s[j - 1] * stepSin;
+// sin and cos of i steps for the samples of one block, made by rotation: each sample of a
+// block is then sin(start + i steps) by the angle sum, independent of the samples before it.
+struct BlockSteps {
+    explicit BlockSteps(double halfPeriod) : h(halfPeriod) {
+        const double stepCos = std::cos(kPi / h);
+        const double stepSin = std::sin(kPi / h);
+        sines[0] = 0.0;
+        cosines[0] = 1.0;
+        for (int i = 1; i < kResync; ++i) {
+            sines[i] = sines[i - 1] * stepCos + cosines[i - 1] * stepSin;
+            cosines[i] = cosines[i - 1] * stepCos - sines[i - 1] * stepSin;
         }
-        const int end = std::min(count, start + kResync);
-        for (int i = start; i < end; i += kLanes) {
-            for (int j = 0; j < kLanes && i + j < end; ++j) {
-                const double value = s[j] * kScale;
-                const double rest = std::fabs(value - static_cast<double>(static_cast<int>(value)));
-                samples[i + j] = rest < kMargin || rest > 1.0 - kMargin
-                                     ? CSineGenerator::ExactSample(i + j, h)
-                                     : static_cast<std::int16_t>(static_cast<int>(value));
-            }
-            for (int j = 0; j < kLanes; ++j) {
-                const double next = s[j] * laneCos + c[j] * laneSin;
-                c[j] = c[j] * laneCos - s[j] * laneSin;
-                s[j] = next;
-            }
+    }
+    double h;
+    alignas(32) double sines[kResync];
+    alignas(32) double cosines[kResync];
+};
+
+// Fills samples[start..end) (start a multiple of kResync, end at most kResync further) from
+// the exact sine and cosine at start, falling back to the formula near integer values.
+[[gnu::always_inline]] inline void FastBlockBody(const BlockSteps& steps, int start, int end,
+                                                 std::int16_t* samples) {
+    const double x = start / steps.h * kPi;
+    const double s = std::sin(x) * kScale;
+    const double c = std::cos(x) * kScale;
+    alignas(32) double values[kResync];
+    const int count = end - start;
+    int nearInteger = 0;
+    for (int i = 0; i < count; ++i) {
+        const double value = s * steps.cosines[i] + c * steps.sines[i];
+        values[i] = value;
+        const int whole = static_cast<int>(value);
+        const double rest = std::fabs(value - static_cast<double>(whole));
+        nearInteger |= static_cast<int>(rest < kMargin) | static_cast<int>(rest > 1.0 - kMargin);
+        samples[start + i] = static_cast<std::int16_t>(whole);
+    }
+    if (nearInteger != 0) {
+        for (int i = 0; i < count; ++i) {
+            const double value = values[i];
+            const double rest = std::fabs(value - static_cast<double>(static_cast<int>(value)));
+            if (rest < kMargin || rest > 1.0 - kMargin)
+                samples[start + i] = CSineGenerator::ExactSample(start + i, steps.h);
         }
     }
 }
+
+void FastBlockPlain(const BlockSteps& steps, int start, int end, std::int16_t* samples) {
+    FastBlockBody(steps, start, end, samples);
+}
+
+// The same built for AVX2 (no FMA: the values must round as above), chosen at run time.
+__attribute__((target("avx2"))) void FastBlockAvx2(const BlockSteps& steps, int start, int end,
+                                                   std::int16_t* samples) {
+    FastBlockBody(steps, start, end, samples);
+}
+
 } // namespace
 
 std::int16_t CSineGenerator::ExactSample(int i, double h) {
@@ -80,16 +99,24 @@ std::size_t CSineGenerator::Generate(double frequency, int samplesPerSec, std::i
     const int half = rate / 2;
 
     // The rotation is exact enough while the phase stays moderate (up to the sample rate).
-    if (h >= 0.5) {
-        FastSines(h, rate, samples);
-    } else {
-        for (int i = 0; i < rate; ++i) {
-            samples[i] = ExactSample(i, h);
+    // Samples are made a block at a time, up to the block where the tone is cut.
+    const BlockSteps steps(h);
+    static const auto fastBlock = __builtin_cpu_supports("avx2") ? FastBlockAvx2 : FastBlockPlain;
+    const int from = half + 1;
+    for (int start = 0; start < rate; start += kResync) {
+        const int end = std::min(rate, start + kResync);
+        if (h >= 0.5) {
+            fastBlock(steps, start, end, samples);
+        } else {
+            for (int i = start; i < end; ++i) {
+                samples[i] = ExactSample(i, h);
+            }
         }
-    }
-    for (int i = half + 1; i < rate; ++i) {
-        if (i >= periods32 && samples[i - 1] < 0 && samples[i] > 0 && samples[i] < 50) {
-            return static_cast<std::size_t>(i);
+        // The rare small positive sample first: the scan then hardly ever branches wrongly.
+        for (int i = std::max({from, start, periods32}); i < end; ++i) {
+            if (static_cast<unsigned>(samples[i] - 1) < 49u && samples[i - 1] < 0) {
+                return static_cast<std::size_t>(i);
+            }
         }
     }
     return static_cast<std::size_t>(rate);

@@ -7,8 +7,12 @@
 #include "platform/dc/DeviceCaps.h"
 
 #include <QFont>
-#include <QHash>
+#include <QGlyphRun>
+#include <QList>
+#include <QRawFont>
 #include <QRect>
+
+#include <list>
 
 class QPainter;
 class QPaintDevice;
@@ -50,17 +54,46 @@ protected:
     int DoDrawText(const std::string& text, const CRect& rect, unsigned format) override;
 
 private:
+    struct FontEntry;
+    // A single-line text shaped once in a font: its glyphs and its advance.
+    struct ShapedText {
+        QList<QGlyphRun> runs;
+        double width = 0.0;
+    };
+
     QPoint ToDevice(CPoint p) const;
     QRect ToDeviceRect(const CRect& logical) const;
     void ApplyPenAndBrush();
     void SizeDotsForDevice(QPen& pen) const;
     void ApplyTextState();
     QFont CurrentQFont() const;
+    FontEntry& CurrentFontEntry() const;
+    static std::list<FontEntry>& FontEntries();
+    const ShapedText* Shaped(FontEntry& entry, const std::string& text) const;
+    bool PlainRaster() const;
+    bool DrawLargeGlyphs(const QGlyphRun& run, QPointF origin);
+    static QRectF GlyphBounds(const QRawFont& font, quint32 glyph);
+    struct LaidText;
+    bool DrawTextInRect(const QRect& rect, int flags, const QString& text, QRect* bounding);
+    bool LayOut(int width, int flags, const QString& text, LaidText& laid) const;
+    bool DrawDottedFromCache(QPoint a, QPoint b);
     QPaintDevice* Device() const;
 
     QPainter* m_pPainter;
     Caps m_caps;
     bool m_bHasClip = false;
     QRect m_clip;
-    mutable QHash<QString, QFont> m_fonts;
+    // The font entry last looked up, while the font and the scale stay the same.
+    mutable FontEntry* m_pLastFont = nullptr;
+    mutable LOGFONT m_lastLogFont;
+    mutable double m_lastScale = 0.0;
+    mutable unsigned m_lastGeneration = 0;
+    // What the painter was last given, so that unchanged state is not set again.
+    const FontEntry* m_pAppliedFont = nullptr;
+    unsigned m_appliedFontGeneration = 0;
+    bool m_bPenApplied = false;
+    CPen m_appliedPen;
+    double m_appliedPenScale = 0.0;
+    bool m_bBrushApplied = false;
+    CBrush m_appliedBrush;
 };

@@ -29,8 +29,11 @@ public:
     // --- UI thread ---
     // New stopped voice of the given length, silent until SetSamples; -1 when all are in use.
     int AddVoice(std::uint32_t frames);
-    // Publishes a copy of the samples for the voice to play from its current position.
-    void SetSamples(int voice, const std::int16_t* samples, std::uint32_t frames);
+    // Publishes the samples for the voice to play from its current position. The audio thread
+    // reads them from then on: they are never written again (one copy per voice, not two).
+    void SetSamples(int voice, std::vector<std::int16_t> samples);
+    // The samples last published for the voice (read-only), nullptr before the first.
+    const std::vector<std::int16_t>* PublishedSamples(int voice) const;
     // Linear gains, 1 = full scale; reaches the output as a ramp.
     void SetGains(int voice, float left, float right);
     // Starts (ramping in) from the voice's current position.
@@ -75,6 +78,25 @@ private:
     void Apply(const Command& command);
     void RampTo(Voice& voice, float left, float right);
     void MixVoice(Voice& voice, std::size_t frames);
+    // Steady voices of one chunk, waiting to be summed together.
+    struct Group {
+        static constexpr int kSize = 8;
+        void Add(const std::int16_t* from, float gainLeft, float gainRight) {
+            samples[count] = from;
+            left[count] = gainLeft;
+            right[count] = gainRight;
+            ++count;
+        }
+        const std::int16_t* samples[kSize];
+        float left[kSize];
+        float right[kSize];
+        int count = 0;
+    };
+    // Playing at a constant level, without reaching its end within the next frames.
+    static void Prefetch(const Voice& voice, std::size_t frames);
+    static bool IsSteady(const Voice& voice, std::size_t frames);
+    void MixGroup(Group& group, std::size_t frames);
+
     void SweepFreedVoices();
 
     SpscQueue<Command> m_commands;
@@ -83,6 +105,7 @@ private:
     // UI side.
     std::deque<Command> m_pending;
     std::vector<int> m_freeSlots;
+    std::unique_ptr<SampleBlock*[]> m_published;
 
     // Audio side.
     std::unique_ptr<Voice[]> m_voices;
@@ -92,4 +115,8 @@ private:
 
     // Shared: written by the audio thread, read by the UI thread.
     std::unique_ptr<std::atomic<std::uint32_t>[]> m_endCounts;
+
+    // Sums four steady voices; chosen for the processor before any rendering.
+    void (*m_mixFour)(const std::int16_t* const* samples, const float* gainsLeft,
+                      const float* gainsRight, float* left, float* right, std::size_t frames);
 };

@@ -6,11 +6,12 @@
 #include "platform/sound/SoundDevice.h"
 
 #include <algorithm>
+#include <utility>
 
 SoundBuffer::SoundBuffer(SoundDevice& device, int voice, DWORD flags, const WAVEFORMATEX& format,
                          DWORD bytes)
     : m_device(device), m_mixer(device.GetMixer()), m_voice(voice), m_flags(flags),
-      m_format(format), m_bytes(bytes), m_samples(bytes / 2),
+      m_format(format), m_bytes(bytes),
       m_silentUntilVolume((flags & DSBCAPS_SILENTUNTILVOLUME) != 0) {
     SendGains();
 }
@@ -122,6 +123,13 @@ HRESULT SoundBuffer::Lock(DWORD offset, DWORD bytes, void** ptr1, DWORD* bytes1,
     if (offset >= m_bytes || bytes == 0 || bytes > m_bytes) {
         return DSERR_INVALIDPARAM;
     }
+    if (m_samples.empty()) {
+        // The mixer holds the one copy of published samples; a lock works on a fresh one.
+        const std::vector<std::int16_t>* published = m_mixer.PublishedSamples(m_voice);
+        if (published != nullptr)
+            m_samples = *published;
+        m_samples.resize(m_bytes / 2);
+    }
     auto* base = reinterpret_cast<unsigned char*>(m_samples.data());
     const DWORD first = std::min(bytes, m_bytes - offset);
     *ptr1 = base + offset;
@@ -141,7 +149,8 @@ HRESULT SoundBuffer::Unlock(void* ptr1, DWORD /*bytes1*/, void* /*ptr2*/, DWORD 
         return DSERR_INVALIDPARAM;
     }
     m_locked = false;
-    m_mixer.SetSamples(m_voice, m_samples.data(), static_cast<std::uint32_t>(m_samples.size()));
+    m_mixer.SetSamples(m_voice, std::move(m_samples));
+    m_samples = {};
     return DS_OK;
 }
 

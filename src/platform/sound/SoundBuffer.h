@@ -1,6 +1,7 @@
 #pragma once
 // A looping secondary buffer: mono 16-bit samples, volume and pan, played by the mixer.
-// Lock hands out the buffer's own memory; Unlock publishes a copy to the audio thread.
+// Lock hands out the buffer's own memory; Unlock hands it to the audio thread, which keeps
+// the one copy (a later Lock starts from a copy of that).
 // What GetStatus, GetVolume and GetPan read back changes at once; the sound follows ramped.
 // A buffer created with DSBCAPS_SILENTUNTILVOLUME reads back volume 0 like any new buffer, but
 // stays silent until its volume is set: the output never hears a full level the caller did not

@@ -69,4 +69,12 @@ TEST(CSineGeneratorTest, FastSamplesAreBitIdenticalToTheFormula) {
     }
 }
 
+TEST(CSineGeneratorTest, OtherSampleRatesAreBitIdenticalToo) {
+    for (const int rate : {8000, 22050, 48000, 96000}) {
+        for (const double f : {31.0, 440.0, 1234.5, 3999.0, rate / 2.0 - 1.0}) {
+            ASSERT_EQ(Fast(f, rate), Naive(f, rate)) << f << " Hz at " << rate;
+        }
+    }
+}
+
 } // namespace
