@@ -16,6 +16,8 @@ class SilentBoxes : public IMessageBoxService {
 public:
     void Show(const std::string&, const std::string&, Icon) override {}
     void ShowSystemModal(const std::string&) override {}
+    bool Confirm(const std::string&, const std::string&, Icon, bool) override { return false; }
+    bool AskYesNo(const std::string&, const std::string&) override { return false; }
 };
 
 CAUVOApp* g_app = nullptr;
