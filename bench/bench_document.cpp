@@ -2,6 +2,8 @@
 #include "core/app/CAUVOApp.h"
 #include "core/document/CAUVODoc.h"
 
+#include "BenchFolder.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -60,11 +62,9 @@ BENCHMARK(BM_SaveDocument100Tones)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    setenv("AUVO_AUDIO_OUTPUT", "null", 1);
-    std::string pattern = (std::filesystem::temp_directory_path() / "auvo-bench-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr)
+    g_folder = MakeBenchFolder();
+    if (g_folder.empty())
         return 1;
-    g_folder = pattern;
     CAUVOApp app;
     if (DirectSoundCreate(nullptr, &app.m_pDirectSound, nullptr) != DS_OK)
         return 1;

@@ -5,6 +5,8 @@
 #include "core/export/CCommandLineRun.h"
 #include "core/export/CWavExport.h"
 
+#include "BenchFolder.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -95,11 +97,9 @@ BENCHMARK(BM_ExportWav60s20TonesAgainstSox)->Unit(benchmark::kMillisecond)->Iter
 } // namespace
 
 int main(int argc, char** argv) {
-    setenv("AUVO_AUDIO_OUTPUT", "null", 1);
-    std::string pattern = (std::filesystem::temp_directory_path() / "auvo-bench-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr)
+    g_folder = MakeBenchFolder();
+    if (g_folder.empty())
         return 1;
-    g_folder = pattern;
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

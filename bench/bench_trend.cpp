@@ -1,5 +1,6 @@
 // The trend of 100 measurements: reading the files, ordering and comparing them, and drawing
 // the page (the whole should stay below 100 ms).
+#include "BenchFolder.h"
 #include "OffscreenBenchMain.h"
 
 #include "core/app/CAUVOApp.h"
@@ -77,11 +78,9 @@ BENCHMARK(BM_TrendDraw100At600Dpi)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    setenv("AUVO_AUDIO_OUTPUT", "null", 1);
-    std::string pattern = (std::filesystem::temp_directory_path() / "auvo-bench-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr)
+    g_folder = MakeBenchFolder();
+    if (g_folder.empty())
         return 1;
-    g_folder = pattern;
     int result = 1;
     {
         // The files' tones need a device to exist on.
