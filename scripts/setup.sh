@@ -4,7 +4,7 @@ set -euo pipefail
 PKGS=(
   g++ make cmake ccache pkg-config clang libclang-rt-14-dev clang-format
   qt6-base-dev qt6-translations-l10n libgl-dev fonts-dejavu-core
-  libsdl2-dev libx11-dev
+  libsdl2-dev libx11-dev libfftw3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   pulseaudio pulseaudio-utils sox
   qt6-svg-dev dpkg-dev desktop-file-utils libxml2-utils shared-mime-info

@@ -27,6 +27,10 @@ public:
                  DWORD flags) override;
     HRESULT Unlock(void*, DWORD, void*, DWORD) override { return DS_OK; }
     HRESULT Restore() override { return DS_OK; }
+    HRESULT SetHeadroom(LONG headroom) override {
+        m_headroom = headroom;
+        return DS_OK;
+    }
     DWORD Release() override;
 
     const std::vector<std::uint8_t>& Data() const { return m_data; }
@@ -34,6 +38,7 @@ public:
     const DWORD m_flags;
     LONG m_volume = 0;
     LONG m_pan = 0;
+    LONG m_headroom = 0;
     bool m_playing = false;
     int m_panCalls = 0;
     int m_playCalls = 0;

@@ -52,6 +52,7 @@ public:
         m_bLost = false;
         return m_pBuffer->Restore();
     }
+    HRESULT SetHeadroom(LONG headroom) override { return m_pBuffer->SetHeadroom(headroom); }
     DWORD Release() override {
         const DWORD refs = m_pBuffer->Release();
         if (refs == 0)

@@ -1,8 +1,10 @@
 #include "core/sound/CSinusTone.h"
 
+#include "core/sound/CNoiseBandGenerator.h"
 #include "core/sound/CSineGenerator.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -15,6 +17,21 @@ CSinusTone::CSinusTone(IDirectSound* device, double frequency, int samplesPerSec
         SetFrequency(frequency);
     } catch (...) {
         // No destructor runs for a constructor that throws.
+        m_pBuffer->Release();
+        throw;
+    }
+}
+
+CSinusTone::CSinusTone(IDirectSound* device, double frequency, Sound sound)
+    : m_pDevice(device), m_dwExtraFlags(0), m_dFrequency(frequency),
+      m_dBandwidth(sound.bandwidth > 0.0 && std::isfinite(sound.bandwidth) ? sound.bandwidth : 0.0),
+      m_nSamplesPerSec(44100), m_nBitsPerSample(16) {
+    CreateBuffer(static_cast<DWORD>(2 * m_nSamplesPerSec));
+    try {
+        // SetFrequency takes the side from the buffer, for the band's seed.
+        m_pBuffer->SetPan(sound.pan);
+        SetFrequency(frequency);
+    } catch (...) {
         m_pBuffer->Release();
         throw;
     }
@@ -70,11 +87,24 @@ bool CSinusTone::SetFrequency(double frequency) {
         m_pBuffer->GetStatus(&status);
         m_pBuffer->GetPan(&pan);
     }
-    std::vector<std::int16_t> samples(static_cast<std::size_t>(std::max(rate, 0)));
-    const std::size_t count = CSineGenerator::Generate(frequency, rate, samples.data());
+    std::vector<std::int16_t> samples;
+    std::size_t count = 0;
+    LONG headroom = 0;
+    if (m_dBandwidth > 0.0) {
+        headroom = CNoiseBandGenerator::Generate(
+            frequency, m_dBandwidth, rate, CNoiseBandGenerator::Seed(frequency, m_dBandwidth, pan),
+            samples);
+        count = samples.size();
+    } else {
+        samples.resize(static_cast<std::size_t>(std::max(rate, 0)));
+        count = CSineGenerator::Generate(frequency, rate, samples.data());
+    }
 
     CreateBuffer(static_cast<DWORD>(2 * count));
     m_dFrequency = frequency;
+    // Before the level is set, while the new buffer is still silent.
+    if (headroom != 0)
+        m_pBuffer->SetHeadroom(headroom);
 
     DSBCAPS caps;
     const DWORD bytes =
@@ -104,6 +134,17 @@ bool CSinusTone::SetFrequency(double frequency) {
         m_pBuffer->Play(0, 0, DSBPLAY_LOOPING);
     }
     return stored;
+}
+
+bool CSinusTone::SetSound(double frequency, double bandwidth) {
+    const double before = m_dBandwidth;
+    m_dBandwidth = bandwidth > 0.0 && std::isfinite(bandwidth) ? bandwidth : 0.0;
+    try {
+        return SetFrequency(frequency);
+    } catch (...) {
+        m_dBandwidth = before;
+        throw;
+    }
 }
 
 HRESULT CSinusTone::Play(DWORD flags) {

@@ -1,5 +1,8 @@
 #pragma once
-// One looping mono sine tone on one secondary buffer; level and side through volume and pan.
+// One looping mono sound on one secondary buffer, level and side through volume and pan: a sine
+// tone, or for a tinnitus a noise band around the frequency. Both kinds are one class because
+// the tone-properties dialog switches a sound between them in place: its list, selection, level
+// and play state stay. Only the samples differ.
 
 #include "platform/sound/DirectSound.h"
 
@@ -19,6 +22,14 @@ public:
     // Throws CSoundBufferException if the buffer cannot be created.
     CSinusTone(IDirectSound* device, double frequency, int samplesPerSec = 44100,
                int bitsPerSample = 16, Ceiling ceiling = Ceiling::Applies);
+    // A tinnitus sound on the side of pan: a noise band of this bandwidth in Hz around the
+    // frequency, or a sine tone for bandwidth 0. The band's noise is seeded from frequency,
+    // bandwidth and pan, so it is the same whenever a document opens. Throws like the above.
+    struct Sound {
+        double bandwidth;
+        LONG pan;
+    };
+    CSinusTone(IDirectSound* device, double frequency, Sound sound);
     virtual ~CSinusTone();
     CSinusTone(const CSinusTone&) = delete;
     CSinusTone& operator=(const CSinusTone&) = delete;
@@ -26,6 +37,9 @@ public:
     // True if the new samples were stored; throws CSoundBufferException, and then the tone
     // keeps its frequency, level and sound.
     bool SetFrequency(double frequency);
+    // Frequency and bandwidth in one new buffer (bandwidth 0: a sine tone); throws like
+    // SetFrequency, and then the sound keeps its frequency, bandwidth, level and samples.
+    bool SetSound(double frequency, double bandwidth);
     HRESULT Play(DWORD flags);
     HRESULT Stop();
     HRESULT SetVolume(LONG volume);
@@ -33,6 +47,9 @@ public:
     // Current level in mB, -10001 without buffer.
     LONG GetVolume();
     double GetFrequency() const { return m_dFrequency; }
+    // 0 for a sine tone.
+    double GetBandwidth() const { return m_dBandwidth; }
+    bool IsNoiseBand() const { return m_dBandwidth > 0.0; }
     bool HasBuffer() const { return m_pBuffer != nullptr; }
 
 private:
@@ -42,6 +59,7 @@ private:
     IDirectSound* m_pDevice;
     DWORD m_dwExtraFlags;
     double m_dFrequency;
+    double m_dBandwidth = 0.0;
     int m_nSamplesPerSec;
     int m_nBitsPerSample;
     IDirectSoundBuffer* m_pBuffer = nullptr;

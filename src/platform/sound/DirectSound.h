@@ -93,6 +93,10 @@ public:
                          DWORD* bytes2, DWORD flags) = 0;
     virtual HRESULT Unlock(void* ptr1, DWORD bytes1, void* ptr2, DWORD bytes2) = 0;
     virtual HRESULT Restore() = 0;
+    // Our own addition: the samples lie this many mB below the level they stand for (a noise
+    // band's peaks need the room). The buffer sounds that much above its volume, applied after
+    // the ceiling and never beyond full scale, so volume and ceiling keep their meaning.
+    virtual HRESULT SetHeadroom(LONG headroom) = 0;
     // Gives the buffer up; the object must not be used afterwards.
     virtual DWORD Release() = 0;
 

@@ -30,6 +30,8 @@ public:
                  DWORD flags) override;
     HRESULT Unlock(void* ptr1, DWORD bytes1, void* ptr2, DWORD bytes2) override;
     HRESULT Restore() override;
+    // Only secondary buffers hold samples.
+    HRESULT SetHeadroom(LONG) override { return DSERR_INVALIDCALL; }
     DWORD Release() override;
 
 private:

@@ -6,6 +6,7 @@
 #include "platform/sound/SoundDevice.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 SoundBuffer::SoundBuffer(SoundDevice& device, int voice, DWORD flags, const WAVEFORMATEX& format,
@@ -79,10 +80,20 @@ HRESULT SoundBuffer::SetPan(LONG pan) {
     return DS_OK;
 }
 
+HRESULT SoundBuffer::SetHeadroom(LONG headroom) {
+    if (headroom < 0 || headroom > -DSBVOLUME_MIN)
+        return DSERR_INVALIDPARAM;
+    m_headroomGain = static_cast<float>(std::pow(10.0, headroom / 2000.0));
+    SendGains();
+    return DS_OK;
+}
+
 void SoundBuffer::SendGains() {
     const LONG heard =
         (m_flags & DSBCAPS_NOCEILING) != 0 ? m_volume : std::min(m_volume, m_device.Ceiling());
-    const float volume = m_silentUntilVolume ? 0.0f : MixerGain::FromVolume(heard);
+    // The headroom restores what the samples gave up, after the ceiling has had its say.
+    const float volume =
+        m_silentUntilVolume ? 0.0f : std::min(MixerGain::FromVolume(heard) * m_headroomGain, 1.0f);
     m_mixer.SetGains(m_voice, volume * MixerGain::PanLeft(m_pan),
                      volume * MixerGain::PanRight(m_pan));
 }

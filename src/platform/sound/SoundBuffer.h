@@ -45,6 +45,8 @@ public:
     HRESULT Unlock(void* ptr1, DWORD bytes1, void* ptr2, DWORD bytes2) override;
     // Nothing to restore; always DS_OK.
     HRESULT Restore() override;
+    // mB the samples lie below their level; applied after the ceiling, capped at full scale.
+    HRESULT SetHeadroom(LONG headroom) override;
     // The last reference ramps the voice out and frees it.
     DWORD Release() override;
     // The device's ceiling changed.
@@ -63,6 +65,7 @@ private:
     std::vector<std::int16_t> m_samples;
     LONG m_volume = 0;
     LONG m_pan = 0;
+    float m_headroomGain = 1.0f;
     bool m_playing = false;
     bool m_looping = false;
     bool m_locked = false;
