@@ -27,11 +27,12 @@ struct Entry {
 //   61016        no more tinnitus tones (%1 = the most a list holds)
 //   61017        the sound card refused a tone's buffer
 //   61020/61021  dialog buttons OK and Abbrechen
-//   61022..61026 tone-properties dialog: caption, labels, units
+//   61022..61029 tone-properties dialog: caption, labels, units, the two kinds of sound
 //   61030..61061 tone dialogs: hearing test, calibration, data editing, single measurement
 //   62000..62029 runs without window: usage, argument errors, output messages, CSV texts
 //   61070..61075 too loud a calibration, the headphone check, the ceiling's notice
-//   62100..62141 menu titles and entries of the main window
+//   61076        a noise band's width out of range
+//   62100..62143 menu titles and entries of the main window, the tone's pop-up menu
 //   62200..62213 dialog titles and buttons
 //   62300..62317 the trend of several measurements: window, page, CSV, messages, usage
 // 61443, 61702 and 61716 are the framework's own ids for "Unbenannt", the print failure and
@@ -142,6 +143,8 @@ constexpr Entry kEntries[] = {
             "Verschlechterungen.\nHörtest-Verlauf"},
     {32795, "Prüft mit einem Ton links und einem rechts, ob der Kopfhörer richtig sitzt und "
             "angeschlossen ist.\nKopfhörer prüfen"},
+    {32796, "Setzen eines neuen Rauschbands mit der Maus (für ein Rauschen statt eines "
+            "Pfeiftons).\nNeues Rauschband"},
     {57344, "AUVO"},
     {57600, "Erstellt ein neues Dokument.\nNeu"},
     {57601, "Öffnet ein bestehendes Dokument.\nÖffnen"},
@@ -181,6 +184,9 @@ constexpr Entry kEntries[] = {
     {61024, "Lautstärke"},
     {61025, "Hz"},
     {61026, "dB über Eichwert"},
+    {61027, "Sinuston"},
+    {61028, "Rauschband"},
+    {61029, "Bandbreite"},
     {61030, "Hörtest-Durchführung"},
     {61031, "Genauigkeit"},
     {61032, "&Standard (8 Frequenzen bis 10kHz)"},
@@ -233,6 +239,7 @@ constexpr Entry kEntries[] = {
     {61075, "Mindestens ein Tinnitus-Ton ist lauter eingestellt, als der Höchstpegel (MAXPEGEL) "
             "erlaubt: er erklingt nur so laut wie der Höchstpegel. Der eingestellte Wert bleibt "
             "gespeichert."},
+    {61076, "(1010) Die Bandbreite ist nicht gültig! Erlaubt sind 1 bis 5000 Hz."},
     {61443, "Unbenannt"},
     {61702, "Der Druckauftrag konnte nicht gestartet werden."},
     {61716, "Geben Sie bitte nicht mehr als %1 Zeichen ein."},
@@ -299,6 +306,8 @@ constexpr Entry kEntries[] = {
     {62136, "Inf&o über AUVO..."},
     {62140, "&Kopfhörer prüfen..."},
     {62141, "Hörtest-&Verlauf..."},
+    {62142, "Neues &Rauschband erzeugen"},
+    {62143, "Neues Rauschband"},
     {62200, "Info über AUVO"},
     {62201, "Entwickelt vom AUVO-Team"},
     {62202, "Öffnen"},

@@ -58,6 +58,10 @@ inline constexpr unsigned kToneDialogFrequency = 61023;
 inline constexpr unsigned kToneDialogLevel = 61024;
 inline constexpr unsigned kToneDialogHz = 61025;
 inline constexpr unsigned kToneDialogDb = 61026;
+inline constexpr unsigned kToneDialogSinuston = 61027;
+inline constexpr unsigned kToneDialogRauschband = 61028;
+inline constexpr unsigned kToneDialogBandbreite = 61029;
+inline constexpr unsigned kBadBandwidth = 61076; // (1010)
 // The tone dialogs of calibration, hearing test, data editing and single measurement.
 inline constexpr unsigned kHoertestTitle = 61030;
 inline constexpr unsigned kHoertestGenauigkeit = 61031;
@@ -156,6 +160,8 @@ inline constexpr unsigned kMenuBedienung = 62135;
 inline constexpr unsigned kMenuInfo = 62136;
 inline constexpr unsigned kMenuKopfhoerer = 62140;
 inline constexpr unsigned kMenuHoertestVerlauf = 62141;
+inline constexpr unsigned kMenuTinnitusRauschbandNeu = 62142;
+inline constexpr unsigned kMenuNewBand = 62143; // the tone's pop-up menu
 // Dialog titles and buttons (62200..62213); the plain "OK"/"Abbrechen" have no mnemonic.
 inline constexpr unsigned kAboutTitle = 62200;
 inline constexpr unsigned kAboutMaker = 62201;

@@ -232,12 +232,13 @@ CSinusTone* CAUVODoc::TToneNear(int side, double frequency) const {
     return nullptr;
 }
 
-CSinusTone* CAUVODoc::CreateTTValue(int side, double frequency, LONG level) {
+CSinusTone* CAUVODoc::CreateTTValue(int side, double frequency, LONG level, double bandwidth) {
     Trace(5, "CAUVODoc::CreateTTValue: %s, %8.2f Hz, %ld mB", SideName(side), frequency,
           static_cast<long>(level));
     const LONG deviceAtt = ToAbsoluteLevel(level);
-    CSinusTone* tone = m_TinnitusDaten.NewTone(
-        side, frequency, deviceAtt, m_TinnitusDaten.m_nPlayMode != CTinnitusDaten::playNone);
+    CSinusTone* tone =
+        m_TinnitusDaten.NewTone(side, frequency, deviceAtt,
+                                m_TinnitusDaten.m_nPlayMode != CTinnitusDaten::playNone, bandwidth);
     // A refused tone changes nothing worth saving.
     if (tone != nullptr)
         SetModifiedFlag();

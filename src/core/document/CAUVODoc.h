@@ -47,8 +47,9 @@ public:
     std::int32_t GetValueForFrequency(std::int32_t frequency, int side) const;
     // The first tone of that side less than 100 Hz away, in list order.
     CSinusTone* TToneNear(int side, double frequency) const;
-    // A new tone at level (relative to the calibration), started if the list is playing.
-    CSinusTone* CreateTTValue(int side, double frequency, LONG level);
+    // A new tone at level (relative to the calibration), started if the list is playing; a
+    // noise band of that width in Hz for a bandwidth above 0.
+    CSinusTone* CreateTTValue(int side, double frequency, LONG level, double bandwidth = 0.0);
     // Between levels relative to the calibration and sound-device levels; saturating.
     LONG ToAbsoluteLevel(LONG level) const;
     LONG ToRelativeLevel(LONG deviceAtt) const;

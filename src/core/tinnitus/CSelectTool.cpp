@@ -50,7 +50,8 @@ void CSelectTool::OnRButtonUp(IToolView& view, unsigned /*flags*/, CPoint point)
         return;
     view.SetSelectedTone(tone, side);
     view.TrackPopupMenu({{StringTable::kMenuDelete, ID_TINNITUS_LOESCHEN},
-                         {StringTable::kMenuProperties, ID_TINNITUS_EIGENSCHAFTEN}},
+                         {StringTable::kMenuProperties, ID_TINNITUS_EIGENSCHAFTEN},
+                         {StringTable::kMenuNewBand, ID_TINNITUS_RAUSCHBAND_NEU}},
                         point);
 }
 

@@ -18,7 +18,9 @@ void CSinusToneTool::OnLButtonDown(IToolView& view, unsigned flags, CPoint point
             app->Trace(10, "CSinusToneTool::OnLButtonDown: Neu %s, %8.2f Hz, %ld mB",
                        side == 1 ? "RECHTS" : "LINKS", frequency, static_cast<long>(level));
         // A refused buffer throws out of here and leaves this tool current.
-        CSinusTone* tone = view.CreateTTValue(side, frequency, level);
+        const double bandwidth =
+            m_kind == Kind::NoiseBand ? CTinnitusDaten::DefaultBandwidth(frequency) : 0.0;
+        CSinusTone* tone = view.CreateTTValue(side, frequency, level, bandwidth);
         if (tone != nullptr)
             view.SetSelectedTone(tone, side);
         else if (app != nullptr)

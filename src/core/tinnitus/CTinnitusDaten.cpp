@@ -5,12 +5,16 @@
 #include "platform/archive/CArchiveException.h"
 
 #include <algorithm>
+#include <cmath>
 #include <new>
 
 namespace {
 
 constexpr std::int32_t kVersion = 100;
-constexpr std::uint64_t kBytesPerTone = 12; // float64 frequency + int32 level
+constexpr std::uint64_t kBytesPerTone = 12;  // float64 frequency + int32 level
+constexpr std::uint64_t kBytesPerSound = 24; // ... + int32 kind + float64 bandwidth
+constexpr std::int32_t kKindTone = 0;
+constexpr std::int32_t kKindBand = 1;
 constexpr int kSamplesPerSec = 44100;
 constexpr int kBitsPerSample = 16;
 
@@ -19,6 +23,12 @@ LONG PanFor(int side) {
 }
 
 } // namespace
+
+double CTinnitusDaten::DefaultBandwidth(double centre) {
+    const double width = centre * (std::exp2(1.0 / 6.0) - std::exp2(-1.0 / 6.0));
+    return std::isfinite(width) ? std::clamp(std::round(width), kMinBandwidth, kMaxBandwidth)
+                                : kMinBandwidth;
+}
 
 CTinnitusDaten::CTinnitusDaten() = default;
 
@@ -55,14 +65,30 @@ void CTinnitusDaten::RemoveAll() {
     m_nPlayMode = playNone;
 }
 
-CSinusTone* CTinnitusDaten::NewTone(int side, double frequency, LONG deviceAtt, bool start) {
+std::unique_ptr<CSinusTone> CTinnitusDaten::MakeSound(int side, double frequency,
+                                                      double bandwidth) const {
+    if (bandwidth > 0.0)
+        return std::make_unique<CSinusTone>(m_pDirectSound, frequency,
+                                            CSinusTone::Sound{bandwidth, PanFor(side)});
+    return std::make_unique<CSinusTone>(m_pDirectSound, frequency, kSamplesPerSec, kBitsPerSample);
+}
+
+bool CTinnitusDaten::HasNoiseBand() const {
+    for (const ToneList* list : {&m_listLinks, &m_listRechts})
+        for (const auto& tone : *list)
+            if (tone->IsNoiseBand())
+                return true;
+    return false;
+}
+
+CSinusTone* CTinnitusDaten::NewTone(int side, double frequency, LONG deviceAtt, bool start,
+                                    double bandwidth) {
     // Reading takes at most kMaxTones: one more would save a file that never opens again.
     if (GetCount(0) + GetCount(1) >= kMaxTones)
         return nullptr;
     std::unique_ptr<CSinusTone> tone;
     try {
-        tone =
-            std::make_unique<CSinusTone>(m_pDirectSound, frequency, kSamplesPerSec, kBitsPerSample);
+        tone = MakeSound(side, frequency, bandwidth);
     } catch (const std::bad_alloc&) {
         return nullptr;
     }
@@ -129,7 +155,8 @@ CSinusTone* CTinnitusDaten::GetTone(int index, int side) const {
     return (*list)[static_cast<std::size_t>(index)].get();
 }
 
-CTinnitusDaten::ToneList CTinnitusDaten::ReadSide(CArchive& ar, int side, std::int32_t maxTones) {
+CTinnitusDaten::ToneList CTinnitusDaten::ReadSide(CArchive& ar, int side, std::int32_t maxTones,
+                                                  std::int32_t version) {
     std::int32_t count = ar.ReadInt32();
     ToneList tones;
     if (count <= 0)
@@ -137,13 +164,24 @@ CTinnitusDaten::ToneList CTinnitusDaten::ReadSide(CArchive& ar, int side, std::i
     // Each tone holds up to a second of samples: refuse claims no real file makes.
     if (count > maxTones)
         throw CArchiveException(CArchiveException::badSchema);
-    ar.CheckRemaining(static_cast<std::uint64_t>(count) * kBytesPerTone);
+    const bool sounds = version == kBandVersion;
+    ar.CheckRemaining(static_cast<std::uint64_t>(count) *
+                      (sounds ? kBytesPerSound : kBytesPerTone));
     tones.reserve(static_cast<std::size_t>(count));
     for (std::int32_t i = 0; i < count; ++i) {
         double frequency = ar.ReadDouble();
         LONG level = ar.ReadInt32();
-        auto tone =
-            std::make_unique<CSinusTone>(m_pDirectSound, frequency, kSamplesPerSec, kBitsPerSample);
+        double bandwidth = 0.0;
+        if (sounds) {
+            const std::int32_t kind = ar.ReadInt32();
+            const double width = ar.ReadDouble();
+            // A band needs a width; a kind we do not know would be lost on the next save.
+            if (kind == kKindBand && width > 0.0 && std::isfinite(width))
+                bandwidth = width;
+            else if (kind != kKindTone)
+                throw CArchiveException(CArchiveException::badSchema);
+        }
+        auto tone = MakeSound(side, frequency, bandwidth);
         tone->SetVolume(level);
         tone->SetPan(PanFor(side));
         tones.push_back(std::move(tone));
@@ -153,22 +191,26 @@ CTinnitusDaten::ToneList CTinnitusDaten::ReadSide(CArchive& ar, int side, std::i
 
 void CTinnitusDaten::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
-        ar << m_nVersion;
+        const bool sounds = HasNoiseBand();
+        ar << (sounds ? kBandVersion : m_nVersion);
         for (const ToneList* list : {&m_listLinks, &m_listRechts}) {
             ar << static_cast<std::int32_t>(list->size());
-            for (const auto& tone : *list)
+            for (const auto& tone : *list) {
                 ar << tone->GetFrequency() << static_cast<std::int32_t>(tone->GetVolume());
+                if (sounds)
+                    ar << (tone->IsNoiseBand() ? kKindBand : kKindTone) << tone->GetBandwidth();
+            }
         }
         return;
     }
 
     RemoveAll();
     std::int32_t version = ar.ReadInt32();
-    if (version != kVersion)
+    if (version != kVersion && version != kBandVersion)
         throw CArchiveException(CArchiveException::badSchema);
     // Built aside: a block that fails half-way leaves no tones behind.
-    ToneList left = ReadSide(ar, 0, kMaxTones);
-    ToneList right = ReadSide(ar, 1, kMaxTones - static_cast<std::int32_t>(left.size()));
+    ToneList left = ReadSide(ar, 0, kMaxTones, version);
+    ToneList right = ReadSide(ar, 1, kMaxTones - static_cast<std::int32_t>(left.size()), version);
     m_listLinks = std::move(left);
     m_listRechts = std::move(right);
     m_nPlayMode = playNone;

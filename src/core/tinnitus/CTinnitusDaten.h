@@ -1,6 +1,7 @@
 #pragma once
-// The tinnitus tones of one document: an ordered list of owned tones per ear and the play
-// state of them all.
+// The tinnitus sounds of one document (sine tones and noise bands): an ordered list of owned
+// sounds per ear and the play state of them all. Written as block version 100 while it holds
+// tones only, so files without a band stay readable for every reader of version 200 files.
 
 #include "platform/sound/DirectSound.h"
 
@@ -14,9 +15,17 @@ class CSinusTone;
 class CTinnitusDaten {
 public:
     enum PlayMode { playLeft = 0, playRight = 1, playBoth = 2, playNone = 3 };
-    // Far more than any real tinnitus. Each tone costs about 150 KB of sound buffers, so this
-    // bound for both ears together keeps what a file can make us allocate below 256 MB.
+    // Far more than any real tinnitus. Each tone costs about 150 KB of sound buffers, a noise
+    // band (three seconds) about 450 KB, so this bound for both ears together keeps what a file
+    // can make us allocate below 256 MB with tones and below 512 MB with bands.
     static constexpr std::int32_t kMaxTones = 1000;
+    // The block version of a list with at least one noise band: kind and bandwidth per sound.
+    static constexpr std::int32_t kBandVersion = 101;
+    // What the dialog accepts for a band's width, in Hz.
+    static constexpr double kMinBandwidth = 1.0;
+    static constexpr double kMaxBandwidth = 5000.0;
+    // A third of an octave around the centre, in whole Hz within the accepted widths.
+    static double DefaultBandwidth(double centre);
 
     CTinnitusDaten();
     virtual ~CTinnitusDaten();
@@ -30,7 +39,9 @@ public:
     void RemoveAll();
     // Null if memory runs out or kMaxTones are there; a refused sound buffer throws with
     // nothing added.
-    CSinusTone* NewTone(int side, double frequency, LONG deviceAtt, bool start);
+    // A bandwidth above 0 makes a noise band of that width in Hz.
+    CSinusTone* NewTone(int side, double frequency, LONG deviceAtt, bool start,
+                        double bandwidth = 0.0);
     // Side 0 left, 1 right: the list owns the tone. Any other side or no tone: false, and
     // the tone goes.
     bool AddTone(int side, std::unique_ptr<CSinusTone> tone);
@@ -54,7 +65,9 @@ private:
     using ToneList = std::vector<std::unique_ptr<CSinusTone>>;
     ToneList* ListFor(int side);
     const ToneList* ListFor(int side) const;
-    ToneList ReadSide(CArchive& ar, int side, std::int32_t maxTones);
+    ToneList ReadSide(CArchive& ar, int side, std::int32_t maxTones, std::int32_t version);
+    std::unique_ptr<CSinusTone> MakeSound(int side, double frequency, double bandwidth) const;
+    bool HasNoiseBand() const;
 
     ToneList m_listLinks;
     ToneList m_listRechts;

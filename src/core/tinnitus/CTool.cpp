@@ -14,10 +14,11 @@ std::vector<CTool*>& Registry() {
     return tools;
 }
 
-// The two tools live from program start to program end. They are defined here, next to
+// The tools live from program start to program end. They are defined here, next to
 // FindTool, so that every program that looks tools up links them in.
 CSelectTool s_selectTool;
 CSinusToneTool s_sinusToneTool;
+CSinusToneTool s_noiseBandTool(CTool::kNoiseBandTool, CSinusToneTool::Kind::NoiseBand);
 
 } // namespace
 

@@ -14,6 +14,8 @@ public:
     enum class Cursor { None, Arrow, Cross };
     static constexpr int kSelectTool = 0;
     static constexpr int kSinusToneTool = 1;
+    // The new-tone tool placing a noise band of a third of an octave.
+    static constexpr int kNoiseBandTool = 2;
     // s_nMoveFlag while the selected tone is being dragged.
     static constexpr int kMoving = 2;
 

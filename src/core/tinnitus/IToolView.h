@@ -42,9 +42,10 @@ public:
     virtual void TrackPopupMenu(const std::vector<MenuEntry>& entries, CPoint client) = 0;
 
     // The document's tones: the first within less than 100 Hz, a new one at a level relative
-    // to the calibration (null when the list refuses it), the level conversions.
+    // to the calibration (a noise band for a bandwidth above 0; null when the list refuses it),
+    // the level conversions.
     virtual CSinusTone* TToneNear(int side, double frequency) const = 0;
-    virtual CSinusTone* CreateTTValue(int side, double frequency, LONG level) = 0;
+    virtual CSinusTone* CreateTTValue(int side, double frequency, LONG level, double bandwidth) = 0;
     virtual LONG ToRelativeLevel(LONG deviceAtt) const = 0;
     virtual LONG ToAbsoluteLevel(LONG level) const = 0;
     virtual void SetModifiedFlag() = 0;

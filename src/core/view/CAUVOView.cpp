@@ -234,8 +234,9 @@ CSinusTone* CAUVOView::TToneNear(int side, double frequency) const {
     return m_pDocument != nullptr ? m_pDocument->TToneNear(side, frequency) : nullptr;
 }
 
-CSinusTone* CAUVOView::CreateTTValue(int side, double frequency, LONG level) {
-    return m_pDocument != nullptr ? m_pDocument->CreateTTValue(side, frequency, level) : nullptr;
+CSinusTone* CAUVOView::CreateTTValue(int side, double frequency, LONG level, double bandwidth) {
+    return m_pDocument != nullptr ? m_pDocument->CreateTTValue(side, frequency, level, bandwidth)
+                                  : nullptr;
 }
 
 LONG CAUVOView::ToRelativeLevel(LONG deviceAtt) const {

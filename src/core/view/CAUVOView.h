@@ -63,7 +63,7 @@ public:
     bool HasCapture() const override;
     void TrackPopupMenu(const std::vector<MenuEntry>& entries, CPoint client) override;
     CSinusTone* TToneNear(int side, double frequency) const override;
-    CSinusTone* CreateTTValue(int side, double frequency, LONG level) override;
+    CSinusTone* CreateTTValue(int side, double frequency, LONG level, double bandwidth) override;
     LONG ToRelativeLevel(LONG deviceAtt) const override;
     LONG ToAbsoluteLevel(LONG level) const override;
     void SetModifiedFlag() override;

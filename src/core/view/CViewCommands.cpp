@@ -15,6 +15,7 @@ bool CViewCommands::Handles(int id) {
     case ID_VIEW_TINNITUS:
     case ID_TINNITUS_HOEREN:
     case ID_TINNITUS_NEU:
+    case ID_TINNITUS_RAUSCHBAND_NEU:
     case ID_TINNITUS_LOESCHEN:
     case ID_TINNITUS_EIGENSCHAFTEN:
     case ID_LOGDARST:
@@ -51,6 +52,7 @@ bool CViewCommands::IsEnabled(int id) const {
                                   (m_view.m_bShowTTD && (doc->m_TinnitusDaten.GetCount(0) > 0 ||
                                                          doc->m_TinnitusDaten.GetCount(1) > 0)));
     case ID_TINNITUS_NEU:
+    case ID_TINNITUS_RAUSCHBAND_NEU:
         return m_view.m_bShowTTD && !m_view.m_bZusammen;
     case ID_TINNITUS_LOESCHEN:
     case ID_TINNITUS_EIGENSCHAFTEN:
@@ -86,10 +88,12 @@ bool CViewCommands::Execute(int id) {
             doc->m_TinnitusDaten.PlayAll(CTinnitusDaten::playBoth);
         return true;
     case ID_TINNITUS_NEU:
+    case ID_TINNITUS_RAUSCHBAND_NEU:
         if (doc != nullptr && doc->m_TinnitusDaten.m_nPlayMode == CTinnitusDaten::playNone)
             doc->m_TinnitusDaten.PlayAll(CTinnitusDaten::playBoth);
         if (m_view.GetWindow() != nullptr)
-            m_view.GetWindow()->SetCurrentTool(CTool::kSinusToneTool);
+            m_view.GetWindow()->SetCurrentTool(id == ID_TINNITUS_NEU ? CTool::kSinusToneTool
+                                                                     : CTool::kNoiseBandTool);
         return true;
     case ID_TINNITUS_LOESCHEN:
         DeleteSelectedTone();

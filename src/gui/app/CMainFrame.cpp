@@ -63,6 +63,7 @@ const MenuDef kMenus[] = {
     {StringTable::kMenuTinnitus,
      {{ID_TINNITUS_HOEREN, StringTable::kMenuTinnitusHoeren, kNoKey},
       {ID_TINNITUS_NEU, StringTable::kMenuTinnitusNeu, kNoKey},
+      {ID_TINNITUS_RAUSCHBAND_NEU, StringTable::kMenuTinnitusRauschbandNeu, kNoKey},
       {ID_TINNITUS_LOESCHEN, StringTable::kMenuTinnitusLoeschen, QKeyCombination(Qt::Key_Delete)},
       {ID_TINNITUS_EIGENSCHAFTEN, StringTable::kMenuTinnitusEigenschaften, kNoKey}}},
     {StringTable::kMenuAnsicht,

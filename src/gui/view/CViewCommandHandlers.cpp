@@ -21,7 +21,7 @@ CViewCommandHandlers::CViewCommandHandlers(CAUVOViewWidget& view, CCommandTable&
     for (int id : {ID_ZUSAMMEN, ID_VIEW_HOERTEST, ID_VIEW_TINNITUS, ID_LOGDARST, ID_NORMALKURVE,
                    ID_TINNITUS_HOEREN})
         RegisterViewCommand(id, true);
-    for (int id : {ID_TINNITUS_NEU, ID_TINNITUS_LOESCHEN})
+    for (int id : {ID_TINNITUS_NEU, ID_TINNITUS_RAUSCHBAND_NEU, ID_TINNITUS_LOESCHEN})
         RegisterViewCommand(id, false);
 
     m_commands.OnCommand(ID_TINNITUS_EIGENSCHAFTEN, this, [this] { OnTonEigenschaften(); });

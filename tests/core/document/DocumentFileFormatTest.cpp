@@ -91,7 +91,7 @@ TEST_F(DocumentFileFormat, RefusesOtherVersionsAndBadBlocks) {
     noEntries.Int(200).Text("").Text("").Text("").Hearing(0).Tones({}, {});
     cases.push_back({"hearing count 0", noEntries, "Fehler beim Öffnen des Dokuments."});
     DocBytes badTones;
-    badTones.Int(200).Text("").Text("").Text("").Hearing(8).Int(101).Int(0).Int(0);
+    badTones.Int(200).Text("").Text("").Text("").Hearing(8).Int(102).Int(0).Int(0);
     cases.push_back({"tinnitus version", badTones, "Unerwartetes Dateiformat."});
     DocBytes tooManyTones;
     tooManyTones.Int(200).Text("").Text("").Text("").Hearing(8).Int(100).Int(1001);

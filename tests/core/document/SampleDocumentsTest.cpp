@@ -3,6 +3,8 @@
 // committed files must be exactly what is built, and must open.
 #include "DocTestSupport.h"
 
+#include "core/sound/CSinusTone.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -60,6 +62,24 @@ std::vector<std::uint8_t> ThirtyTwoFrequencies(TestApp& t) {
     return Saved(t, doc, "07.12.2026");
 }
 
+// The hiss on the right as a noise band, the whistle on the left as a tone.
+std::vector<std::uint8_t> NoiseBand(TestApp& t) {
+    CAUVODoc doc;
+    doc.OnNewDocument();
+    CHoertestDaten data;
+    data.Init(8);
+    const std::int32_t loss[] = {-200, -100, 0, -100, -1100, -1900, -2400, -2800};
+    for (int i = 0; i < 8; ++i) {
+        data.SetValue(i, 0, loss[i] + 100);
+        data.SetValue(i, 1, loss[i]);
+    }
+    doc.SetHearingTestData(data);
+    doc.SetComment("Tinnitus: Pfeifen links bei 6 kHz, Rauschen rechts um 4 kHz als Rauschband.");
+    doc.CreateTTValue(0, 6000.0, 1800);
+    doc.CreateTTValue(1, 4000.0, 1100, 925.0);
+    return Saved(t, doc, "07.12.2026");
+}
+
 std::vector<std::uint8_t> Version100() {
     DocBytes b;
     b.Int(100).Text("15.03.1998").Text("Alte Messung (Dateiversion 100), ohne Tinnitus-T\xf6ne.");
@@ -85,6 +105,16 @@ std::vector<std::uint8_t> Version200() {
     return b.Get();
 }
 
+// Block 101: kind and bandwidth after each level.
+std::vector<std::uint8_t> TinnitusBlock101() {
+    DocBytes b;
+    b.Int(200).Text("AUVO V2.10 ZEB GmbH Varnholm").Text("07.12.2026").Text("Rauschband");
+    b.Hearing(8).Int(101).Int(1).Double(4000.0).Int(-6000).Int(1).Double(925.0);
+    b.Int(2).Double(250.0).Int(-9000).Int(0).Double(0.0);
+    b.Double(8999.5).Int(-10001).Int(1).Double(1.0);
+    return b.Get();
+}
+
 std::vector<std::uint8_t> WideComment() {
     // A comment Windows-1252 cannot hold is stored in the UTF-16 form.
     std::vector<std::uint8_t> b = {200, 0, 0, 0, 0, 0, 0xFF, 0xFE, 0xFF, 2, 0x6A, 0x26, 0x2C, 0x67};
@@ -99,10 +129,12 @@ std::vector<Sample> Samples() {
         {"examples/messung-8-frequenzen.auvo", EightFrequencies},
         {"examples/messung-32-frequenzen.auvo", ThirtyTwoFrequencies},
         {"examples/messung-version-100.auvo", [](TestApp&) { return Version100(); }},
+        {"examples/messung-rauschband.auvo", NoiseBand},
         {"fuzz/corpus/version-100.auvo", [](TestApp&) { return Version100(); }},
         {"fuzz/corpus/version-101.auvo", [](TestApp&) { return Version101(); }},
         {"fuzz/corpus/version-200.auvo", [](TestApp&) { return Version200(); }},
         {"fuzz/corpus/utf16-comment.auvo", [](TestApp&) { return WideComment(); }},
+        {"fuzz/corpus/tinnitus-101.auvo", [](TestApp&) { return TinnitusBlock101(); }},
     };
 }
 
@@ -143,6 +175,11 @@ TEST(SampleDocuments, ExamplesShowWhatTheirNamesPromise) {
     ASSERT_TRUE(doc.OnOpenDocument(path));
     EXPECT_EQ(doc.m_HoertestDaten.GetCount(), 32);
     EXPECT_EQ(doc.GetMaxFrequencyKHz(), 15);
+
+    TempFolder::WriteBytes(path, NoiseBand(t));
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    ASSERT_EQ(doc.m_TinnitusDaten.GetCount(1), 1);
+    EXPECT_EQ(doc.m_TinnitusDaten.GetTone(0, 1)->GetBandwidth(), 925.0);
 
     TempFolder::WriteBytes(path, WideComment());
     ASSERT_TRUE(doc.OnOpenDocument(path));

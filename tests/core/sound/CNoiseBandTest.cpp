@@ -148,12 +148,13 @@ protected:
         ASSERT_NE(m_device, nullptr);
     }
 
-    // Releases the device and returns the left and right channel after the first 0.1 s.
+    // Releases the device and returns the left and right channel of the last loop of the band.
     std::pair<std::vector<float>, std::vector<float>> Heard() {
         m_device->Release();
         const soundtest::WavData data = soundtest::ReadWav(m_path.string());
         EXPECT_TRUE(data.ok);
-        const std::vector<float> tail(data.samples.begin() + 2 * 4410, data.samples.end());
+        const std::vector<float> tail(data.samples.end() - 2 * static_cast<std::ptrdiff_t>(kN),
+                                      data.samples.end());
         return {soundtest::Channel(tail, 0), soundtest::Channel(tail, 1)};
     }
 

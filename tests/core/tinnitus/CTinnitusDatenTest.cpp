@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -127,7 +128,7 @@ TEST_F(TinnitusDatenTest, RefusedBlocksLeaveNoToneBehind) {
         return result;
     };
     const std::vector<Tone> two = {{440.0, -1000}, {880.0, -2000}};
-    EXPECT_EQ(cause(Block(101, 0, {}, 0, {})), CArchiveException::badSchema);
+    EXPECT_EQ(cause(Block(102, 0, {}, 0, {})), CArchiveException::badSchema);
     EXPECT_EQ(cause(Block(0, 0, {}, 0, {})), CArchiveException::badSchema);
 
     // Counts that cannot fit fail before a single tone is built.
@@ -293,4 +294,59 @@ TEST_F(TinnitusDatenTest, ResetDeletesEveryToneAndTakesTheNewDevice) {
     list.NewTone(0, 100.0, 0, false);
     EXPECT_EQ(next.m_live.size(), 1u);
     list.RemoveAll(); // before the device goes
+}
+
+TEST_F(TinnitusDatenTest, ANoiseBandMakesBlock101WithKindAndBandwidthAndDeletingItGoesBack) {
+    list.NewTone(0, 4000.0, -6000, false);
+    CSinusTone* band = list.NewTone(1, 2000.0, -3000, false, 400.0);
+    ASSERT_NE(band, nullptr);
+    EXPECT_EQ(device.Newest()->m_pan, 10000);
+    EXPECT_GT(device.Newest()->m_headroom, 0);
+    const Bytes noise = device.Newest()->Data();
+    const Bytes stored = Store(list);
+    EXPECT_EQ(stored, (Bytes{0x65, 0,    0,    0,    0x01, 0,    0,    0, // version 101, one left
+                             0,    0,    0,    0,    0,    0x40, 0xAF, 0x40,    // 4000.0
+                             0x90, 0xE8, 0xFF, 0xFF, 0,    0,    0,    0,       // -6000, kind 0
+                             0,    0,    0,    0,    0,    0,    0,    0,       // bandwidth 0.0
+                             0x01, 0,    0,    0,                               // one right
+                             0,    0,    0,    0,    0,    0x40, 0x9F, 0x40,    // 2000.0
+                             0x48, 0xF4, 0xFF, 0xFF, 0x01, 0,    0,    0,       // -3000, kind 1
+                             0,    0,    0,    0,    0,    0,    0x79, 0x40})); // 400.0
+
+    CTinnitusDaten read;
+    read.Reset(&device);
+    Load(read, stored);
+    ASSERT_EQ(read.GetCount(0), 1);
+    ASSERT_EQ(read.GetCount(1), 1);
+    EXPECT_FALSE(read.GetTone(0, 0)->IsNoiseBand());
+    EXPECT_EQ(read.GetTone(0, 1)->GetBandwidth(), 400.0);
+    EXPECT_EQ(read.GetTone(0, 1)->GetVolume(), -3000);
+    // The same noise as before, from what was stored.
+    EXPECT_EQ(device.Newest()->Data(), noise);
+    EXPECT_EQ(Store(read), stored);
+
+    list.RemoveTone(1, band);
+    EXPECT_EQ(Store(list), (Bytes{0x64, 0,    0,    0,    0x01, 0,    0,    0,    0, 0, 0, 0,
+                                  0,    0x40, 0xAF, 0x40, 0x90, 0xE8, 0xFF, 0xFF, 0, 0, 0, 0}));
+}
+
+TEST_F(TinnitusDatenTest, Block101RefusesUnknownKindsAndBandsWithoutWidth) {
+    auto refused = [this](std::int32_t kind, double width) {
+        CArchive ar;
+        ar << std::int32_t{101} << std::int32_t{1} << 1000.0 << std::int32_t{-5000} << kind << width
+           << std::int32_t{0};
+        try {
+            Load(list, ar.TakeStoredBytes());
+        } catch (const CArchiveException& e) {
+            EXPECT_EQ(list.GetCount(0), 0);
+            return e.m_cause == CArchiveException::badSchema;
+        }
+        return false;
+    };
+    EXPECT_TRUE(refused(2, 100.0));
+    EXPECT_TRUE(refused(1, 0.0));
+    EXPECT_TRUE(refused(1, std::numeric_limits<double>::quiet_NaN()));
+    EXPECT_FALSE(refused(1, 100.0));
+    EXPECT_FALSE(refused(0, 7.0)); // a tone's width means nothing
+    EXPECT_FALSE(list.GetTone(0, 0)->IsNoiseBand());
 }

@@ -13,6 +13,7 @@ namespace {
 
 constexpr std::size_t kFileLimit = 1024 * 1024;
 constexpr std::size_t kGrowthLimit = 256u * 1024 * 1024;
+constexpr std::size_t kBandGrowthLimit = 512u * 1024 * 1024;
 
 class Bytes {
 public:
@@ -48,6 +49,19 @@ public:
             Int(perSide);
             for (std::uint32_t i = 0; i < perSide; ++i)
                 Double(100.0 + i * 7.0).Int(static_cast<std::uint32_t>(-3000));
+        }
+        return *this;
+    }
+    // Block 101 with noise bands only, a third of an octave wide.
+    Bytes& Bands(std::uint32_t perSide) {
+        Int(101);
+        for (int side = 0; side < 2; ++side) {
+            Int(perSide);
+            for (std::uint32_t i = 0; i < perSide; ++i)
+                Double(1000.0 + i * 7.0)
+                    .Int(static_cast<std::uint32_t>(-3000))
+                    .Int(1)
+                    .Double(230.0);
         }
         return *this;
     }
@@ -128,6 +142,13 @@ TEST_F(DocumentMemoryBound, LargestReadableContentsStayWithinTheBound) {
     // holds at least half a second of 16-bit samples, once.
     EXPECT_GT(growth, CTinnitusDaten::kMaxTones * std::size_t{44100});
     std::printf("growth for %zu bytes with all tones: %zu MB\n", allTones.b.size(), growth >> 20);
+
+    // Noise bands hold three seconds each: the same number of them takes more.
+    Bytes allBands;
+    allBands.Int(200).Byte(0).Byte(0).Byte(0).Hearing(8).Bands(CTinnitusDaten::kMaxTones / 2);
+    const std::size_t bandGrowth = GrowthOfOpening(allBands.b, true);
+    EXPECT_LT(bandGrowth, kBandGrowthLimit);
+    std::printf("growth with all noise bands: %zu MB\n", bandGrowth >> 20);
 
     Bytes manyEntries;
     manyEntries.Int(101).Byte(0).Byte(0).Byte(0);
