@@ -266,7 +266,7 @@ constexpr Entry kEntries[] = {
     {62013, "Nicht genügend Arbeitsspeicher."},
     {62014, "Es ist kein Drucker eingerichtet."},
     {62015, "%1 ist bereits vorhanden.\nMöchten Sie die Datei ersetzen?"},
-    {62016, "Art,Frequenz (Hz),Links (dB),Rechts (dB),Ohr,Pegel (dB),Text"},
+    {62016, "Art,Frequenz (Hz),Links (dB),Rechts (dB),Ohr,Pegel (dB),Text,Klang,Bandbreite (Hz)"},
     {62017, "Datum"},
     {62018, "Kommentar"},
     {62019, "Hörtest"},

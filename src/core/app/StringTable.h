@@ -58,8 +58,8 @@ inline constexpr unsigned kToneDialogFrequency = 61023;
 inline constexpr unsigned kToneDialogLevel = 61024;
 inline constexpr unsigned kToneDialogHz = 61025;
 inline constexpr unsigned kToneDialogDb = 61026;
-inline constexpr unsigned kToneDialogSinuston = 61027;
-inline constexpr unsigned kToneDialogRauschband = 61028;
+inline constexpr unsigned kKindSinuston = 61027; // also the CSV's kind of sound
+inline constexpr unsigned kKindRauschband = 61028;
 inline constexpr unsigned kToneDialogBandbreite = 61029;
 inline constexpr unsigned kBadBandwidth = 61076; // (1010)
 // The tone dialogs of calibration, hearing test, data editing and single measurement.

@@ -58,14 +58,15 @@ std::string CCsvExport::Decibel(long millibel) {
 
 std::string CCsvExport::Format(const CAUVODoc& doc) {
     const std::string noValues = ",,,,,,";
+    const std::string noSound = ",,";
     std::string csv = Text(StringTable::kCsvHeader) + kEol;
-    csv += Text(StringTable::kCsvDatum) + noValues + Field(doc.m_strDatum) + kEol;
-    csv += Text(StringTable::kCsvKommentar) + noValues + Field(doc.m_strKommentar) + kEol;
+    csv += Text(StringTable::kCsvDatum) + noValues + Field(doc.m_strDatum) + noSound + kEol;
+    csv += Text(StringTable::kCsvKommentar) + noValues + Field(doc.m_strKommentar) + noSound + kEol;
     const std::string hoertest = Text(StringTable::kCsvHoertest);
     const CHoertestDaten& data = doc.m_HoertestDaten;
     for (int i = 0; i < data.GetCount(); ++i)
         csv += hoertest + FormatText(",%d,", data.GetFrequency(i)) + Decibel(data.GetValue(i, 0)) +
-               "," + Decibel(data.GetValue(i, 1)) + ",,," + kEol;
+               "," + Decibel(data.GetValue(i, 1)) + ",,," + noSound + kEol;
     const std::string tinnitus = Text(StringTable::kCsvTinnitus);
     const CTinnitusDaten& tones = doc.m_TinnitusDaten;
     for (int side = 0; side <= 1; ++side) {
@@ -73,7 +74,11 @@ std::string CCsvExport::Format(const CAUVODoc& doc) {
         for (int i = 0; i < tones.GetCount(side); ++i) {
             CSinusTone* tone = tones.GetTone(i, side);
             csv += tinnitus + FormatText(",%.1f,,,", tone->GetFrequency()) + ear + "," +
-                   Decibel(doc.ToRelativeLevel(tone->GetVolume())) + "," + kEol;
+                   Decibel(doc.ToRelativeLevel(tone->GetVolume())) + ",," +
+                   (tone->IsNoiseBand() ? Text(StringTable::kKindRauschband) +
+                                              FormatText(",%.1f", tone->GetBandwidth())
+                                        : Text(StringTable::kKindSinuston) + ",") +
+                   kEol;
         }
     }
     return csv;

@@ -21,6 +21,14 @@ public:
         return side == 0 ? RGB(0, 128, 128) : RGB(128, 128, 0);
     }
 
+    // The area of a noise band: the colours above, lightened towards white.
+    static constexpr COLORREF BandColor(int side) {
+        return side == 0 ? RGB(190, 190, 255) : RGB(255, 190, 190);
+    }
+    static constexpr COLORREF ComparisonBandColor(int side) {
+        return side == 0 ? RGB(180, 225, 225) : RGB(225, 225, 180);
+    }
+
     static LOGFONT HeaderFont() { return Arial(50, FW_MEDIUM); }
     static LOGFONT SmallFont() { return Arial(35, FW_NORMAL); }
     static LOGFONT LabelFont() { return Arial(40, FW_MEDIUM); }

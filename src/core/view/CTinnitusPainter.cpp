@@ -3,6 +3,7 @@
 #include "core/app/CBaseApp.h"
 #include "core/app/TextFormat.h"
 #include "core/document/CAUVODoc.h"
+#include "core/sound/CNoiseBandGenerator.h"
 #include "core/sound/CSinusTone.h"
 #include "core/tinnitus/CTinnitusDaten.h"
 #include "core/view/CDiagramFrame.h"
@@ -14,6 +15,7 @@
 #include "core/view/DrawErrors.h"
 #include "core/view/Trunc.h"
 
+#include <algorithm>
 #include <string>
 
 void CTinnitusPainter::Draw(CDC& dc, CAUVODoc& doc, int side, const CRect& area,
@@ -94,6 +96,33 @@ void CTinnitusPainter::DrawUnguarded(CDC& dc, CAUVODoc& doc, int side, const CRe
         dc.Ellipse(at(c.x, -kToneRadius), at(c.y, kToneRadius), at(c.x, kToneRadius),
                    at(c.y, -kToneRadius));
     };
+
+    // Noise bands: a light area over their frequencies up to their level, under every stem.
+    auto drawBands = [&](const CTinnitusDaten& list, COLORREF color) {
+        dc.SelectObject(CPen(PS_NULL, 0, color));
+        dc.SelectObject(CBrush(color));
+        for (int i = 0; i < list.GetCount(side); ++i) {
+            CSinusTone* band = list.GetTone(i, side);
+            if (band == nullptr || !band->IsNoiseBand())
+                continue;
+            const double half = band->GetBandwidth() / 2.0;
+            auto x = [&](double f) {
+                const double heard =
+                    std::clamp(f, CNoiseBandGenerator::kLowestHz, CNoiseBandGenerator::kHighestHz);
+                return std::clamp(freq.X(heard), plot.x0, plot.right);
+            };
+            const int left = x(band->GetFrequency() - half);
+            const int right = x(band->GetFrequency() + half);
+            if (left < right)
+                dc.Rectangle(left, level.TinnitusY(doc.ToRelativeLevel(band->GetVolume()) / 100),
+                             right, plot.y0);
+        }
+    };
+    if (doc.m_pVergleichsDoc != nullptr)
+        drawBands(doc.m_pVergleichsDoc->m_TinnitusDaten, CPageStyle::ComparisonBandColor(side));
+    drawBands(doc.m_TinnitusDaten, CPageStyle::BandColor(side));
+    dc.SelectObject(tonePen);
+    dc.SelectObject(toneBrush);
 
     if (doc.m_pVergleichsDoc != nullptr) {
         const CTinnitusDaten& list = doc.m_pVergleichsDoc->m_TinnitusDaten;

@@ -72,8 +72,8 @@ std::vector<std::vector<std::string>> ReadRows(const fs::path& path) {
 
 TEST_F(CsvExport, SampleMeasurementsMatchTheirValues) {
     const fs::path examples = fs::path(std::getenv("AUVO_SOURCE_DIR")) / "examples";
-    for (const char* name :
-         {"messung-8-frequenzen.auvo", "messung-32-frequenzen.auvo", "messung-version-100.auvo"}) {
+    for (const char* name : {"messung-8-frequenzen.auvo", "messung-32-frequenzen.auvo",
+                             "messung-version-100.auvo", "messung-rauschband.auvo"}) {
         const fs::path out = m_dir / "out.csv";
         std::string err;
         ASSERT_EQ(Run({"--export-csv", out.string(), (examples / name).string()}, err), 0) << err;
@@ -92,11 +92,12 @@ TEST_F(CsvExport, SampleMeasurementsMatchTheirValues) {
         const int toneCount = tones.GetCount(0) + tones.GetCount(1);
         ASSERT_EQ(rows.size(), 3u + static_cast<unsigned>(data.GetCount() + toneCount)) << name;
         EXPECT_EQ(rows[0][0], "Art");
-        EXPECT_EQ(rows[1], (std::vector<std::string>{"Datum", "", "", "", "", "", doc.m_strDatum}));
+        EXPECT_EQ(rows[1],
+                  (std::vector<std::string>{"Datum", "", "", "", "", "", doc.m_strDatum, "", ""}));
         EXPECT_EQ(rows[2][0], "Kommentar");
         for (int i = 0; i < data.GetCount(); ++i) {
             const auto& row = rows[3 + static_cast<unsigned>(i)];
-            ASSERT_EQ(row.size(), 7u);
+            ASSERT_EQ(row.size(), 9u);
             EXPECT_EQ(row[0], "Hörtest");
             EXPECT_EQ(std::stoi(row[1]), data.GetFrequency(i));
             EXPECT_NEAR(std::stod(row[2]), data.GetValue(i, 0) / 100.0, 0.0501) << name << i;
@@ -110,6 +111,9 @@ TEST_F(CsvExport, SampleMeasurementsMatchTheirValues) {
                 EXPECT_NEAR(std::stod(rows[r][1]), tone->GetFrequency(), 0.05);
                 EXPECT_EQ(rows[r][4], side == 0 ? "Links" : "Rechts");
                 EXPECT_NEAR(std::stod(rows[r][5]), (tone->GetVolume() + 6000) / 100.0, 0.0501);
+                ASSERT_EQ(rows[r].size(), 9u);
+                EXPECT_EQ(rows[r][7], tone->IsNoiseBand() ? "Rauschband" : "Sinuston");
+                EXPECT_EQ(rows[r][8], tone->IsNoiseBand() ? "925.0" : "");
             }
         }
         EXPECT_GT(data.GetCount(), 0) << name;
@@ -129,11 +133,11 @@ TEST_F(CsvExport, TextsAreQuotedAndLevelsRoundToTenths) {
     doc.m_HoertestDaten.SetValue(1, 0, -4);
     doc.m_HoertestDaten.SetValue(1, 1, 250);
     const std::string csv = CCsvExport::Format(doc);
-    EXPECT_NE(csv.find("\r\nKommentar,,,,,,\"Ohrhörer, \"\"neu\"\"\r\nzweite Zeile\"\r\n"),
+    EXPECT_NE(csv.find("\r\nKommentar,,,,,,\"Ohrhörer, \"\"neu\"\"\r\nzweite Zeile\",,\r\n"),
               std::string::npos)
         << csv;
-    EXPECT_NE(csv.find(",-12.3,-0.1,,,\r\n"), std::string::npos) << csv;
-    EXPECT_NE(csv.find(",0.0,2.5,,,\r\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find(",-12.3,-0.1,,,,,\r\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find(",0.0,2.5,,,,,\r\n"), std::string::npos) << csv;
 }
 
 TEST_F(CsvExport, BadDocumentOrArgumentsFailWithoutOutput) {

@@ -190,3 +190,46 @@ TEST_F(ExportFixture, RendersNothingAboveTheCeilingAndKeepsTheDocument) {
     }
     EXPECT_EQ(TempFolder::ReadBytes(doc), before);
 }
+
+TEST_F(ExportFixture, RendersANoiseBandAtItsSineLevelHeldByTheCeiling) {
+    const std::string path = PathOf("band.auvo");
+    {
+        CAUVOApp app;
+        SoundDevice* device = nullptr;
+        ASSERT_EQ(SoundDevice::Create(std::make_unique<WavFileOutput>(
+                                          PathOf("scratch.wav"), WavFileOutput::Mode::OnDemand),
+                                      &device),
+                  DS_OK);
+        app.m_pDirectSound = device;
+        {
+            CAUVODoc doc;
+            doc.OnNewDocument();
+            doc.m_TinnitusDaten.NewTone(1, 4000.0, -2000, false, 1000.0);
+            EXPECT_TRUE(doc.OnSaveDocument(path));
+        }
+        app.m_pDirectSound = nullptr;
+        device->Release();
+    }
+    // MAXPEGEL 3000 above NORMALNULL -6000: the ceiling is -3000 mB.
+    for (const auto& [setting, level] :
+         {std::pair{"MAXPEGEL=8000", -2000}, std::pair{"MAXPEGEL=3000", -3000}}) {
+        std::ofstream(m_dir / "AUVO.ini") << "[AUVO]\nNORMALNULL=-6000\n" << setting << "\n";
+        const std::string out = PathOf("band.wav");
+        std::string err;
+        ASSERT_EQ(Run({"--export-wav", out, "--seconds", "3.5", path}, err), 0) << err;
+        const Wav wav = ReadWav(out);
+        ASSERT_EQ(wav.right.size(), 154350u);
+        // The last loop of the band's three seconds, well after the start ramp.
+        const std::size_t from = wav.right.size() - 131072;
+        double energy = 0.0;
+        double peak = 0.0;
+        for (std::size_t i = from; i < wav.right.size(); ++i) {
+            energy += double{wav.right[i]} * wav.right[i];
+            peak = std::max(peak, std::fabs(double{wav.left[i]}));
+        }
+        const double sineRms = std::pow(10.0, level / 2000.0) * 32767.0 / 32768.0 / std::sqrt(2.0);
+        EXPECT_NEAR(20.0 * std::log10(std::sqrt(energy / 131072.0) / sineRms), 0.0, 0.05)
+            << setting;
+        EXPECT_EQ(peak, 0.0) << setting;
+    }
+}

@@ -4,6 +4,7 @@
 
 #include "core/sound/CSinusTone.h"
 
+#include <algorithm>
 #include <climits>
 
 namespace {
@@ -138,4 +139,36 @@ TEST_F(ViewTest, TinnitusTonesFarOffTheScaleStayAtItsEdge) {
     const auto logarithmic = draw(true);
     ASSERT_EQ(logarithmic.size(), 2u);
     EXPECT_EQ(logarithmic[1].rect, CRect(INT_MIN, -1343, INT_MIN + 15, -1373));
+}
+
+TEST_F(ViewTest, TinnitusBandsAreLightAreasUnderTheirStemsCircleAsATone) {
+    m_doc.m_TinnitusDaten.m_pDirectSound = m_pDevice;
+    // 1500..2500 Hz at 30 dB; 0..250 Hz clipped to 20 Hz at 10 dB; a tone between them.
+    CSinusTone* band = m_doc.m_TinnitusDaten.NewTone(0, 2000.0, -7000, false, 1000.0);
+    m_doc.m_TinnitusDaten.NewTone(0, 100.0, -9000, false, 300.0);
+    AddTone(m_doc, 0, 1000.0, 2000);
+    m_view.SetSelectedTone(band, 0);
+    auto dc = ScreenDC();
+    dc->SetMapMode(MM_LOMETRIC);
+    m_view.DrawTinnitus(*dc, m_doc, 0, kLeft, false);
+
+    const auto areas = dc->CallsOf(Kind::Rectangle);
+    ASSERT_EQ(areas.size(), 2u);
+    EXPECT_EQ(areas[0].rect, CRect(290, -1286, 371, -1500));
+    EXPECT_EQ(areas[0].brush, CBrush(RGB(190, 190, 255)));
+    EXPECT_EQ(areas[0].pen.GetStyle(), PS_NULL);
+    EXPECT_EQ(areas[1].rect, CRect(171, -1429, 190, -1500));
+    // Every stem and circle lies over every area.
+    const auto& calls = dc->Calls();
+    const auto lastArea = std::find_if(calls.rbegin(), calls.rend(),
+                                       [](const auto& c) { return c.kind == Kind::Rectangle; });
+    const auto firstStem = std::find_if(calls.begin(), calls.end(), [](const auto& c) {
+        return c.kind == Kind::Line && c.pen.GetWidth() == 3;
+    });
+    EXPECT_LT(calls.rend() - lastArea, firstStem - calls.begin() + 1);
+    EXPECT_EQ(dc->LinesBetween({331, -1500}, {331, -1286}).size(), 1u);
+    const auto circles = dc->CallsOf(Kind::Ellipse);
+    ASSERT_EQ(circles.size(), 3u);
+    EXPECT_EQ(circles[0].rect, CRect(316, -1271, 346, -1301));
+    EXPECT_EQ(circles[0].brush, CBrush(RGB(0, 0, 0)));
 }
