@@ -5,6 +5,7 @@
 #include "core/app/TextFormat.h"
 #include "core/document/CAUVODoc.h"
 #include "core/sound/CSinusTone.h"
+#include "core/tinnitus/CTinnitusDaten.h"
 #include "gui/platform/UiText.h"
 #include "platform/text/DecimalText.h"
 
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
 CTonEigenschaftenDialog::CTonEigenschaftenDialog(QWidget* parent, CSinusTone& tone, CAUVODoc& doc)
     : QDialog(parent), m_tone(tone), m_doc(doc) {
@@ -31,6 +33,15 @@ CTonEigenschaftenDialog::CTonEigenschaftenDialog(QWidget* parent, CSinusTone& to
     m_pLevel->setObjectName(QString::number(IDC_LAUTSTAERKE));
     auto* hz = new QLabel(UiText(StringTable::kToneDialogHz), this);
     auto* db = new QLabel(UiText(StringTable::kToneDialogDb), this);
+    m_pSine = new QRadioButton(UiText(StringTable::kKindSinuston), this);
+    m_pSine->setObjectName(QString::number(IDC_SINUSTON));
+    m_pBand = new QRadioButton(UiText(StringTable::kKindRauschband), this);
+    m_pBand->setObjectName(QString::number(IDC_RAUSCHBAND));
+    auto* bandwidthLabel = new QLabel(UiText(StringTable::kToneDialogBandbreite), this);
+    m_pBandwidth = new QLineEdit(this);
+    m_pBandwidth->setObjectName(QString::number(IDC_BANDBREITE));
+    auto* bandwidthHz = new QLabel(UiText(StringTable::kToneDialogHz), this);
+    connect(m_pBand, &QRadioButton::toggled, m_pBandwidth, &QLineEdit::setEnabled);
     connect(ok, &QPushButton::clicked, this, &CTonEigenschaftenDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &CTonEigenschaftenDialog::reject);
 
@@ -41,12 +52,25 @@ CTonEigenschaftenDialog::CTonEigenschaftenDialog(QWidget* parent, CSinusTone& to
     layout->addWidget(levelLabel, 1, 0);
     layout->addWidget(m_pLevel, 1, 1);
     layout->addWidget(db, 1, 2);
+    layout->addWidget(m_pSine, 2, 0);
+    layout->addWidget(m_pBand, 2, 1);
+    layout->addWidget(bandwidthLabel, 3, 0);
+    layout->addWidget(m_pBandwidth, 3, 1);
+    layout->addWidget(bandwidthHz, 3, 2);
     layout->addWidget(ok, 0, 3);
     layout->addWidget(cancel, 1, 3);
 
     m_pFrequency->setText(QString::fromStdString(FormatText("%7.1f", m_tone.GetFrequency())));
     m_pLevel->setText(QString::fromStdString(
         FormatText("%4.1f", m_doc.ToRelativeLevel(m_tone.GetVolume()) * 0.01)));
+    // A tone offers a third of an octave, should the user make it a band.
+    const double bandwidth = m_tone.IsNoiseBand()
+                                 ? m_tone.GetBandwidth()
+                                 : CTinnitusDaten::DefaultBandwidth(m_tone.GetFrequency());
+    m_pBandwidth->setText(QString::fromStdString(FormatText("%g", bandwidth)));
+    m_pBand->setChecked(m_tone.IsNoiseBand());
+    m_pSine->setChecked(!m_tone.IsNoiseBand());
+    m_pBandwidth->setEnabled(m_tone.IsNoiseBand());
 }
 
 void CTonEigenschaftenDialog::Refuse(unsigned messageId, QLineEdit* field) {
@@ -69,8 +93,17 @@ void CTonEigenschaftenDialog::accept() {
         return;
     }
     const auto level = static_cast<LONG>(mB);
+    double bandwidth = 0.0;
+    if (m_pBand->isChecked()) {
+        bandwidth = DecimalText::ToDouble(m_pBandwidth->text().toStdString());
+        if (!(bandwidth >= CTinnitusDaten::kMinBandwidth &&
+              bandwidth <= CTinnitusDaten::kMaxBandwidth)) {
+            Refuse(StringTable::kBadBandwidth, m_pBandwidth);
+            return;
+        }
+    }
     try {
-        m_tone.SetFrequency(frequency);
+        m_tone.SetSound(frequency, bandwidth);
     } catch (const CSoundBufferException&) {
         if (CBaseApp* app = CBaseApp::Instance())
             app->ErrorBoxId(StringTable::kNoSoundBuffer);

@@ -1,19 +1,23 @@
 #pragma once
-// Modal dialog 137: frequency and level of one tinnitus tone by number. The values are taken
-// over only when both are valid; a playing tone keeps playing. The caller repaints the tone's
-// diagram after OK.
+// Modal dialog 137: frequency and level of one tinnitus sound by number, and whether it is a
+// sine tone or a noise band of a bandwidth. The values are taken over only when all are valid;
+// a playing sound keeps playing. The caller repaints the sound's diagram after OK.
 
 #include <QDialog>
 
 class CAUVODoc;
 class CSinusTone;
 class QLineEdit;
+class QRadioButton;
 
 class CTonEigenschaftenDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr int IDC_FREQUENZ = 1021;
     static constexpr int IDC_LAUTSTAERKE = 1022;
+    static constexpr int IDC_SINUSTON = 1023;
+    static constexpr int IDC_RAUSCHBAND = 1024;
+    static constexpr int IDC_BANDBREITE = 1025;
     // Relative levels above this (mB, 90 dB) are refused.
     static constexpr long kMaxLevelMB = 9000;
 
@@ -22,10 +26,13 @@ public:
 
     QLineEdit* FrequencyEdit() const { return m_pFrequency; }
     QLineEdit* LevelEdit() const { return m_pLevel; }
+    QRadioButton* SineChoice() const { return m_pSine; }
+    QRadioButton* BandChoice() const { return m_pBand; }
+    QLineEdit* BandwidthEdit() const { return m_pBandwidth; }
 
 public slots:
-    // OK: checks both fields (messages 1005 and 1006, focus on the field concerned) and sets
-    // the frequency, then the level.
+    // OK: checks the fields (messages 1005, 1006 and, for a band, 1010; focus on the field
+    // concerned) and sets frequency and kind, then the level.
     void accept() override;
 
 private:
@@ -35,4 +42,7 @@ private:
     CAUVODoc& m_doc;
     QLineEdit* m_pFrequency;
     QLineEdit* m_pLevel;
+    QRadioButton* m_pSine;
+    QRadioButton* m_pBand;
+    QLineEdit* m_pBandwidth;
 };

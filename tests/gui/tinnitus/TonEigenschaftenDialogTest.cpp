@@ -9,6 +9,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -126,6 +127,52 @@ TEST_F(TonEigenschaftenDialogTest, ValidValuesSetFrequencyThenLevelAndKeepAPlayi
     doc.m_HoertestDaten.Init(32);
     EXPECT_EQ(Ok("14999", "10"), "");
     EXPECT_EQ(tone->GetFrequency(), 14999.0);
+}
+
+TEST_F(TonEigenschaftenDialogTest, MakesAToneABandOfAWidthInPlaceAndBack) {
+    tone->Play(DSBPLAY_LOOPING);
+    auto run = [this](bool band, const char* width, int* focus = nullptr) {
+        CTonEigenschaftenDialog dialog(nullptr, *tone, doc);
+        dialog.show();
+        (band ? dialog.BandChoice() : dialog.SineChoice())->setChecked(true);
+        EXPECT_EQ(dialog.BandwidthEdit()->isEnabled(), band);
+        dialog.BandwidthEdit()->setText(QString::fromUtf8(width));
+        boxes.boxes.clear();
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("1")), Qt::LeftButton);
+        if (focus != nullptr)
+            *focus = dialog.focusWidget() == dialog.BandwidthEdit() ? 1025 : 0;
+        return boxes.boxes.empty() ? std::string() : boxes.boxes.back().text;
+    };
+    {
+        // A tone offers a third of an octave around its frequency, disabled.
+        CTonEigenschaftenDialog dialog(nullptr, *tone, doc);
+        EXPECT_TRUE(dialog.SineChoice()->isChecked());
+        EXPECT_FALSE(dialog.BandwidthEdit()->isEnabled());
+        EXPECT_EQ(dialog.BandwidthEdit()->text(), QStringLiteral("926"));
+    }
+    const std::string badWidth =
+        "(1010) Die Bandbreite ist nicht gültig! Erlaubt sind 1 bis 5000 Hz.";
+    for (const char* width : {"0,9", "5000.5", "", "abc"}) {
+        int focus = 0;
+        EXPECT_EQ(run(true, width, &focus), badWidth) << width;
+        EXPECT_EQ(focus, 1025);
+        EXPECT_FALSE(tone->IsNoiseBand());
+    }
+    EXPECT_EQ(run(true, "925,5"), "");
+    EXPECT_EQ(tone->GetBandwidth(), 925.5);
+    EXPECT_EQ(tone->GetFrequency(), 4000.0);
+    EXPECT_EQ(tone->GetVolume(), -8500);
+    EXPECT_EQ(doc.m_TinnitusDaten.GetTone(0, 0), tone);
+    EXPECT_EQ(doc.m_TinnitusDaten.GetCount(0), 1);
+    {
+        CTonEigenschaftenDialog dialog(nullptr, *tone, doc);
+        EXPECT_TRUE(dialog.BandChoice()->isChecked());
+        EXPECT_EQ(dialog.BandwidthEdit()->text(), QStringLiteral("925.5"));
+    }
+    // A width the tone kind ignores.
+    EXPECT_EQ(run(false, "abc"), "");
+    EXPECT_FALSE(tone->IsNoiseBand());
+    EXPECT_EQ(tone->GetVolume(), -8500);
 }
 
 } // namespace
