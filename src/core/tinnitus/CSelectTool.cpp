@@ -49,10 +49,13 @@ void CSelectTool::OnRButtonUp(IToolView& view, unsigned /*flags*/, CPoint point)
     if (tone == nullptr)
         return;
     view.SetSelectedTone(tone, side);
-    view.TrackPopupMenu({{StringTable::kMenuDelete, ID_TINNITUS_LOESCHEN},
-                         {StringTable::kMenuProperties, ID_TINNITUS_EIGENSCHAFTEN},
-                         {StringTable::kMenuNewBand, ID_TINNITUS_RAUSCHBAND_NEU}},
-                        point);
+    std::vector<IToolView::MenuEntry> entries = {
+        {StringTable::kMenuDelete, ID_TINNITUS_LOESCHEN},
+        {StringTable::kMenuProperties, ID_TINNITUS_EIGENSCHAFTEN}};
+    // Together no sound can be placed.
+    if (!view.IsTogether())
+        entries.push_back({StringTable::kMenuNewBand, ID_TINNITUS_RAUSCHBAND_NEU});
+    view.TrackPopupMenu(entries, point);
 }
 
 void CSelectTool::OnMouseMove(IToolView& view, unsigned flags, CPoint point) {

@@ -71,10 +71,11 @@ TEST(MainFrame, EveryMenuEntryWithIdAndAccelerator) {
     EXPECT_EQ(Describe(*frame.Menu("&Hörtest")),
               (QStringList{"&Kopfhörer prüfen...|32795|", "&Hörtest starten...|32771|",
                            "Hörtest-&Daten bearbeiten...|32787|", "Hörtest-&Verlauf...|32790|"}));
-    EXPECT_EQ(Describe(*frame.Menu("&Tinnitus-Synthesizer")),
-              (QStringList{"Tinnitus-Töne &hören|32781|", "&Neuen Tinnitus-Ton erzeugen|32782|",
-                           "Tinnitus-Ton &löschen\tEntf|32783|Del",
-                           "Tinnitus-Ton &Eigenschaften...|32785|"}));
+    EXPECT_EQ(
+        Describe(*frame.Menu("&Tinnitus-Synthesizer")),
+        (QStringList{"Tinnitus-Töne &hören|32781|", "&Neuen Tinnitus-Ton erzeugen|32782|",
+                     "Neues &Rauschband erzeugen|32796|", "Tinnitus-Ton &löschen\tEntf|32783|Del",
+                     "Tinnitus-Ton &Eigenschaften...|32785|"}));
     EXPECT_EQ(Describe(*frame.Menu("&Ansicht")),
               (QStringList{"&Symbolleiste|59392|", "S&tatusleiste|59393|", "-", "&Hörtest|32779|",
                            "T&innitus|32780|", "-", "Links und Rechts &zusammen|32778|",

@@ -230,7 +230,8 @@ TEST_F(MouseToolsTest, RightClickSelectsTheToneAndItsMenuDeletesOrEditsIt) {
         });
     });
     RightClick(onRight);
-    EXPECT_EQ(menuEntries, (std::vector<std::string>{"Löschen", "Eigenschaften..."}));
+    EXPECT_EQ(menuEntries,
+              (std::vector<std::string>{"Löschen", "Eigenschaften...", "Neues Rauschband"}));
     EXPECT_EQ(Selected(), right);
     EXPECT_EQ(right->GetVolume(), data.doc.ToAbsoluteLevel(2500));
 
@@ -277,6 +278,29 @@ TEST_F(MouseToolsTest, NewToneCommandPlacesOneToneWithTheNextClick) {
     view->View().m_bZusammen = true;
     frame.Commands().UpdateAll();
     EXPECT_FALSE(newTone->isEnabled());
+}
+
+TEST_F(MouseToolsTest, ThePopUpMenuPlacesANoiseBandWithTheNextClick) {
+    OnNextPopup(2);
+    RightClick(Near(1, 2000.0, 2000));
+    EXPECT_EQ(view->CurrentTool(), CTool::kNoiseBandTool);
+    EXPECT_EQ(data.doc.m_TinnitusDaten.m_nPlayMode, CTinnitusDaten::playBoth);
+    const QPoint p = Near(1, 6000.0, 4000);
+    QTest::mouseClick(view, Qt::LeftButton, {}, p);
+    ASSERT_EQ(data.doc.m_TinnitusDaten.GetCount(1), 2);
+    CSinusTone* band = data.doc.m_TinnitusDaten.GetTone(1, 1);
+    EXPECT_EQ(Selected(), band);
+    EXPECT_EQ(band->GetFrequency(), At(p).hz);
+    EXPECT_EQ(band->GetBandwidth(), CTinnitusDaten::DefaultBandwidth(At(p).hz));
+    EXPECT_EQ(view->CurrentTool(), CTool::kSelectTool);
+
+    // The menu's entry does the same, and neither works together.
+    QAction* newBand = frame.Action(ID_TINNITUS_RAUSCHBAND_NEU);
+    frame.Commands().UpdateAll();
+    ASSERT_TRUE(newBand->isEnabled());
+    view->View().m_bZusammen = true;
+    frame.Commands().UpdateAll();
+    EXPECT_FALSE(newBand->isEnabled());
 }
 
 TEST_F(MouseToolsTest, AFullListRefusesTheToneWithAMessage) {
