@@ -1,6 +1,7 @@
 // One step of dragging a tinnitus tone in the window: the mouse move reaches the selection
 // tool, which gives the tone its new frequency (a new second of samples and a new buffer)
-// and level, and the window repaints that ear's diagram.
+// and level, and the window repaints that ear's diagram. The same for a noise band, whose
+// step makes three seconds of noise through an inverse FFT.
 #include "PageBenchDocument.h"
 
 #include "OffscreenBenchMain.h"
@@ -22,7 +23,7 @@ void Send(QWidget& widget, QEvent::Type type, QPoint p, Qt::MouseButton button,
     QCoreApplication::sendEvent(&widget, &event);
 }
 
-void BM_DragStep(benchmark::State& state) {
+void DragStep(benchmark::State& state, bool band) {
     PageBenchDocument page(1920, 1080);
     CAUVOViewWidget widget(CBaseApp::Instance());
     widget.resize(1920, 1080);
@@ -37,6 +38,12 @@ void BM_DragStep(benchmark::State& state) {
 
     // The first right tone, selected; then a press on it starts the drag.
     CSinusTone* tone = page.Doc().m_TinnitusDaten.GetTone(0, 1);
+    if (band) {
+        const LONG level = tone->GetVolume();
+        tone->SetSound(tone->GetFrequency(),
+                       CTinnitusDaten::DefaultBandwidth(tone->GetFrequency()));
+        tone->SetVolume(level);
+    }
     widget.View().SetSelectedTone(tone, 1);
     CRect r = widget.View().m_rectRechts;
     auto dc = widget.CreateClientDC();
@@ -59,7 +66,8 @@ void BM_DragStep(benchmark::State& state) {
     if (CTool::s_nMoveFlag != CTool::kMoving)
         state.SkipWithError("the press did not start a drag");
 
-    // Back and forth across a few kHz, as a hand would, each step painted before the next.
+    // Back and forth across a few kHz, as a hand would, each step painted before
+    // the next.
     int step = 0;
     for (auto _ : state) {
         const QPoint p(at.x() + 1 + step % 120, at.y() - step % 40);
@@ -71,7 +79,15 @@ void BM_DragStep(benchmark::State& state) {
     page.Doc().m_TinnitusDaten.StopAll();
     widget.AttachDocument(nullptr);
 }
+void BM_DragStep(benchmark::State& state) {
+    DragStep(state, false);
+}
 BENCHMARK(BM_DragStep)->Unit(benchmark::kMillisecond);
+
+void BM_DragBandStep(benchmark::State& state) {
+    DragStep(state, true);
+}
+BENCHMARK(BM_DragBandStep)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

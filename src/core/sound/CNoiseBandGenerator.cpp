@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
-#include <memory>
+#include <mutex>
 #include <new>
 
 namespace {
@@ -23,8 +23,37 @@ std::uint64_t Next(std::uint64_t& state) {
     return z ^ (z >> 31);
 }
 
-struct FftwFree {
-    void operator()(void* p) const { fftw_free(p); }
+// One plan and its two arrays for the program's whole run: making a plan computes all its
+// twiddle factors, which would cost more than the transform itself on every drag step.
+class InverseFft {
+public:
+    InverseFft()
+        : m_spectrum(static_cast<fftw_complex*>(
+              fftw_malloc(sizeof(fftw_complex) * (CNoiseBandGenerator::kSamples / 2 + 1)))),
+          m_wave(
+              static_cast<double*>(fftw_malloc(sizeof(double) * CNoiseBandGenerator::kSamples))) {
+        if (m_spectrum != nullptr && m_wave != nullptr)
+            m_plan = fftw_plan_dft_c2r_1d(static_cast<int>(CNoiseBandGenerator::kSamples),
+                                          m_spectrum, m_wave, FFTW_ESTIMATE | FFTW_DESTROY_INPUT);
+    }
+    ~InverseFft() {
+        if (m_plan != nullptr)
+            fftw_destroy_plan(m_plan);
+        fftw_free(m_wave);
+        fftw_free(m_spectrum);
+    }
+    InverseFft(const InverseFft&) = delete;
+    InverseFft& operator=(const InverseFft&) = delete;
+
+    bool Ready() const { return m_plan != nullptr; }
+    fftw_complex* Spectrum() { return m_spectrum; }
+    const double* Wave() const { return m_wave; }
+    void Run() { fftw_execute(m_plan); }
+
+private:
+    fftw_complex* m_spectrum;
+    double* m_wave;
+    fftw_plan m_plan = nullptr;
 };
 
 } // namespace
@@ -62,32 +91,29 @@ std::int32_t CNoiseBandGenerator::Generate(double centre, double bandwidth, int 
     if (first > last)
         return 0;
 
-    const std::unique_ptr<fftw_complex, FftwFree> spectrum(
-        static_cast<fftw_complex*>(fftw_malloc(sizeof(fftw_complex) * (n / 2 + 1))));
-    const std::unique_ptr<double, FftwFree> wave(
-        static_cast<double*>(fftw_malloc(sizeof(double) * n)));
-    if (!spectrum || !wave)
+    // The planner is not thread-safe, and the arrays are shared.
+    static std::mutex lock;
+    const std::lock_guard<std::mutex> guard(lock);
+    static InverseFft fft;
+    if (!fft.Ready())
         throw std::bad_alloc();
+    fftw_complex* spectrum = fft.Spectrum();
     // Only the band's bins are set: nothing outside it, at any level.
-    std::fill_n(&spectrum.get()[0][0], 2 * (n / 2 + 1), 0.0);
+    std::fill_n(&spectrum[0][0], 2 * (n / 2 + 1), 0.0);
     std::uint64_t state = seed;
     for (std::size_t k = first; k <= last; ++k) {
         const double phase = static_cast<double>(Next(state) >> 11) * 0x1.0p-53 * kTwoPi;
-        spectrum.get()[k][0] = std::cos(phase);
-        spectrum.get()[k][1] = std::sin(phase);
+        spectrum[k][0] = std::cos(phase);
+        spectrum[k][1] = std::sin(phase);
     }
-    fftw_plan plan = fftw_plan_dft_c2r_1d(static_cast<int>(n), spectrum.get(), wave.get(),
-                                          FFTW_ESTIMATE | FFTW_DESTROY_INPUT);
-    if (plan == nullptr)
-        throw std::bad_alloc();
-    fftw_execute(plan);
-    fftw_destroy_plan(plan);
+    fft.Run();
+    const double* wave = fft.Wave();
 
     double power = 0.0;
     double peak = 0.0;
     for (std::size_t i = 0; i < n; ++i) {
-        power += wave.get()[i] * wave.get()[i];
-        peak = std::max(peak, std::fabs(wave.get()[i]));
+        power += wave[i] * wave[i];
+        peak = std::max(peak, std::fabs(wave[i]));
     }
     const double rms = std::sqrt(power / static_cast<double>(n));
     if (!(rms > 0.0))
@@ -97,7 +123,7 @@ std::int32_t CNoiseBandGenerator::Generate(double centre, double bandwidth, int 
     const auto headroom = static_cast<std::int32_t>(std::ceil(std::max(needed, 0.0)));
     const double scale = kSineRms * std::pow(10.0, -headroom / 2000.0) / rms;
     for (std::size_t i = 0; i < n; ++i)
-        samples[i] = static_cast<std::int16_t>(
-            std::clamp(std::lround(wave.get()[i] * scale), -32767l, 32767l));
+        samples[i] =
+            static_cast<std::int16_t>(std::clamp(std::lround(wave[i] * scale), -32767l, 32767l));
     return headroom;
 }
