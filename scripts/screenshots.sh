@@ -26,10 +26,11 @@ cp "$build/auvo" "$work/prog/"
 export AUVO_AUDIO_OUTPUT=null XDG_CONFIG_HOME=$work/config XDG_STATE_HOME=$work/state
 export QT_QPA_PLATFORM=xcb LANG=de_DE.UTF-8
 
-# Starts the program with these settings and the sample measurement; waits for its window.
+# Starts the program with these settings and a sample measurement (the one with 8 frequencies
+# unless named); waits for its window.
 start() {
   printf '[AUVO]\nNORMALNULL=%s\nVIEW_HTD=1\nVIEW_TTD=1\nVIEW_LOGDARST=1\n' "$1" >"$work/prog/AUVO.ini"
-  "$work/prog/auvo" "$src/examples/messung-8-frequenzen.auvo" >/dev/null 2>&1 &
+  "$work/prog/auvo" "${2:-$src/examples/messung-8-frequenzen.auvo}" >/dev/null 2>&1 &
   auvo=$!
   main=$(xdotool search --sync --onlyvisible --name ' - AUVO$' | head -1)
   xdotool windowsize --sync "$main" 980 860
@@ -187,5 +188,9 @@ if [ -n "$(find_window "Messungen für den Verlauf wählen")" ]; then
     echo "no window \"Verlauf\": verlauf.png left as it was" >&2
   fi
 fi
+stop
+# A hiss as a noise band on the right ear, beside a whistle on the left.
+start -10000 "$src/examples/messung-rauschband.auvo"
+shot "$main" rauschband.png "$(xdotool getwindowname "$main")"
 stop
 du -ch "$out"/*.png | tail -1

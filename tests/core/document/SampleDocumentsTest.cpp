@@ -76,7 +76,7 @@ std::vector<std::uint8_t> NoiseBand(TestApp& t) {
     doc.SetHearingTestData(data);
     doc.SetComment("Tinnitus: Pfeifen links bei 6 kHz, Rauschen rechts um 4 kHz als Rauschband.");
     doc.CreateTTValue(0, 6000.0, 1800);
-    doc.CreateTTValue(1, 4000.0, 1100, 925.0);
+    doc.CreateTTValue(1, 4000.0, 2200, 925.0);
     return Saved(t, doc, "07.12.2026");
 }
 
