@@ -15,9 +15,9 @@ class CSinusTone;
 class CTinnitusDaten {
 public:
     enum PlayMode { playLeft = 0, playRight = 1, playBoth = 2, playNone = 3 };
-    // Far more than any real tinnitus. Each tone costs about 150 KB of sound buffers, a noise
-    // band (three seconds) about 450 KB, so this bound for both ears together keeps what a file
-    // can make us allocate below 256 MB with tones and below 512 MB with bands.
+    // Far more than any real tinnitus. Each tone costs up to 90 KB of sound buffers, a noise
+    // band (three seconds) about 260 KB, so this bound for both ears together keeps what a file
+    // can make us allocate below 256 MB.
     static constexpr std::int32_t kMaxTones = 1000;
     // The block version of a list with at least one noise band: kind and bandwidth per sound.
     static constexpr std::int32_t kBandVersion = 101;
