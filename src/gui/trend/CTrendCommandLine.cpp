@@ -9,10 +9,10 @@
 #include "gui/platform/NumberFormat.h"
 #include "gui/platform/UiText.h"
 #include "gui/view/CPageOutput.h"
+#include "platform/file/CFileReplacement.h"
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cstdlib>
 #include <cstring>
@@ -26,27 +26,7 @@ int BadCall(std::ostream& err, const QString& message) {
     if (!message.isEmpty())
         err << message.toStdString() << "\n";
     err << StringTable::Load(StringTable::kUsageTrend);
-    return CTrendCommandLine::kBadArguments;
-}
-
-bool SameFile(const QString& a, const QString& b) {
-    const QFileInfo fa(a);
-    const QFileInfo fb(b);
-    if (fa.exists() && fb.exists())
-        return fa.canonicalFilePath() == fb.canonicalFilePath();
-    return fa.absoluteFilePath() == fb.absoluteFilePath();
-}
-
-bool WriteCsv(const QString& path, const std::string& text, QString& error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(text.data(), static_cast<qint64>(text.size())) !=
-            static_cast<qint64>(text.size()) ||
-        !file.commit()) {
-        error = UiText(StringTable::kFileNotSaved, path, file.errorString());
-        return false;
-    }
-    return true;
+    return CCommandLineRun::kBadArguments;
 }
 
 } // namespace
@@ -74,7 +54,7 @@ int CTrendCommandLine::Run(const QStringList& args, const std::string& exePath, 
     std::vector<std::string> files;
     for (const QString& file : positional) {
         // An export must never overwrite the measurements it reads.
-        if (SameFile(out, file))
+        if (CCommandLineRun::IsSameFile(out.toStdString(), file.toStdString()))
             return BadCall(err, UiText(StringTable::kOutIsDocument, out));
         files.push_back(file.toStdString());
     }
@@ -87,23 +67,32 @@ int CTrendCommandLine::Run(const QStringList& args, const std::string& exePath, 
         run.App().ErrorBox(error);
     if (loaded.measurements.size() < 2) {
         run.App().ErrorBoxId(StringTable::kTrendTooFew);
-        return kFailed;
+        return CCommandLineRun::kFailed;
     }
 
     CTrendPage page{CTrend(std::move(loaded.measurements))};
+    if (suffix == QLatin1String("csv")) {
+        // The one writer of the exports: a complete file or the old one, and a German cause.
+        const std::string text = CTrendCsv::Format(page.Trend());
+        const std::string path = out.toStdString();
+        if (const int error = CFileReplacement::WriteFile(path, text.data(), text.size());
+            error != 0) {
+            run.ReportNotSaved(path, error);
+            return CCommandLineRun::kFailed;
+        }
+        return CCommandLineRun::kOk;
+    }
     QString error;
     bool written = false;
-    if (suffix == QLatin1String("csv"))
-        written = WriteCsv(out, CTrendCsv::Format(page.Trend()), error);
-    else if (suffix == QLatin1String("pdf"))
+    if (suffix == QLatin1String("pdf"))
         written = CPageOutput::WritePdf(page, out, error);
     else
         written = CPageOutput::WritePng(page, out, CPageOutput::kDefaultDpi, error);
     if (!written) {
         run.App().ErrorBox(error.toStdString());
-        return kFailed;
+        return CCommandLineRun::kFailed;
     }
-    return kOk;
+    return CCommandLineRun::kOk;
 }
 
 int CTrendCommandLine::Main(int argc, char** argv) {

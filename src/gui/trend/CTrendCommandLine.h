@@ -11,13 +11,11 @@
 
 class CTrendCommandLine {
 public:
-    enum ExitCode { kOk = 0, kFailed = 1, kBadArguments = 2 };
-
     // True when the first argument after the program name asks for this run.
     static bool Handles(int argc, char** argv);
 
     // args start with "--export-trend"; exePath locates the settings file as at start-up.
-    // Needs a QGuiApplication. Messages go to err.
+    // Needs a QGuiApplication. Messages go to err; the exit codes are CCommandLineRun's.
     static int Run(const QStringList& args, const std::string& exePath, std::ostream& err);
     static int Main(int argc, char** argv);
 };
