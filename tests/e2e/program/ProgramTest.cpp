@@ -133,6 +133,20 @@ protected:
         return Wait();
     }
 
+    // Runs the program to its end; what it writes to standard output goes to out.
+    int RunForOutput(const std::vector<std::string>& args, std::string& out) {
+        int fds[2];
+        if (::pipe(fds) != 0)
+            return -1;
+        Spawn(args, fds[1]);
+        ::close(fds[1]);
+        char buf[256];
+        for (ssize_t n; (n = ::read(fds[0], buf, sizeof buf)) > 0;)
+            out.append(buf, static_cast<std::size_t>(n));
+        ::close(fds[0]);
+        return Wait();
+    }
+
     int Wait() {
         const auto deadline = std::chrono::steady_clock::now() + 30s;
         int status = 0;
@@ -249,16 +263,8 @@ TEST_F(Program, ProtocolGoesToTheStateFolderWhenTheProgramFolderIsReadOnly) {
 TEST_F(Program, VersionPrintsTheAboutLinesAndTouchesNothing) {
     std::ofstream(m_program / "AUVO.ini") << "[AUVO]\nDEBUG=1\n";
     std::ofstream(m_program / "AUVO.PRT") << "old\r\n";
-    int fds[2];
-    ASSERT_EQ(::pipe(fds), 0);
-    Spawn({"--version"}, fds[1]);
-    ::close(fds[1]);
     std::string out;
-    char buf[256];
-    for (ssize_t n; (n = ::read(fds[0], buf, sizeof buf)) > 0;)
-        out.append(buf, static_cast<std::size_t>(n));
-    ::close(fds[0]);
-    EXPECT_EQ(Wait(), 0);
+    EXPECT_EQ(RunForOutput({"--version"}, out), 0);
     EXPECT_EQ(out, "AUVO Hörtest-Programm\nVersion 2.10, 00115.04711\n");
     EXPECT_EQ(ReadFile(m_program / "AUVO.PRT"), "old\r\n");
     EXPECT_EQ(ReadFile(m_program / "AUVO.ini"), "[AUVO]\nDEBUG=1\n");
@@ -273,15 +279,7 @@ TEST_F(Program, UnknownOptionPrintsTheUsageWithoutWindowAndHelpSucceeds) {
     EXPECT_EQ(usage.rfind("Unbekannte Option '--bogus'.\nAufruf: auvo", 0), 0u) << usage;
     EXPECT_EQ(ReadFile(m_program / "AUVO.PRT"), "old\r\n"); // no start-up ran
 
-    int fds[2];
-    ASSERT_EQ(::pipe(fds), 0);
-    Spawn({"--help"}, fds[1]);
-    ::close(fds[1]);
     std::string out;
-    char buf[256];
-    for (ssize_t n; (n = ::read(fds[0], buf, sizeof buf)) > 0;)
-        out.append(buf, static_cast<std::size_t>(n));
-    ::close(fds[0]);
-    EXPECT_EQ(Wait(), 0);
+    EXPECT_EQ(RunForOutput({"--help"}, out), 0);
     EXPECT_NE(out.find("auvo --export-trend AUSGABE DATEI1 DATEI2"), std::string::npos) << out;
 }
