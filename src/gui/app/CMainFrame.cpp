@@ -8,6 +8,7 @@
 #include "gui/platform/UiText.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -231,6 +232,9 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     QMainWindow::closeEvent(event);
+    // This window is the program: its close ends the event loop even while windows without a
+    // parent (the short guide) stay open, so nothing of AUVO lives on, sounding, unreachable.
+    QCoreApplication::quit();
 }
 
 void CMainFrame::showEvent(QShowEvent* event) {

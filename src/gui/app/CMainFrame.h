@@ -39,7 +39,7 @@ public:
     // Title "<document title> - AUVO".
     void SetDocumentTitle(const QString& documentTitle);
     // Asked before the window closes ("&Beenden", close button); false keeps it open.
-    // The document's question to save goes here.
+    // The document's question to save goes here. A close it allows ends the event loop.
     void SetCloseQuery(std::function<bool()> query) { m_closeQuery = std::move(query); }
 
     void ShowAboutBox();

@@ -1,12 +1,16 @@
+#include "ToneDialogFixture.h"
+
 #include "core/app/CommandIds.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/hearing/CKurzanleitungDialog.h"
 #include "gui/hearing/CKurzanleitungHost.h"
 
+#include <QApplication>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -69,6 +73,55 @@ TEST(KurzanleitungHostTest, DialogsOfTheMainWindowFindItAndItGoesWithTheWindow) 
     EXPECT_TRUE(window.isNull());
     QWidget stray;
     EXPECT_EQ(CKurzanleitungHost::Of(&stray), nullptr);
+}
+
+using KurzanleitungQuitTest = ToneDialogFixture;
+
+// Whether the event loop was asked to end.
+struct QuitWatch : QObject {
+    QuitWatch() { qApp->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        seen = seen || event->type() == QEvent::Quit;
+        return false;
+    }
+    bool seen = false;
+};
+
+// The guide of an uncalibrated start has no parent window; it must not keep the program
+// alive, sounding, once the main window is gone.
+TEST_F(KurzanleitungQuitTest, BeendenAndClosingTheMainWindowEndTheProgramWithTheGuideOpen) {
+    for (const bool byMenu : {true, false}) {
+        auto frame = std::make_unique<CMainFrame>();
+        auto measurement = std::make_unique<CAUVODoc>();
+        measurement->OnNewDocument();
+        measurement->CreateTTValue(0, 3000.0, 0);
+        measurement->m_TinnitusDaten.PlayAll(CTinnitusDaten::playBoth);
+        QPointer<CKurzanleitungDialog> guide =
+            CKurzanleitungHost::Install(*frame, frame->Commands(), CAUVOApp::kNotCalibrated)
+                ->Window();
+        ASSERT_TRUE(guide && guide->isVisible());
+        int asked = 0;
+        frame->SetCloseQuery([&asked] { return ++asked > 0; });
+        frame->show();
+
+        QuitWatch quit;
+        QTimer::singleShot(0, frame.get(), [&] {
+            if (byMenu)
+                frame->Action(ID_APP_EXIT)->trigger();
+            else
+                frame->close();
+            if (!quit.seen)
+                QApplication::exit(1); // the loop would go on: never wait for a person
+        });
+        EXPECT_EQ(QApplication::exec(), 0) << byMenu;
+        EXPECT_EQ(asked, 1);
+        // Then main takes the window with its guide, and the document with its tones.
+        frame.reset();
+        EXPECT_TRUE(guide.isNull());
+        measurement.reset();
+        soundtest::Render(device->GetMixer(), 2 * 882);
+        EXPECT_EQ(soundtest::Peak(soundtest::Render(device->GetMixer(), 2000)), 0.0);
+    }
 }
 
 } // namespace
