@@ -155,6 +155,12 @@ HRESULT CSinusTone::Stop() {
     return m_pBuffer != nullptr ? m_pBuffer->Stop() : -1;
 }
 
+bool CSinusTone::IsPlaying() {
+    DWORD status = 0;
+    return m_pBuffer != nullptr && m_pBuffer->GetStatus(&status) == DS_OK &&
+           (status & DSBSTATUS_PLAYING) != 0;
+}
+
 HRESULT CSinusTone::SetVolume(LONG volume) {
     return m_pBuffer != nullptr ? m_pBuffer->SetVolume(volume) : -1;
 }

@@ -42,6 +42,8 @@ public:
     bool SetSound(double frequency, double bandwidth);
     HRESULT Play(DWORD flags);
     HRESULT Stop();
+    // True between Play and Stop.
+    bool IsPlaying();
     HRESULT SetVolume(LONG volume);
     HRESULT SetPan(LONG pan);
     // Current level in mB, -10001 without buffer.

@@ -6,6 +6,7 @@
 #include "core/document/CAUVODoc.h"
 #include "core/hearingtest/CKopfhoererCheck.h"
 #include "core/sound/CSinusTone.h"
+#include "core/tinnitus/CTinnitusPause.h"
 #include "gui/hearing/CEichDialog.h"
 #include "gui/hearing/CHoertestDatenDialog.h"
 #include "gui/hearing/CHoertestDialog.h"
@@ -25,11 +26,13 @@ CHoertestCommands* CHoertestCommands::Install(QWidget& mainWindow, CCommandTable
 }
 
 void CHoertestCommands::OnEichen() {
+    const CTinnitusPause pause(m_document().m_TinnitusDaten);
     CEichDialog dlg(&m_mainWindow, m_app);
     dlg.exec();
 }
 
 void CHoertestCommands::OnKopfhoererPruefen() {
+    const CTinnitusPause pause(m_document().m_TinnitusDaten);
     try {
         CKopfhoererCheck(m_app, m_app.m_pDirectSound).Run();
     } catch (const CSoundBufferException&) {
@@ -39,7 +42,9 @@ void CHoertestCommands::OnKopfhoererPruefen() {
 
 void CHoertestCommands::OnHoertestStarten() {
     // The dialog itself hands its result to the document.
-    CHoertestDialog dlg(&m_mainWindow, m_app, m_document(), m_app.m_pDirectSound);
+    CAUVODoc& doc = m_document();
+    const CTinnitusPause pause(doc.m_TinnitusDaten);
+    CHoertestDialog dlg(&m_mainWindow, m_app, doc, m_app.m_pDirectSound);
     dlg.exec();
 }
 

@@ -5,6 +5,7 @@
 #include "core/app/TextFormat.h"
 #include "core/document/CAUVODoc.h"
 #include "core/hearingtest/CEinzelmessungEntry.h"
+#include "core/tinnitus/CTinnitusPause.h"
 #include "gui/hearing/CEinzelmessungDialog.h"
 #include "gui/hearing/CToneDialog.h"
 #include "gui/platform/UiText.h"
@@ -104,7 +105,12 @@ void CHoertestDatenDialog::OnEinzelMessung() {
     CEinzelmessungEntry entry(m_app, m_doc, index, side);
     CEinzelmessungDialog dlg(this, entry.NormalNull(), entry.Ceiling(), entry.Frequency(),
                              entry.StartLevel(), side, entry.Pulsed(), m_pDevice);
-    if (dlg.exec() != QDialog::Accepted)
+    int result = QDialog::Rejected;
+    {
+        const CTinnitusPause pause(m_doc.m_TinnitusDaten);
+        result = dlg.exec();
+    }
+    if (result != QDialog::Accepted)
         return;
     entry.TakeOver(dlg.Level());
     m_bChanged = true;

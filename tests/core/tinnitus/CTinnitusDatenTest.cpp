@@ -1,5 +1,6 @@
 #include "core/tinnitus/CTinnitusDaten.h"
 #include "core/sound/CSinusTone.h"
+#include "core/tinnitus/CTinnitusPause.h"
 #include "platform/archive/CArchive.h"
 #include "platform/archive/CArchiveException.h"
 
@@ -349,4 +350,33 @@ TEST_F(TinnitusDatenTest, Block101RefusesUnknownKindsAndBandsWithoutWidth) {
     EXPECT_FALSE(refused(1, 100.0));
     EXPECT_FALSE(refused(0, 7.0)); // a tone's width means nothing
     EXPECT_FALSE(list.GetTone(0, 0)->IsNoiseBand());
+}
+
+TEST_F(TinnitusDatenTest, PauseSilencesExactlyThePlayingTonesAndBringsThemBack) {
+    FakeSoundBuffer* left = Add(0, 1000.0, -5000);
+    FakeSoundBuffer* quietRight = Add(1, 2000.0, -5000);
+    list.PlayAll(CTinnitusDaten::playLeft);
+    // Added while the list plays, it sounds although its ear is not in the mode.
+    FakeSoundBuffer* addedRight = Add(1, 3000.0, -5000, true);
+    {
+        const CTinnitusPause pause(list);
+        EXPECT_EQ(device.PlayingBuffers(), 0);
+        EXPECT_EQ(list.m_nPlayMode, CTinnitusDaten::playLeft);
+    }
+    EXPECT_TRUE(left->m_playing && addedRight->m_playing);
+    EXPECT_FALSE(quietRight->m_playing);
+    EXPECT_EQ(list.m_nPlayMode, CTinnitusDaten::playLeft);
+
+    // A tone deleted meanwhile: the others come back by the mode, nothing stale is touched.
+    {
+        const CTinnitusPause pause(list);
+        list.RemoveTone(0, list.GetTone(0, 0));
+        Add(0, 4000.0, -5000);
+    }
+    EXPECT_TRUE(device.Newest()->m_playing);
+    EXPECT_FALSE(quietRight->m_playing);
+
+    list.StopAll();
+    { const CTinnitusPause pause(list); }
+    EXPECT_EQ(device.PlayingBuffers(), 0);
 }

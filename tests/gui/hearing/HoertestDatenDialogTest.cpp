@@ -114,4 +114,38 @@ TEST_F(HoertestDatenDialogTest, MainWindowCommandsRunTheDialogsAndRedrawAfterOK)
                           QStringLiteral("Hörtest-Daten"), QStringLiteral("Hörtest-Daten")}));
 }
 
+TEST_F(HoertestDatenDialogTest, EveryMeasurementSilencesTheDocumentsTonesWhileItRuns) {
+    QWidget frame;
+    CCommandTable commands(&frame);
+    for (const int id : {ID_EICHEN, ID_HOERTEST_STARTEN, ID_HOERTEST_DATEN})
+        commands.Add(id, QStringLiteral("x"));
+    CHoertestCommands::Install(frame, commands, app, [this]() -> CAUVODoc& { return doc; });
+    CSinusTone* tone = doc.CreateTTValue(0, 3000.0, -1000);
+    doc.m_TinnitusDaten.PlayAll(CTinnitusDaten::playLeft);
+    doc.SetModifiedFlag(false);
+    std::vector<bool> sounding;
+    auto cancel = [&](QDialog& dlg) {
+        sounding.push_back(tone->IsPlaying());
+        Control(dlg, "2")->click();
+    };
+    OnNextModal(cancel);
+    commands.Execute(ID_EICHEN);
+    OnNextModal(cancel);
+    commands.Execute(ID_HOERTEST_STARTEN);
+    // In the data dialog only while its single measurement runs.
+    OnNextModal([&](QDialog& dlg) {
+        sounding.push_back(tone->IsPlaying());
+        dynamic_cast<CHoertestDatenDialog&>(dlg).List(0)->setCurrentRow(2);
+        OnNextModal(cancel);
+        Control(dlg, "1026")->click();
+        sounding.push_back(tone->IsPlaying());
+        Control(dlg, "2")->click();
+    });
+    commands.Execute(ID_HOERTEST_DATEN);
+    EXPECT_EQ(sounding, (std::vector<bool>{false, false, true, false, true}));
+    EXPECT_TRUE(tone->IsPlaying());
+    EXPECT_EQ(doc.m_TinnitusDaten.m_nPlayMode, CTinnitusDaten::playLeft);
+    EXPECT_FALSE(doc.IsModified());
+}
+
 } // namespace

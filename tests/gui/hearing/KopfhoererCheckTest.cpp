@@ -70,4 +70,24 @@ TEST_F(KopfhoererCheckTest, EachEarHearsItsToneOnlyWhileAskedAndNothingAfterward
     EXPECT_EQ(heard[1].left + heard[1].right, 0.0);
 }
 
+TEST_F(KopfhoererCheckTest, PlayingTinnitusTonesPauseForTheCheckAndSoundAgainAfterIt) {
+    // A playing tinnitus tone on the right would answer the left question with "Nein".
+    doc.CreateTTValue(1, 3000.0, 0);
+    doc.m_TinnitusDaten.PlayAll(CTinnitusDaten::playBoth);
+    doc.SetModifiedFlag(false);
+    frame.Action(ID_KOPFHOERER_PRUEFEN)->trigger();
+    ASSERT_EQ(heard.size(), 3u);
+    EXPECT_GT(heard[0].left, 0.0);
+    EXPECT_EQ(heard[0].right, 0.0);
+    EXPECT_EQ(heard[2].left + heard[2].right, 0.0);
+
+    // Afterwards the tone sounds again at the calibration, -40 dB, and the document is as it was.
+    soundtest::Render(device->GetMixer(), 2 * 882);
+    const std::vector<float> out = soundtest::Render(device->GetMixer(), 2000);
+    EXPECT_EQ(soundtest::Peak(soundtest::Channel(out, 0)), 0.0);
+    EXPECT_NEAR(soundtest::Peak(soundtest::Channel(out, 1)), 32767.0 / 32768.0 * 0.01, 1e-4);
+    EXPECT_EQ(doc.m_TinnitusDaten.m_nPlayMode, CTinnitusDaten::playBoth);
+    EXPECT_FALSE(doc.IsModified());
+}
+
 } // namespace
