@@ -55,6 +55,39 @@ void CTinnitusPainter::DrawUnguarded(CDC& dc, CAUVODoc& doc, int side, const CRe
     const CFrequencyScale freq(plot.x0, plot.right, maxKHz, options.logarithmic,
                                doc.m_nMinFrequenz);
 
+    // Noise bands: a light area over their frequencies up to their level, under every stem.
+    // A band below the calibration level hangs below the axis over the frequency labels, so
+    // it goes under the axes and their labels; the others lie over the grid as before.
+    auto drawBandsOf = [&](const CTinnitusDaten& list, COLORREF color, bool hanging) {
+        dc.SelectObject(CPen(PS_NULL, 0, color));
+        dc.SelectObject(CBrush(color));
+        for (int i = 0; i < list.GetCount(side); ++i) {
+            CSinusTone* band = list.GetTone(i, side);
+            if (band == nullptr || !band->IsNoiseBand())
+                continue;
+            const int top = level.TinnitusY(doc.ToRelativeLevel(band->GetVolume()) / 100);
+            if ((top < plot.y0) != hanging)
+                continue;
+            const double half = band->GetBandwidth() / 2.0;
+            auto x = [&](double f) {
+                const double heard =
+                    std::clamp(f, CNoiseBandGenerator::kLowestHz, CNoiseBandGenerator::kHighestHz);
+                return std::clamp(freq.X(heard), plot.x0, plot.right);
+            };
+            const int left = x(band->GetFrequency() - half);
+            const int right = x(band->GetFrequency() + half);
+            if (left < right)
+                dc.Rectangle(left, top, right, plot.y0);
+        }
+    };
+    auto drawBands = [&](bool hanging) {
+        if (doc.m_pVergleichsDoc != nullptr)
+            drawBandsOf(doc.m_pVergleichsDoc->m_TinnitusDaten,
+                        CPageStyle::ComparisonBandColor(side), hanging);
+        drawBandsOf(doc.m_TinnitusDaten, CPageStyle::BandColor(side), hanging);
+    };
+    drawBands(true);
+
     CFont font;
     if (dc.CreateFont(font, CPageStyle::LabelFont())) {
         dc.SelectObject(font);
@@ -97,30 +130,7 @@ void CTinnitusPainter::DrawUnguarded(CDC& dc, CAUVODoc& doc, int side, const CRe
                    at(c.y, -kToneRadius));
     };
 
-    // Noise bands: a light area over their frequencies up to their level, under every stem.
-    auto drawBands = [&](const CTinnitusDaten& list, COLORREF color) {
-        dc.SelectObject(CPen(PS_NULL, 0, color));
-        dc.SelectObject(CBrush(color));
-        for (int i = 0; i < list.GetCount(side); ++i) {
-            CSinusTone* band = list.GetTone(i, side);
-            if (band == nullptr || !band->IsNoiseBand())
-                continue;
-            const double half = band->GetBandwidth() / 2.0;
-            auto x = [&](double f) {
-                const double heard =
-                    std::clamp(f, CNoiseBandGenerator::kLowestHz, CNoiseBandGenerator::kHighestHz);
-                return std::clamp(freq.X(heard), plot.x0, plot.right);
-            };
-            const int left = x(band->GetFrequency() - half);
-            const int right = x(band->GetFrequency() + half);
-            if (left < right)
-                dc.Rectangle(left, level.TinnitusY(doc.ToRelativeLevel(band->GetVolume()) / 100),
-                             right, plot.y0);
-        }
-    };
-    if (doc.m_pVergleichsDoc != nullptr)
-        drawBands(doc.m_pVergleichsDoc->m_TinnitusDaten, CPageStyle::ComparisonBandColor(side));
-    drawBands(doc.m_TinnitusDaten, CPageStyle::BandColor(side));
+    drawBands(false);
     dc.SelectObject(tonePen);
     dc.SelectObject(toneBrush);
 

@@ -172,3 +172,31 @@ TEST_F(ViewTest, TinnitusBandsAreLightAreasUnderTheirStemsCircleAsATone) {
     EXPECT_EQ(circles[0].rect, CRect(316, -1271, 346, -1301));
     EXPECT_EQ(circles[0].brush, CBrush(RGB(0, 0, 0)));
 }
+
+TEST_F(ViewTest, TinnitusBandBelowTheAxisLiesUnderTheFrequencyLabels) {
+    m_doc.m_TinnitusDaten.m_pDirectSound = m_pDevice;
+    // 3500..4500 Hz at -6 dB hangs below the axis around the label "4"; 1500..2500 Hz at
+    // 30 dB stays over the grid.
+    m_doc.m_TinnitusDaten.NewTone(0, 2000.0, -7000, false, 1000.0);
+    m_doc.m_TinnitusDaten.NewTone(0, 4000.0, -10600, false, 1000.0);
+    auto dc = ScreenDC();
+    dc->SetMapMode(MM_LOMETRIC);
+    m_view.DrawTinnitus(*dc, m_doc, 0, kLeft, false);
+
+    const auto& calls = dc->Calls();
+    auto indexOf = [&](auto match) {
+        return std::find_if(calls.begin(), calls.end(), match) - calls.begin();
+    };
+    const auto hanging = indexOf([](const auto& c) {
+        return c.kind == Kind::Rectangle && c.rect == CRect(451, -1542, 532, -1500);
+    });
+    const auto raised = indexOf([](const auto& c) {
+        return c.kind == Kind::Rectangle && c.rect == CRect(290, -1286, 371, -1500);
+    });
+    const auto axis = indexOf([](const auto& c) { return c.kind == Kind::Line; });
+    const auto label = indexOf([](const auto& c) { return c.kind == Kind::Text && c.text == "4"; });
+    ASSERT_LT(raised, std::ssize(calls));
+    EXPECT_LT(hanging, axis);
+    EXPECT_LT(label, raised);
+    EXPECT_EQ(calls[static_cast<std::size_t>(label)].from, CPoint(492, -1510));
+}
