@@ -1,25 +1,47 @@
 #include "gui/view/CPageOutput.h"
 
+#include "core/app/CBaseApp.h"
 #include "core/app/StringTable.h"
 #include "core/view/IPage.h"
 #include "gui/platform/UiText.h"
+#include "platform/archive/CFileException.h"
+#include "platform/file/CFileReplacement.h"
 
-#include <QFileInfo>
+#include <QBuffer>
+#include <QByteArray>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 
 #include <cmath>
+#include <string>
 
 namespace {
 
 QString NotSavedMessage(const QString& path, const QString& cause) {
     return QString::fromStdString(
         StringTable::Format(StringTable::kFileNotSaved, path.toStdString(), cause.toStdString()));
+}
+
+QString CauseText(int cause) {
+    std::string text;
+    CBaseApp::FileErrorText(cause, text, 256);
+    return QString::fromStdString(text);
+}
+
+// The page's bytes go through the one file writer of the exports, so a failure has the same
+// German cause as for a document or a CSV (Qt's own file errors are English).
+bool WriteBytes(const QString& path, const QByteArray& bytes, QString& error) {
+    const std::string target = path.toStdString();
+    const int osError = CFileReplacement::WriteFile(target, bytes.constData(),
+                                                    static_cast<std::size_t>(bytes.size()));
+    if (osError == 0)
+        return true;
+    error = NotSavedMessage(path, CauseText(CFileException::OsErrorToCause(osError)));
+    return false;
 }
 } // namespace
 
@@ -59,30 +81,24 @@ QSize CPageOutput::A4Pixels(int dpi) {
 }
 
 bool CPageOutput::WritePdf(IPage& page, const QString& path, QString& error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = NotSavedMessage(path, file.errorString());
-        return false;
-    }
+    // A page's PDF is some hundred KB: made in memory, then written as a whole.
+    QByteArray bytes;
     {
-        QPdfWriter writer(&file);
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         writer.setCreator(QStringLiteral("AUVO"));
         writer.setPageLayout(
             QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
         QPainter painter;
         if (!painter.begin(&writer)) {
-            error = NotSavedMessage(path, file.errorString());
-            file.cancelWriting();
+            error = NotSavedMessage(path, CauseText(CFileException::genericException));
             return false;
         }
         DrawOnA4(page, painter, QSize(writer.width(), writer.height()));
         painter.end();
     }
-    if (!file.commit()) {
-        error = NotSavedMessage(path, file.errorString());
-        return false;
-    }
-    return true;
+    return WriteBytes(path, bytes, error);
 }
 
 bool CPageOutput::WritePng(IPage& page, const QString& path, int dpi, QString& error) {
@@ -99,19 +115,14 @@ bool CPageOutput::WritePng(IPage& page, const QString& path, int dpi, QString& e
         QPainter painter(&image);
         DrawOnA4(page, painter, size);
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = NotSavedMessage(path, file.errorString());
-        return false;
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (!image.save(&buffer, "PNG")) {
+            error = NotSavedMessage(path, UiText(StringTable::kOutOfMemory));
+            return false;
+        }
     }
-    if (!image.save(&file, "PNG")) {
-        error = NotSavedMessage(path, file.errorString());
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        error = NotSavedMessage(path, file.errorString());
-        return false;
-    }
-    return true;
+    return WriteBytes(path, bytes, error);
 }

@@ -24,8 +24,8 @@ public:
     // Page 1 on an active painter whose device is an A4 sheet of the given size in pixels.
     static void DrawOnA4(IPage& page, QPainter& painter, const QSize& devicePixels);
 
-    // Files are written beside the target and replace it only when complete. On failure
-    // error holds the German message.
+    // Made in memory, then written like a saved document: beside the target, replacing it only
+    // when complete. On failure error holds the German message with the cause of the errno.
     static bool WritePdf(IPage& page, const QString& path, QString& error);
     static bool WritePng(IPage& page, const QString& path, int dpi, QString& error);
 

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <utility>
 
 namespace {
 
@@ -108,6 +109,13 @@ TEST_F(PageCommandLineTest, ErrorsAreGermanOnTheErrorStreamWithExitCodeOne) {
                    Path("messung.auvo")}),
               1);
     EXPECT_FALSE(err.str().empty());
+
+    // A folder that does not exist: the German cause, not Qt's English one.
+    for (const auto& [mode, out] :
+         {std::pair{"--export-pdf", "fehlt/x.pdf"}, std::pair{"--export-png", "fehlt/x.png"}}) {
+        EXPECT_EQ(Run({mode, Path(out), Path("messung.auvo")}), 1);
+        EXPECT_NE(err.str().find("Datei nicht gefunden"), std::string::npos) << err.str();
+    }
 }
 
 TEST_F(PageCommandLineTest, AnExportNeverOverwritesTheDocumentItReads) {

@@ -1,5 +1,6 @@
 #include "ViewGuiTestSupport.h"
 
+#include "core/app/StringTable.h"
 #include "core/view/CAUVOView.h"
 #include "gui/view/CPageOutput.h"
 
@@ -114,6 +115,12 @@ TEST_F(PageExportTest, PdfIsWrittenAndAFailedExportLeavesNoFile) {
     EXPECT_FALSE(CPageOutput::WritePng(view, missing, 150, error));
     EXPECT_TRUE(error.contains(QStringLiteral("fehlt/page.png"))) << error.toStdString();
     EXPECT_FALSE(QFile::exists(missing));
+    // The cause in German, as for every other export.
+    const QString missingPdf = QString::fromStdString(folder.Path() + "/fehlt/page.pdf");
+    EXPECT_FALSE(CPageOutput::WritePdf(view, missingPdf, error));
+    EXPECT_EQ(error.toStdString(),
+              StringTable::Format(StringTable::kFileNotSaved, missingPdf.toStdString(),
+                                  "Datei nicht gefunden"));
 }
 
 TEST_F(PageExportTest, PageIsTwentyOneHundredUnitsWideAtAnyResolution) {
