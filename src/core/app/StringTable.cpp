@@ -32,6 +32,7 @@ struct Entry {
 //   62000..62029 runs without window: usage, argument errors, output messages, CSV texts
 //   61070..61075 too loud a calibration, the headphone check, the ceiling's notice
 //   61076        a noise band's width out of range
+//   61077        a noise band wholly outside what a person hears
 //   62100..62143 menu titles and entries of the main window, the tone's pop-up menu
 //   62200..62213 dialog titles and buttons
 //   62300..62317 the trend of several measurements: window, page, CSV, messages, usage
@@ -240,6 +241,9 @@ constexpr Entry kEntries[] = {
             "erlaubt: er erklingt nur so laut wie der Höchstpegel. Der eingestellte Wert bleibt "
             "gespeichert."},
     {61076, "(1010) Die Bandbreite ist nicht gültig! Erlaubt sind 1 bis 5000 Hz."},
+    {61077, "Dieses Rauschband läge ganz außerhalb von 20 bis 20000 Hz und wäre nicht zu hören! "
+            "Bitte wählen Sie Frequenz und Bandbreite so, dass das Band wenigstens zum Teil in "
+            "diesem Bereich liegt."},
     {61443, "Unbenannt"},
     {61702, "Der Druckauftrag konnte nicht gestartet werden."},
     {61716, "Geben Sie bitte nicht mehr als %1 Zeichen ein."},

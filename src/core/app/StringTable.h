@@ -62,6 +62,7 @@ inline constexpr unsigned kKindSinuston = 61027; // also the CSV's kind of sound
 inline constexpr unsigned kKindRauschband = 61028;
 inline constexpr unsigned kToneDialogBandbreite = 61029;
 inline constexpr unsigned kBadBandwidth = 61076; // (1010)
+inline constexpr unsigned kBandNotHeard = 61077;
 // The tone dialogs of calibration, hearing test, data editing and single measurement.
 inline constexpr unsigned kHoertestTitle = 61030;
 inline constexpr unsigned kHoertestGenauigkeit = 61031;

@@ -67,6 +67,11 @@ std::uint64_t CNoiseBandGenerator::Seed(double centre, double bandwidth, std::in
     return seed ^ Next(state);
 }
 
+bool CNoiseBandGenerator::IsHeard(double centre, double bandwidth) {
+    // Written so that NaN is not heard.
+    return centre - bandwidth / 2.0 <= kHighestHz && centre + bandwidth / 2.0 >= kLowestHz;
+}
+
 std::int32_t CNoiseBandGenerator::Generate(double centre, double bandwidth, int samplesPerSec,
                                            std::uint64_t seed, std::vector<std::int16_t>& samples) {
     constexpr std::size_t n = kSamples;

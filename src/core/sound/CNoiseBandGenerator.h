@@ -17,6 +17,10 @@ public:
     static constexpr double kLowestHz = 20.0;
     static constexpr double kHighestHz = 20000.0;
 
+    // Whether some of the band f - b/2 .. f + b/2 lies between kLowestHz and kHighestHz: a
+    // band wholly outside is silence.
+    static bool IsHeard(double centre, double bandwidth);
+
     // Fills samples (kSamples values) with the band f - b/2 .. f + b/2 and returns the
     // headroom in mB: how far the samples' RMS lies below a full-scale sine's, so that their
     // peaks fit into 16 bits. No band left after clipping (or f, b not positive or not

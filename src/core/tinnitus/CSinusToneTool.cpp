@@ -2,6 +2,7 @@
 
 #include "core/app/CBaseApp.h"
 #include "core/app/StringTable.h"
+#include "core/sound/CNoiseBandGenerator.h"
 #include "core/tinnitus/CTinnitusDaten.h"
 #include "core/tinnitus/IToolView.h"
 
@@ -20,6 +21,14 @@ void CSinusToneTool::OnLButtonDown(IToolView& view, unsigned flags, CPoint point
         // A refused buffer throws out of here and leaves this tool current.
         const double bandwidth =
             m_kind == Kind::NoiseBand ? CTinnitusDaten::DefaultBandwidth(frequency) : 0.0;
+        if (bandwidth > 0.0 && !CNoiseBandGenerator::IsHeard(frequency, bandwidth)) {
+            // A click right at the axis: a band there would be silence.
+            if (app != nullptr)
+                app->ErrorBoxId(StringTable::kBandNotHeard);
+            s_nMoveFlag = 0;
+            s_nCurrentTool = s_nDefaultTool;
+            return;
+        }
         CSinusTone* tone = view.CreateTTValue(side, frequency, level, bandwidth);
         if (tone != nullptr)
             view.SetSelectedTone(tone, side);

@@ -175,8 +175,9 @@ CTinnitusDaten::ToneList CTinnitusDaten::ReadSide(CArchive& ar, int side, std::i
         if (sounds) {
             const std::int32_t kind = ar.ReadInt32();
             const double width = ar.ReadDouble();
-            // A band needs a width; a kind we do not know would be lost on the next save.
-            if (kind == kKindBand && width > 0.0 && std::isfinite(width))
+            // A band needs a width the dialog would take (a huge one sounds as all the noise
+            // there is); a kind we do not know would be lost on the next save.
+            if (kind == kKindBand && IsValidBandwidth(width))
                 bandwidth = width;
             else if (kind != kKindTone)
                 throw CArchiveException(CArchiveException::badSchema);

@@ -21,9 +21,12 @@ public:
     static constexpr std::int32_t kMaxTones = 1000;
     // The block version of a list with at least one noise band: kind and bandwidth per sound.
     static constexpr std::int32_t kBandVersion = 101;
-    // What the dialog accepts for a band's width, in Hz.
+    // The widths of a band in Hz that the dialog accepts and a file may hold.
     static constexpr double kMinBandwidth = 1.0;
     static constexpr double kMaxBandwidth = 5000.0;
+    static bool IsValidBandwidth(double width) {
+        return width >= kMinBandwidth && width <= kMaxBandwidth; // false for NaN too
+    }
     // A third of an octave around the centre, in whole Hz within the accepted widths.
     static double DefaultBandwidth(double centre);
 

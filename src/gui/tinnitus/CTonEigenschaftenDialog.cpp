@@ -4,6 +4,7 @@
 #include "core/app/StringTable.h"
 #include "core/app/TextFormat.h"
 #include "core/document/CAUVODoc.h"
+#include "core/sound/CNoiseBandGenerator.h"
 #include "core/sound/CSinusTone.h"
 #include "core/tinnitus/CTinnitusDaten.h"
 #include "gui/platform/UiText.h"
@@ -96,9 +97,12 @@ void CTonEigenschaftenDialog::accept() {
     double bandwidth = 0.0;
     if (m_pBand->isChecked()) {
         bandwidth = DecimalText::ToDouble(m_pBandwidth->text().toStdString());
-        if (!(bandwidth >= CTinnitusDaten::kMinBandwidth &&
-              bandwidth <= CTinnitusDaten::kMaxBandwidth)) {
+        if (!CTinnitusDaten::IsValidBandwidth(bandwidth)) {
             Refuse(StringTable::kBadBandwidth, m_pBandwidth);
+            return;
+        }
+        if (!CNoiseBandGenerator::IsHeard(frequency, bandwidth)) {
+            Refuse(StringTable::kBandNotHeard, m_pFrequency);
             return;
         }
     }

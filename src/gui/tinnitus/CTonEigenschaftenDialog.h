@@ -31,8 +31,8 @@ public:
     QLineEdit* BandwidthEdit() const { return m_pBandwidth; }
 
 public slots:
-    // OK: checks the fields (messages 1005, 1006 and, for a band, 1010; focus on the field
-    // concerned) and sets frequency and kind, then the level.
+    // OK: checks the fields (messages 1005, 1006 and, for a band, 1010 or the one for a band
+    // nobody hears; focus on the field concerned) and sets frequency and kind, then the level.
     void accept() override;
 
 private:

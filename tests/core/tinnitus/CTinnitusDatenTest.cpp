@@ -331,7 +331,7 @@ TEST_F(TinnitusDatenTest, ANoiseBandMakesBlock101WithKindAndBandwidthAndDeleting
                                   0,    0x40, 0xAF, 0x40, 0x90, 0xE8, 0xFF, 0xFF, 0, 0, 0, 0}));
 }
 
-TEST_F(TinnitusDatenTest, Block101RefusesUnknownKindsAndBandsWithoutWidth) {
+TEST_F(TinnitusDatenTest, Block101RefusesUnknownKindsAndWidthsTheDialogRefuses) {
     auto refused = [this](std::int32_t kind, double width) {
         CArchive ar;
         ar << std::int32_t{101} << std::int32_t{1} << 1000.0 << std::int32_t{-5000} << kind << width
@@ -347,6 +347,11 @@ TEST_F(TinnitusDatenTest, Block101RefusesUnknownKindsAndBandsWithoutWidth) {
     EXPECT_TRUE(refused(2, 100.0));
     EXPECT_TRUE(refused(1, 0.0));
     EXPECT_TRUE(refused(1, std::numeric_limits<double>::quiet_NaN()));
+    // 1e12 would sound as all the noise there is.
+    for (double width : {0.5, 5000.5, 1e12})
+        EXPECT_TRUE(refused(1, width)) << width;
+    EXPECT_FALSE(refused(1, CTinnitusDaten::kMaxBandwidth));
+    EXPECT_FALSE(refused(1, CTinnitusDaten::kMinBandwidth));
     EXPECT_FALSE(refused(1, 100.0));
     EXPECT_FALSE(refused(0, 7.0)); // a tone's width means nothing
     EXPECT_FALSE(list.GetTone(0, 0)->IsNoiseBand());

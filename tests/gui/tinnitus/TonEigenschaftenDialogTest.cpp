@@ -175,4 +175,27 @@ TEST_F(TonEigenschaftenDialogTest, MakesAToneABandOfAWidthInPlaceAndBack) {
     EXPECT_EQ(tone->GetVolume(), -8500);
 }
 
+TEST_F(TonEigenschaftenDialogTest, ABandWhollyOutsideWhatIsHeardIsRefused) {
+    auto ok = [this](const char* frequency, const char* width) {
+        CTonEigenschaftenDialog dialog(nullptr, *tone, doc);
+        dialog.show();
+        dialog.FrequencyEdit()->setText(QString::fromUtf8(frequency));
+        dialog.BandChoice()->setChecked(true);
+        dialog.BandwidthEdit()->setText(QString::fromUtf8(width));
+        boxes.boxes.clear();
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("1")), Qt::LeftButton);
+        if (boxes.boxes.empty())
+            return std::string();
+        EXPECT_EQ(dialog.focusWidget(), dialog.FrequencyEdit());
+        return boxes.boxes.back().text;
+    };
+    EXPECT_EQ(ok("10", "15"), "Dieses Rauschband läge ganz außerhalb von 20 bis 20000 Hz und "
+                              "wäre nicht zu hören! Bitte wählen Sie Frequenz und Bandbreite so, "
+                              "dass das Band wenigstens zum Teil in diesem Bereich liegt.");
+    EXPECT_FALSE(tone->IsNoiseBand());
+    EXPECT_EQ(tone->GetFrequency(), 4000.0);
+    EXPECT_EQ(ok("10", "20"), ""); // 0..20 Hz touches what is heard
+    EXPECT_EQ(tone->GetBandwidth(), 20.0);
+}
+
 } // namespace

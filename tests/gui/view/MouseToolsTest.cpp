@@ -303,6 +303,19 @@ TEST_F(MouseToolsTest, ThePopUpMenuPlacesANoiseBandWithTheNextClick) {
     EXPECT_FALSE(newBand->isEnabled());
 }
 
+TEST_F(MouseToolsTest, ABandClickedAtTheAxisWhereNobodyHearsItIsRefusedWithAMessage) {
+    frame.Commands().Execute(ID_TINNITUS_RAUSCHBAND_NEU);
+    const QPoint p = Near(1, 0.0, 2000);
+    ASSERT_LT(At(p).hz + CTinnitusDaten::DefaultBandwidth(At(p).hz) / 2, 20.0);
+    data.doc.SetModifiedFlag(false);
+    QTest::mouseClick(view, Qt::LeftButton, {}, p);
+    EXPECT_EQ(data.doc.m_TinnitusDaten.GetCount(1), 1);
+    EXPECT_FALSE(data.doc.IsModified());
+    ASSERT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_EQ(boxes.Texts()[0].rfind("Dieses Rauschband läge ganz außerhalb", 0), 0u);
+    EXPECT_EQ(view->CurrentTool(), CTool::kSelectTool);
+}
+
 TEST_F(MouseToolsTest, AFullListRefusesTheToneWithAMessage) {
     while (data.doc.m_TinnitusDaten.GetCount(0) + data.doc.m_TinnitusDaten.GetCount(1) <
            CTinnitusDaten::kMaxTones)
