@@ -72,6 +72,9 @@ CTonEigenschaftenDialog::CTonEigenschaftenDialog(QWidget* parent, CSinusTone& to
     m_pBand->setChecked(m_tone.IsNoiseBand());
     m_pSine->setChecked(!m_tone.IsNoiseBand());
     m_pBandwidth->setEnabled(m_tone.IsNoiseBand());
+    m_shownFrequency = m_pFrequency->text();
+    m_shownLevel = m_pLevel->text();
+    m_shownBandwidth = m_pBandwidth->text();
 }
 
 void CTonEigenschaftenDialog::Refuse(unsigned messageId, QLineEdit* field) {
@@ -81,21 +84,33 @@ void CTonEigenschaftenDialog::Refuse(unsigned messageId, QLineEdit* field) {
 }
 
 void CTonEigenschaftenDialog::accept() {
+    // Fields left as shown keep the sound as it is: the texts are rounded, and a new buffer
+    // would be new noise.
+    const bool band = m_pBand->isChecked();
+    const bool soundKept = band == m_tone.IsNoiseBand() &&
+                           m_pFrequency->text() == m_shownFrequency &&
+                           (!band || m_pBandwidth->text() == m_shownBandwidth);
+    const bool levelKept = m_pLevel->text() == m_shownLevel;
+    if (soundKept && levelKept) {
+        QDialog::accept();
+        return;
+    }
     const double frequency = DecimalText::ToDouble(m_pFrequency->text().toStdString());
     // Written so that NaN fails as well.
-    if (!(frequency > 0.0 && frequency < m_doc.GetMaxFrequencyKHz() * 1000.0)) {
+    if (!soundKept && !(frequency > 0.0 && frequency < m_doc.GetMaxFrequencyKHz() * 1000.0)) {
         Refuse(StringTable::kBadFrequency, m_pFrequency);
         return;
     }
     // Checked before the conversion to whole mB, which would overflow for "1e12".
     const double mB = DecimalText::ToDouble(m_pLevel->text().toStdString()) * 100.0;
-    if (!(mB >= 1.0 && mB < kMaxLevelMB + 1.0)) {
+    if (!levelKept && !(mB >= 1.0 && mB < kMaxLevelMB + 1.0)) {
         Refuse(StringTable::kBadLevel, m_pLevel);
         return;
     }
-    const auto level = static_cast<LONG>(mB);
+    const LONG volume =
+        levelKept ? m_tone.GetVolume() : m_doc.ToAbsoluteLevel(static_cast<LONG>(mB));
     double bandwidth = 0.0;
-    if (m_pBand->isChecked()) {
+    if (!soundKept && band) {
         bandwidth = DecimalText::ToDouble(m_pBandwidth->text().toStdString());
         if (!CTinnitusDaten::IsValidBandwidth(bandwidth)) {
             Refuse(StringTable::kBadBandwidth, m_pBandwidth);
@@ -106,15 +121,17 @@ void CTonEigenschaftenDialog::accept() {
             return;
         }
     }
-    try {
-        m_tone.SetSound(frequency, bandwidth);
-    } catch (const CSoundBufferException&) {
-        if (CBaseApp* app = CBaseApp::Instance())
-            app->ErrorBoxId(StringTable::kNoSoundBuffer);
-        return;
+    if (!soundKept) {
+        try {
+            m_tone.SetSound(frequency, bandwidth);
+        } catch (const CSoundBufferException&) {
+            if (CBaseApp* app = CBaseApp::Instance())
+                app->ErrorBoxId(StringTable::kNoSoundBuffer);
+            return;
+        }
     }
-    // The new buffer starts at full volume.
-    m_tone.SetVolume(m_doc.ToAbsoluteLevel(level));
+    // A new buffer starts at full volume.
+    m_tone.SetVolume(volume);
     m_doc.SetModifiedFlag();
     QDialog::accept();
 }

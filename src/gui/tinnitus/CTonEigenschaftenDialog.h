@@ -1,7 +1,8 @@
 #pragma once
 // Modal dialog 137: frequency and level of one tinnitus sound by number, and whether it is a
-// sine tone or a noise band of a bandwidth. The values are taken over only when all are valid;
-// a playing sound keeps playing. The caller repaints the sound's diagram after OK.
+// sine tone or a noise band of a bandwidth. The values are taken over only when all changed
+// ones are valid; fields left as they opened change nothing. A playing sound keeps playing.
+// The caller repaints the sound's diagram after OK.
 
 #include <QDialog>
 
@@ -45,4 +46,8 @@ private:
     QRadioButton* m_pSine;
     QRadioButton* m_pBand;
     QLineEdit* m_pBandwidth;
+    // The texts the fields opened with.
+    QString m_shownFrequency;
+    QString m_shownLevel;
+    QString m_shownBandwidth;
 };

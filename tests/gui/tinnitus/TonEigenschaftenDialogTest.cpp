@@ -4,6 +4,7 @@
 #include "gui/tinnitus/CTonEigenschaftenDialog.h"
 #include "platform/sound/NullAudioOutput.h"
 #include "platform/sound/SoundDevice.h"
+#include "support/FaultySoundDevice.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/TempFolder.h"
 
@@ -196,6 +197,38 @@ TEST_F(TonEigenschaftenDialogTest, ABandWhollyOutsideWhatIsHeardIsRefused) {
     EXPECT_EQ(tone->GetFrequency(), 4000.0);
     EXPECT_EQ(ok("10", "20"), ""); // 0..20 Hz touches what is heard
     EXPECT_EQ(tone->GetBandwidth(), 20.0);
+}
+
+// A band on a device that refuses every further buffer: what OK asks of it shows.
+TEST_F(TonEigenschaftenDialogTest, FieldsLeftAsShownKeepTheSoundAndTheDocumentAsTheyWere) {
+    FaultySoundDevice faulty(device, false);
+    doc.m_TinnitusDaten.m_pDirectSound = &faulty;
+    CSinusTone* band = doc.m_TinnitusDaten.NewTone(0, 4000.04, -8555, false, 925.5);
+    ASSERT_NE(band, nullptr);
+    faulty.refuseSecondaries = 1;
+    auto ok = [&](const char* level) {
+        CTonEigenschaftenDialog dialog(nullptr, *band, doc);
+        dialog.show();
+        if (level != nullptr)
+            dialog.LevelEdit()->setText(QString::fromUtf8(level));
+        boxes.boxes.clear();
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("1")), Qt::LeftButton);
+        return dialog.result() == QDialog::Accepted && boxes.boxes.empty();
+    };
+    // The shown texts are rounded; left alone they change nothing, not even the noise.
+    doc.SetModifiedFlag(false);
+    EXPECT_TRUE(ok(nullptr));
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(band->GetFrequency(), 4000.04);
+    EXPECT_EQ(band->GetVolume(), -8555);
+    // Only the level: the same buffer at the new level.
+    EXPECT_TRUE(ok("20"));
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(band->GetVolume(), -8000);
+    EXPECT_EQ(band->GetBandwidth(), 925.5);
+    EXPECT_EQ(faulty.refuseSecondaries, 1);
+    doc.m_TinnitusDaten.RemoveTone(0, band);
+    doc.m_TinnitusDaten.m_pDirectSound = device;
 }
 
 } // namespace
