@@ -29,7 +29,8 @@ constexpr DWORD DSBCAPS_CTRLVOLUME = 0x00000080;
 // changing its frequency) reads back volume 0 like any new buffer, but stays silent until its
 // volume is set, so nothing sounds at a level the caller did not set.
 constexpr DWORD DSBCAPS_SILENTUNTILVOLUME = 0x40000000;
-// The calibration measures the threshold itself, so its tone may rise above the ceiling.
+// The calibration measures the threshold itself, so its tone may rise above the ceiling (only
+// the rule that keeps the output below full scale holds it).
 constexpr DWORD DSBCAPS_NOCEILING = 0x80000000;
 
 constexpr DWORD DSBPLAY_LOOPING = 0x00000001;
@@ -94,8 +95,8 @@ public:
     virtual HRESULT Unlock(void* ptr1, DWORD bytes1, void* ptr2, DWORD bytes2) = 0;
     virtual HRESULT Restore() = 0;
     // Our own addition: the samples lie this many mB below the level they stand for (a noise
-    // band's peaks need the room). The buffer sounds that much above its volume, applied after
-    // the ceiling and never beyond full scale, so volume and ceiling keep their meaning.
+    // band's peaks need the room). The buffer sounds that much above its volume, never beyond
+    // full scale, and the ceiling then holds it like any sound, so both keep their meaning.
     virtual HRESULT SetHeadroom(LONG headroom) = 0;
     // Gives the buffer up; the object must not be used afterwards.
     virtual DWORD Release() = 0;
@@ -109,9 +110,11 @@ public:
     virtual HRESULT CreateSoundBuffer(const DSBUFFERDESC* desc, IDirectSoundBuffer** buffer,
                                       void* outer) = 0;
     virtual HRESULT SetCooperativeLevel(HWND window, DWORD level) = 0;
-    // Our own addition: the loudest any buffer may sound, in mB (0, full scale, until set;
-    // values above 0 count as 0). Buffers created with DSBCAPS_NOCEILING are exempt. What
-    // GetVolume reads back stays what the caller set; only the sound is held.
+    // Our own addition: the loudest each ear may hear, in mB (0, full scale, until set; values
+    // above 0 count as 0): all that sounds on one channel together is held to the RMS of one
+    // sine at this level, scaled down as a whole, and its peaks below full scale. Buffers
+    // created with DSBCAPS_NOCEILING are held by the peak rule only. What GetVolume reads back
+    // stays what the caller set; only the sound is held.
     virtual HRESULT SetCeiling(LONG volume) = 0;
     virtual DWORD Release() = 0;
 

@@ -58,6 +58,7 @@ __attribute__((target("avx2"))) void MixFourAvx2(const std::int16_t* const* samp
 
 struct Mixer::SampleBlock {
     std::vector<std::int16_t> samples;
+    OutputCeiling::Measure measure;
 };
 
 struct Mixer::Voice {
@@ -80,6 +81,7 @@ struct Mixer::Voice {
     bool looping = false;
     bool stopping = false;
     bool freeWanted = false;
+    bool exempt = false;
 };
 
 Mixer::Mixer()
@@ -87,6 +89,7 @@ Mixer::Mixer()
       m_published(std::make_unique<SampleBlock*[]>(kMaxVoices)),
       m_voices(std::make_unique<Voice[]>(kMaxVoices)), m_left(std::make_unique<float[]>(kChunk)),
       m_right(std::make_unique<float[]>(kChunk)),
+      m_sounds(std::make_unique<OutputCeiling::Sound[]>(kMaxVoices)),
       m_endCounts(std::make_unique<std::atomic<std::uint32_t>[]>(kMaxVoices)),
       m_mixFour(__builtin_cpu_supports("avx2") ? MixFourAvx2 : MixFourPlain) {
     m_freeSlots.reserve(kMaxVoices);
@@ -119,7 +122,7 @@ Mixer::~Mixer() {
 
 // ---------------------------------------------------------------- UI thread
 
-int Mixer::AddVoice(std::uint32_t frames) {
+int Mixer::AddVoice(std::uint32_t frames, bool exempt) {
     Collect();
     if (m_freeSlots.empty()) {
         return -1;
@@ -131,6 +134,7 @@ int Mixer::AddVoice(std::uint32_t frames) {
     command.type = Command::Add;
     command.voice = voice;
     command.frames = frames;
+    command.exempt = exempt;
     Send(command);
     return voice;
 }
@@ -138,7 +142,8 @@ int Mixer::AddVoice(std::uint32_t frames) {
 void Mixer::SetSamples(int voice, std::vector<std::int16_t> samples) {
     Collect();
     // The audio thread only ever sees a finished block, never memory still being written.
-    auto* block = new SampleBlock{std::move(samples)};
+    auto* block = new SampleBlock{std::move(samples), {}};
+    block->measure = OutputCeiling::Of(block->samples.data(), block->samples.size());
     m_published[voice] = block;
     Command command{};
     command.type = Command::SetBlock;
@@ -160,6 +165,14 @@ void Mixer::SetGains(int voice, float left, float right) {
     command.voice = voice;
     command.left = left;
     command.right = right;
+    Send(command);
+}
+
+void Mixer::SetCeiling(float sineGain) {
+    Collect();
+    Command command{};
+    command.type = Command::SetCeiling;
+    command.left = sineGain;
     Send(command);
 }
 
@@ -306,6 +319,8 @@ void Mixer::ProcessCommands() {
         Apply(*command);
         m_commands.PopFront();
     }
+    if (m_bRetarget)
+        Retarget();
 }
 
 void Mixer::Apply(const Command& command) {
@@ -314,6 +329,7 @@ void Mixer::Apply(const Command& command) {
     case Command::Add:
         voice = Voice{};
         voice.frames = command.frames;
+        voice.exempt = command.exempt;
         m_active.push_back(command.voice);
         break;
     case Command::SetBlock:
@@ -326,13 +342,12 @@ void Mixer::Apply(const Command& command) {
         if (voice.position >= voice.frames) {
             voice.position = 0;
         }
+        m_bRetarget = true; // other samples, another loudness
         break;
     case Command::SetGains:
         voice.levelLeft = command.left * kSampleScale;
         voice.levelRight = command.right * kSampleScale;
-        if (voice.running && !voice.stopping) {
-            RampTo(voice, voice.levelLeft, voice.levelRight);
-        }
+        m_bRetarget = true;
         break;
     case Command::Play:
         if (voice.freeWanted) {
@@ -341,21 +356,57 @@ void Mixer::Apply(const Command& command) {
         voice.looping = command.looping;
         voice.running = true;
         voice.stopping = false;
-        RampTo(voice, voice.levelLeft, voice.levelRight);
+        m_bRetarget = true;
         break;
     case Command::Stop:
         if (voice.running) {
             voice.stopping = true;
-            RampTo(voice, 0.0f, 0.0f);
+            m_bRetarget = true;
         }
         break;
     case Command::Remove:
         voice.freeWanted = true;
         if (voice.running) {
             voice.stopping = true;
-            RampTo(voice, 0.0f, 0.0f);
+            m_bRetarget = true;
         }
         break;
+    case Command::SetCeiling:
+        m_ceiling.Set(command.left);
+        m_bRetarget = true;
+        break;
+    }
+}
+
+void Mixer::Retarget() {
+    m_bRetarget = false;
+    OutputCeiling::Scales left;
+    OutputCeiling::Scales right;
+    if (m_ceiling.Active()) {
+        for (int channel = 0; channel < kChannels; ++channel) {
+            std::size_t count = 0;
+            for (const int index : m_active) {
+                const Voice& voice = m_voices[index];
+                const float level = channel == 0 ? voice.levelLeft : voice.levelRight;
+                if (!voice.running || voice.stopping || voice.block == nullptr || level <= 0.0f)
+                    continue;
+                const OutputCeiling::Measure& measure = voice.block->measure;
+                m_sounds[count++] = {level, measure.rms, measure.peak, measure.shape, voice.exempt};
+            }
+            (channel == 0 ? left : right) = m_ceiling.For(m_sounds.get(), count);
+        }
+    }
+    for (const int index : m_active) {
+        Voice& voice = m_voices[index];
+        if (!voice.running)
+            continue;
+        const float toLeft =
+            voice.stopping ? 0.0f : voice.levelLeft * (voice.exempt ? left.exempt : left.held);
+        const float toRight =
+            voice.stopping ? 0.0f : voice.levelRight * (voice.exempt ? right.exempt : right.held);
+        // A ramp under way starts again from where it is, in step with the others.
+        if (voice.rampLeft > 0 || voice.gainLeft != toLeft || voice.gainRight != toRight)
+            RampTo(voice, toLeft, toRight);
     }
 }
 

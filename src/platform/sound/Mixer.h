@@ -3,7 +3,10 @@
 // The UI thread owns the voices' settings and sends them as commands; the audio thread
 // renders. They meet only in two lock-free queues (commands in, retired blocks out), so
 // Render never blocks, never allocates and never does I/O.
+// Its output stage holds each channel to the OutputCeiling once one is set: every voice's
+// gain is its level times its channel's factor, and all voices move to new gains together.
 
+#include "platform/sound/OutputCeiling.h"
 #include "platform/sound/SpscQueue.h"
 
 #include <atomic>
@@ -28,7 +31,8 @@ public:
 
     // --- UI thread ---
     // New stopped voice of the given length, silent until SetSamples; -1 when all are in use.
-    int AddVoice(std::uint32_t frames);
+    // An exempt voice is held only by the peak rule of the ceiling, not by its level.
+    int AddVoice(std::uint32_t frames, bool exempt = false);
     // Publishes the samples for the voice to play from its current position. The audio thread
     // reads them from then on: they are never written again (one copy per voice, not two).
     void SetSamples(int voice, std::vector<std::int16_t> samples);
@@ -36,6 +40,9 @@ public:
     const std::vector<std::int16_t>* PublishedSamples(int voice) const;
     // Linear gains, 1 = full scale; reaches the output as a ramp.
     void SetGains(int voice, float left, float right);
+    // Holds every channel to the RMS of one sine of this gain (1 = full scale) and its peaks
+    // below full scale, from now on; ramped like a level. Without it, nothing is held.
+    void SetCeiling(float sineGain);
     // Starts (ramping in) from the voice's current position.
     void Play(int voice, bool looping);
     // Ramps out, then halts; the position stays.
@@ -58,9 +65,10 @@ private:
     struct SampleBlock;
     struct Voice;
     struct Command {
-        enum Type : std::uint8_t { Add, SetBlock, SetGains, Play, Stop, Remove };
+        enum Type : std::uint8_t { Add, SetBlock, SetGains, Play, Stop, Remove, SetCeiling };
         Type type;
         bool looping;
+        bool exempt;
         std::int32_t voice;
         std::uint32_t frames;
         float left;
@@ -77,6 +85,9 @@ private:
     void ProcessCommands();
     void Apply(const Command& command);
     void RampTo(Voice& voice, float left, float right);
+    // Every playing voice to its level under the ceiling, all ramps starting together: each
+    // moment between two settings then stays under the ceiling as both ends do.
+    void Retarget();
     void MixVoice(Voice& voice, std::size_t frames);
     // Steady voices of one chunk, waiting to be summed together.
     struct Group {
@@ -112,6 +123,9 @@ private:
     std::vector<int> m_active; // reserved for kMaxVoices, never grows
     std::unique_ptr<float[]> m_left;
     std::unique_ptr<float[]> m_right;
+    OutputCeiling m_ceiling;
+    std::unique_ptr<OutputCeiling::Sound[]> m_sounds; // one channel's, reserved for all voices
+    bool m_bRetarget = false;
 
     // Shared: written by the audio thread, read by the UI thread.
     std::unique_ptr<std::atomic<std::uint32_t>[]> m_endCounts;

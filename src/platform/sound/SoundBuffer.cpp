@@ -89,11 +89,10 @@ HRESULT SoundBuffer::SetHeadroom(LONG headroom) {
 }
 
 void SoundBuffer::SendGains() {
-    const LONG heard =
-        (m_flags & DSBCAPS_NOCEILING) != 0 ? m_volume : std::min(m_volume, m_device.Ceiling());
-    // The headroom restores what the samples gave up, after the ceiling has had its say.
-    const float volume =
-        m_silentUntilVolume ? 0.0f : std::min(MixerGain::FromVolume(heard) * m_headroomGain, 1.0f);
+    // The headroom restores what the samples gave up; the mixer's ceiling then has its say.
+    const float volume = m_silentUntilVolume
+                             ? 0.0f
+                             : std::min(MixerGain::FromVolume(m_volume) * m_headroomGain, 1.0f);
     m_mixer.SetGains(m_voice, volume * MixerGain::PanLeft(m_pan),
                      volume * MixerGain::PanRight(m_pan));
 }
@@ -175,7 +174,6 @@ DWORD SoundBuffer::Release() {
     if (refs == 0) {
         m_mixer.RemoveVoice(m_voice);
         SoundDevice& device = m_device;
-        device.NoteReleased(this);
         delete this;
         device.Release();
     }

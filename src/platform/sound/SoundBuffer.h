@@ -5,8 +5,8 @@
 // What GetStatus, GetVolume and GetPan read back changes at once; the sound follows ramped.
 // A buffer created with DSBCAPS_SILENTUNTILVOLUME reads back volume 0 like any new buffer, but
 // stays silent until its volume is set: the output never hears a full level the caller did not
-// set between a tone's new samples and its level. Unless created with DSBCAPS_NOCEILING, it never
-// sounds louder than the device's ceiling, whatever volume it reads back.
+// set between a tone's new samples and its level. The device's ceiling (held in the mixer) may
+// make it sound quieter than its volume, never louder.
 
 #include "platform/sound/DirectSound.h"
 
@@ -45,12 +45,11 @@ public:
     HRESULT Unlock(void* ptr1, DWORD bytes1, void* ptr2, DWORD bytes2) override;
     // Nothing to restore; always DS_OK.
     HRESULT Restore() override;
-    // mB the samples lie below their level; applied after the ceiling, capped at full scale.
+    // mB the samples lie below their level; sounds that much above the volume, capped at full
+    // scale, and then held by the ceiling like any other sound.
     HRESULT SetHeadroom(LONG headroom) override;
     // The last reference ramps the voice out and frees it.
     DWORD Release() override;
-    // The device's ceiling changed.
-    void ApplyCeiling() { SendGains(); }
 
 private:
     ~SoundBuffer() override;

@@ -1,5 +1,6 @@
 #include "platform/sound/SoundDevice.h"
 
+#include "platform/sound/MixerGain.h"
 #include "platform/sound/PrimarySoundBuffer.h"
 #include "platform/sound/SoundBuffer.h"
 
@@ -30,7 +31,10 @@ HRESULT SoundDevice::Create(std::unique_ptr<IAudioOutput> output, SoundDevice** 
 }
 
 SoundDevice::SoundDevice(std::unique_ptr<IAudioOutput> output)
-    : m_mixer(std::make_unique<Mixer>()), m_output(std::move(output)) {}
+    : m_mixer(std::make_unique<Mixer>()), m_output(std::move(output)) {
+    // Held from the first frame: nothing sounds above full scale, even before a ceiling is set.
+    m_mixer->SetCeiling(MixerGain::FromVolume(m_ceiling));
+}
 
 SoundDevice::~SoundDevice() {
     // The output's thread must be gone before the mixer it reads.
@@ -72,26 +76,19 @@ HRESULT SoundDevice::CreateSecondary(const DSBUFFERDESC& desc, IDirectSoundBuffe
         return DSERR_BADFORMAT;
     }
     const DWORD bytes = desc.dwBufferBytes & ~DWORD{1};
-    const int voice = m_mixer->AddVoice(bytes / 2);
+    const int voice = m_mixer->AddVoice(bytes / 2, (desc.dwFlags & DSBCAPS_NOCEILING) != 0);
     if (voice < 0) {
         return DSERR_OUTOFMEMORY;
     }
     AddRef();
-    auto* created = new SoundBuffer(*this, voice, desc.dwFlags, *format, bytes);
-    m_buffers.push_back(created);
-    *buffer = created;
+    *buffer = new SoundBuffer(*this, voice, desc.dwFlags, *format, bytes);
     return DS_OK;
 }
 
 HRESULT SoundDevice::SetCeiling(LONG volume) {
     m_ceiling = std::min<LONG>(volume, DSBVOLUME_MAX);
-    for (SoundBuffer* buffer : m_buffers)
-        buffer->ApplyCeiling();
+    m_mixer->SetCeiling(MixerGain::FromVolume(m_ceiling));
     return DS_OK;
-}
-
-void SoundDevice::NoteReleased(SoundBuffer* buffer) {
-    std::erase(m_buffers, buffer);
 }
 
 // There is no other program to share the device with here: nothing to keep.

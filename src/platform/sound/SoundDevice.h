@@ -23,7 +23,7 @@ public:
                               void* outer) override;
     // Accepted and remembered; the mixer needs no priority.
     HRESULT SetCooperativeLevel(HWND window, DWORD level) override;
-    // Every live buffer follows a new ceiling at once (ramped like a volume change).
+    // Every ear's sum follows a new ceiling at once (ramped like a volume change).
     HRESULT SetCeiling(LONG volume) override;
     LONG Ceiling() const { return m_ceiling; }
     DWORD AddRef();
@@ -32,8 +32,6 @@ public:
 
     // The mixer the buffers play on (for tests that render on demand).
     Mixer& GetMixer() { return *m_mixer; }
-    // A secondary buffer was given up.
-    void NoteReleased(SoundBuffer* buffer);
 
 private:
     explicit SoundDevice(std::unique_ptr<IAudioOutput> output);
@@ -44,6 +42,4 @@ private:
     std::unique_ptr<IAudioOutput> m_output;
     DWORD m_refs = 1;
     LONG m_ceiling = 0;
-    // The live secondary buffers, so a new ceiling reaches every sound.
-    std::vector<SoundBuffer*> m_buffers;
 };

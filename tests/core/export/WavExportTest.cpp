@@ -35,7 +35,17 @@ protected:
 
     // A document with a 1000 Hz tone at -20 dB on the left and 3000 Hz at -40 dB on the right.
     std::string WriteSample() {
-        const std::string path = PathOf("sample.auvo");
+        return WriteSounds("sample.auvo", {{0, 1000.0, -2000, 0.0}, {1, 3000.0, -4000, 0.0}});
+    }
+
+    struct Sound {
+        int side;
+        double frequency;
+        LONG level; // device level
+        double bandwidth;
+    };
+    std::string WriteSounds(const char* name, const std::vector<Sound>& sounds) {
+        const std::string path = PathOf(name);
         CAUVOApp app;
         SoundDevice* device = nullptr;
         EXPECT_EQ(SoundDevice::Create(std::make_unique<WavFileOutput>(
@@ -48,8 +58,9 @@ protected:
         {
             CAUVODoc doc;
             doc.OnNewDocument();
-            doc.m_TinnitusDaten.NewTone(0, 1000.0, -2000, false);
-            doc.m_TinnitusDaten.NewTone(1, 3000.0, -4000, false);
+            for (const Sound& sound : sounds)
+                doc.m_TinnitusDaten.NewTone(sound.side, sound.frequency, sound.level, false,
+                                            sound.bandwidth);
             EXPECT_TRUE(doc.OnSaveDocument(path));
         }
         app.m_pDirectSound = nullptr;
@@ -100,6 +111,13 @@ double Amplitude(const std::vector<float>& s, std::size_t from, std::size_t coun
         im += s[from + i] * std::sin(w * static_cast<double>(i));
     }
     return 2.0 * std::hypot(re, im) / static_cast<double>(count);
+}
+
+double Peak(const std::vector<float>& s) {
+    double peak = 0.0;
+    for (const float sample : s)
+        peak = std::max(peak, std::fabs(double{sample}));
+    return peak;
 }
 
 } // namespace
@@ -189,6 +207,67 @@ TEST_F(ExportFixture, RendersNothingAboveTheCeilingAndKeepsTheDocument) {
         EXPECT_NEAR(Amplitude(wav.right, 4410, 8820, 3000.0), right, right / 50) << setting;
     }
     EXPECT_EQ(TempFolder::ReadBytes(doc), before);
+}
+
+// NORMALNULL -6000 with MAXPEGEL 3000: one sine may sound at -30 dBFS on each ear.
+TEST_F(ExportFixture, HoldsAllThatSoundsOnOneEarToOneSineAtTheCeilingInItsBalance) {
+    std::ofstream(m_dir / "AUVO.ini") << "[AUVO]\nNORMALNULL=-6000\nMAXPEGEL=3000\n";
+    const double sineRms = std::pow(10.0, -3000 / 2000.0) * 32767.0 / 32768.0 / std::sqrt(2.0);
+    auto tones = [](int count, double from, double step, LONG level) {
+        std::vector<Sound> sounds;
+        for (int i = 0; i < count; ++i)
+            sounds.push_back({0, from + step * i, level, 0.0});
+        return sounds;
+    };
+    std::vector<Sound> toneAndBand = tones(1, 1000.0, 0.0, -3000);
+    toneAndBand.push_back({0, 4000.0, -3000, 1000.0});
+    struct Case {
+        const char* name;
+        std::vector<Sound> sounds;
+    };
+    for (const Case& c :
+         {Case{"zwei", tones(2, 1000.0, 500.0, -3000)},
+          Case{"zehn", tones(10, 1000.0, 100.0, -3000)},
+          Case{"hundert", tones(100, 1000.0, 1.0, -3000)}, Case{"ton-band", toneAndBand},
+          Case{"balance", {{0, 1000.0, -1000, 0.0}, {0, 1500.0, -1600, 0.0}}}}) {
+        const std::string doc = WriteSounds("viele.auvo", c.sounds);
+        const std::string out = PathOf("viele.wav");
+        std::string err;
+        ASSERT_EQ(Run({"--export-wav", out, "--seconds", "3.5", doc}, err), 0) << err;
+        const Wav wav = ReadWav(out);
+        ASSERT_EQ(wav.left.size(), 154350u) << c.name;
+        // The last three seconds: whole loops of the band, whole beats of the tones.
+        const std::size_t from = wav.left.size() - 132300;
+        double energy = 0.0;
+        for (std::size_t i = from; i < wav.left.size(); ++i)
+            energy += double{wav.left[i]} * wav.left[i];
+        EXPECT_NEAR(20.0 * std::log10(std::sqrt(energy / 132300.0) / sineRms), 0.0, 0.05) << c.name;
+        EXPECT_LT(Peak(wav.left), 1.0) << c.name;
+        EXPECT_EQ(Peak(wav.right), 0.0) << c.name;
+    }
+    // The balance stays as set (6 dB), and the scaling adds nothing of its own: what is not
+    // the two tones lies more than 60 dB below them.
+    const Wav wav = ReadWav(PathOf("viele.wav"));
+    const double loud = Amplitude(wav.left, 44100, 88200, 1000.0);
+    const double soft = Amplitude(wav.left, 44100, 88200, 1500.0);
+    EXPECT_NEAR(20.0 * std::log10(loud / soft), 6.0, 0.05);
+    for (const double hz : {500.0, 2000.0, 2500.0, 3000.0, 4500.0})
+        EXPECT_LT(Amplitude(wav.left, 44100, 88200, hz), soft / 1000.0) << hz;
+}
+
+TEST_F(ExportFixture, KeepsAHundredTonesBelowFullScaleAtTheHighestCeiling) {
+    std::ofstream(m_dir / "AUVO.ini") << "[AUVO]\nNORMALNULL=-100\n"; // the ceiling is 0 dBFS
+    std::vector<Sound> sounds;
+    for (int i = 0; i < 100; ++i)
+        sounds.push_back({1, 1000.0 + i, 0, 0.0});
+    const std::string doc = WriteSounds("laut.auvo", sounds);
+    const std::string out = PathOf("laut.wav");
+    std::string err;
+    ASSERT_EQ(Run({"--export-wav", out, "--seconds", "2", doc}, err), 0) << err;
+    const Wav wav = ReadWav(out);
+    ASSERT_EQ(wav.right.size(), 88200u);
+    EXPECT_LT(Peak(wav.right), 1.0);
+    EXPECT_GT(Peak(wav.right), 0.9); // the tones meet in phase once a second
 }
 
 TEST_F(ExportFixture, RendersANoiseBandAtItsSineLevelHeldByTheCeiling) {

@@ -70,6 +70,8 @@ protected:
 // Every play, stop and level change ramps over 20 ms at 44100 Hz.
 constexpr std::uint32_t kRamp = 882;
 constexpr float kHalf = 16384.0f / 32768.0f;
+// A constant as loud as a full-scale sine (its RMS): the most one sound may be at full scale.
+constexpr std::int16_t kLoud = 23170;
 
 TEST_F(SoundBufferTest, PrimaryBufferAcceptsOnlyTheOutputFormat) {
     DSBUFFERDESC desc;
@@ -206,8 +208,8 @@ double LargestStep(const std::vector<float>& stereo) {
 }
 
 TEST_F(SoundBufferTest, StartStopAndVolumeChangesRampOverTwentyMilliseconds) {
-    IDirectSoundBuffer* buffer = Constant(32767);
-    const double full = 32767.0 / 32768.0;
+    IDirectSoundBuffer* buffer = Constant(kLoud);
+    const double full = kLoud / 32768.0;
     const double step = full / kRamp * 1.0001;
 
     buffer->Play(0, 0, DSBPLAY_LOOPING);
@@ -237,14 +239,14 @@ TEST_F(SoundBufferTest, StartStopAndVolumeChangesRampOverTwentyMilliseconds) {
 }
 
 TEST_F(SoundBufferTest, ReleaseOfAPlayingBufferRampsOutAndFreesItsVoice) {
-    IDirectSoundBuffer* buffer = Constant(32767);
+    IDirectSoundBuffer* buffer = Constant(kLoud);
     m_buffers.clear();
     const int voices = mixer().VoicesInUse();
     buffer->Play(0, 0, DSBPLAY_LOOPING);
     Render(mixer(), 2000);
     buffer->Release();
     const std::vector<float> out = Render(mixer(), 2000);
-    EXPECT_GT(out[0], 0.9f);
+    EXPECT_GT(out[0], 0.9f * kLoud / 32768.0f);
     EXPECT_LE(LargestStep(out), 1.0001 / kRamp);
     mixer().Collect();
     EXPECT_EQ(mixer().VoicesInUse(), voices - 1);
@@ -285,14 +287,45 @@ TEST_F(SoundBufferTest, BufferPlayedOnceStopsByItself) {
     EXPECT_EQ(status, 0u);
 }
 
-} // namespace
+// A constant's RMS is its value, and constants are always in phase: the ceiling must hold
+// every single frame of their sum, also while the gains ramp.
+TEST_F(SoundBufferTest, CeilingHoldsEachChannelsSumInEveryFrameAndReadsBackWhatWasSet) {
+    m_device->SetCeiling(-2000); // a sine of amplitude 0.1, RMS 0.0707
+    const double limit = 0.1 * 32767.0 / 32768.0 / std::sqrt(2.0) * (1.0 + 1e-4);
+    auto loudest = [](const std::vector<float>& stereo, int channel) {
+        double most = 0.0;
+        for (const float s : Channel(stereo, channel))
+            most = std::max(most, std::fabs(double{s}));
+        return most;
+    };
+    IDirectSoundBuffer* a = Constant(20000);
+    a->SetPan(DSBPAN_LEFT);
+    a->Play(0, 0, DSBPLAY_LOOPING);
+    std::vector<float> out = Render(mixer(), 2 * kRamp);
+    EXPECT_LE(loudest(out, 0), limit);
+    EXPECT_NEAR(out[2 * (2 * kRamp - 1)], limit, 1e-4);
+    EXPECT_EQ(loudest(out, 1), 0.0);
 
-TEST_F(SoundBufferTest, CeilingHoldsEverySoundButReadsBackWhatWasSet) {
-    // Level -2000 mB is a gain of 0.1; the ceiling -4000 mB is 0.01.
-    constexpr float kCeilingGain = 0.01f;
-    IDirectSoundBuffer* loud = Constant(32767);
-    loud->SetVolume(-2000);
-    loud->Play(0, 0, DSBPLAY_LOOPING);
+    // A second sound on that ear, then louder, then gone: the sum never passes the ceiling.
+    IDirectSoundBuffer* b = Constant(20000);
+    b->SetPan(DSBPAN_LEFT);
+    b->Play(0, 0, DSBPLAY_LOOPING);
+    out = Render(mixer(), 300);
+    b->SetVolume(-300);
+    a->SetVolume(-100);
+    out = Render(mixer(), 3 * kRamp);
+    EXPECT_LE(loudest(out, 0), limit);
+    EXPECT_NEAR(out[2 * (3 * kRamp - 1)], limit, 1e-4);
+    EXPECT_LE(LargestStep(out), limit / kRamp * 2.0);
+    b->Stop();
+    out = Render(mixer(), 2 * kRamp);
+    EXPECT_LE(loudest(out, 0), limit);
+    EXPECT_NEAR(out[2 * (2 * kRamp - 1)], limit, 1e-4); // a alone again at the ceiling
+    LONG volume = 0;
+    a->GetVolume(&volume);
+    EXPECT_EQ(volume, -100);
+
+    // The calibration's buffer is held only below full scale; the others keep their share.
     DSBUFFERDESC desc;
     desc.dwFlags = DSBCAPS_CTRLVOLUME | DSBCAPS_NOCEILING;
     desc.dwBufferBytes = 8820;
@@ -301,34 +334,29 @@ TEST_F(SoundBufferTest, CeilingHoldsEverySoundButReadsBackWhatWasSet) {
     IDirectSoundBuffer* exempt = nullptr;
     ASSERT_EQ(m_device->CreateSoundBuffer(&desc, &exempt, nullptr), DS_OK);
     m_buffers.push_back(exempt);
-
-    // A ceiling set while a tone plays reaches it, ramped.
-    m_device->SetCeiling(-4000);
-    Render(mixer(), 2 * kRamp);
-    std::vector<float> out = Render(mixer(), 100);
-    EXPECT_NEAR(out[0], 32767.0f / 32768.0f * kCeilingGain, 1e-6f);
-    LONG volume = 0;
-    loud->GetVolume(&volume);
-    EXPECT_EQ(volume, -2000);
-
-    // The calibration's buffer is exempt; a higher ceiling frees the held tone again.
-    loud->Stop();
     void* p1 = nullptr;
     DWORD b1 = 0;
     ASSERT_EQ(exempt->Lock(0, 8820, &p1, &b1, nullptr, nullptr, 0), DS_OK);
     std::vector<std::int16_t> samples(4410, 16384);
     std::memcpy(p1, samples.data(), b1);
     exempt->Unlock(p1, b1, nullptr, 0);
-    exempt->SetVolume(-2000);
+    exempt->SetPan(DSBPAN_LEFT);
     exempt->Play(0, 0, DSBPLAY_LOOPING);
-    Render(mixer(), 2 * kRamp);
-    out = Render(mixer(), 100);
-    EXPECT_NEAR(out[0], kHalf * 0.1f, 1e-6f);
+    out = Render(mixer(), 2 * kRamp);
+    EXPECT_NEAR(out[2 * (2 * kRamp - 1)], kHalf + limit, 1e-4);
     exempt->Stop();
+    a->Stop();
+
+    // At full scale two loud sounds of one ear still sum to less than full scale.
     m_device->SetCeiling(500); // above full scale counts as full scale
     EXPECT_EQ(m_device->Ceiling(), 0);
-    loud->Play(0, 0, DSBPLAY_LOOPING);
-    Render(mixer(), 2 * kRamp);
-    out = Render(mixer(), 100);
-    EXPECT_NEAR(out[0], 32767.0f / 32768.0f * 0.1f, 1e-6f);
+    IDirectSoundBuffer* c = Constant(32000);
+    IDirectSoundBuffer* d = Constant(32001);
+    c->Play(0, 0, DSBPLAY_LOOPING);
+    d->Play(0, 0, DSBPLAY_LOOPING);
+    out = Render(mixer(), 3 * kRamp);
+    EXPECT_LT(loudest(out, 0), 1.0);
+    EXPECT_NEAR(loudest(out, 1), 32767.0 / 32768.0, 1e-4);
 }
+
+} // namespace
