@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <ctime>
 #include <limits>
+#include <map>
 
 namespace {
 
@@ -157,11 +158,24 @@ bool CAUVODoc::TakeCeilingNotice(LONG ceiling) {
     for (int side = 0; side <= 1; ++side) {
         if (mode != CTinnitusDaten::playBoth && mode != side)
             continue;
+        // The output holds an ear's sum as one sine's RMS: powers add, and sounds of one
+        // frequency and width may be in phase, so their amplitudes add first.
+        // Their peaks together also stay below full scale, which can hold them sooner.
+        std::map<std::pair<double, double>, double> amplitudes;
+        double peaks = 0.0;
         for (int i = 0; i < m_TinnitusDaten.GetCount(side); ++i) {
-            if (m_TinnitusDaten.GetTone(i, side)->GetVolume() > ceiling) {
-                m_bCeilingNoticeGiven = true;
-                return true;
-            }
+            CSinusTone* tone = m_TinnitusDaten.GetTone(i, side);
+            const double volume = tone->GetVolume();
+            amplitudes[{tone->GetFrequency(), tone->GetBandwidth()}] +=
+                std::pow(10.0, (volume - ceiling) / 2000.0);
+            peaks += std::pow(10.0, std::min(volume, 0.0) / 2000.0);
+        }
+        double power = 0.0;
+        for (const auto& [sound, amplitude] : amplitudes)
+            power += amplitude * amplitude;
+        if (power > 1.001 || peaks > 1.0001) {
+            m_bCeilingNoticeGiven = true;
+            return true;
         }
     }
     return false;

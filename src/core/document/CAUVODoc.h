@@ -54,8 +54,9 @@ public:
     LONG ToAbsoluteLevel(LONG level) const;
     LONG ToRelativeLevel(LONG deviceAtt) const;
     std::int32_t GetMaxFrequencyKHz() const;
-    // True once per document (after New or Open): the first time a playing tone is set louder
-    // than the ceiling, so the user can be told it sounds only as loud as the ceiling.
+    // True once per document (after New or Open): the first time the playing sounds of an ear,
+    // alone or together, are set louder than the ceiling lets them sound, so the user can be
+    // told they are held (in their balance) at the ceiling.
     bool TakeCeilingNotice(LONG ceiling);
     std::int32_t GetMaxEntryCount() const;
     // The message a failed open or save shows.

@@ -305,3 +305,31 @@ TEST_F(CAUVODocTest, ProtocolLinesFollowTheDebugLevel) {
     std::filesystem::current_path(cwd);
     EXPECT_NE(TempFolder::ReadText(protocol).find("LADEN '" + path + "'"), std::string::npos);
 }
+
+TEST_F(CAUVODocTest, CeilingNoticeComesOnceWhenAnEarsSoundsTogetherAreHeld) {
+    constexpr LONG kCeiling = -3000;
+    auto fresh = [this] {
+        doc.OnNewDocument();
+        doc.m_TinnitusDaten.PlayAll(CTinnitusDaten::playBoth);
+    };
+    // Two tones 3 dB below the ceiling on different ears, and one alone at it: all fit.
+    fresh();
+    doc.m_TinnitusDaten.NewTone(0, 1000.0, kCeiling - 300, false);
+    doc.m_TinnitusDaten.NewTone(1, 1500.0, kCeiling - 300, false);
+    doc.m_TinnitusDaten.NewTone(1, 2000.0, kCeiling - 1000, false);
+    EXPECT_FALSE(doc.TakeCeilingNotice(kCeiling));
+    // Two tones of one ear, each below the ceiling, are louder together: told once.
+    doc.m_TinnitusDaten.NewTone(0, 3000.0, kCeiling - 100, false);
+    EXPECT_TRUE(doc.TakeCeilingNotice(kCeiling));
+    EXPECT_FALSE(doc.TakeCeilingNotice(kCeiling));
+    // Same frequency may sound in phase: 6 dB below each is already at the ceiling.
+    fresh();
+    doc.m_TinnitusDaten.NewTone(1, 1000.0, kCeiling - 500, false);
+    doc.m_TinnitusDaten.NewTone(1, 1000.0, kCeiling - 500, false);
+    EXPECT_TRUE(doc.TakeCeilingNotice(kCeiling));
+    // Only what plays counts.
+    fresh();
+    doc.m_TinnitusDaten.NewTone(0, 1000.0, 0, false);
+    doc.m_TinnitusDaten.PlayAll(CTinnitusDaten::playRight);
+    EXPECT_FALSE(doc.TakeCeilingNotice(kCeiling));
+}
