@@ -1,25 +1,18 @@
 #include "gui/view/CQtDC.h"
 
-#include <QCoreApplication>
-#include <QFontDatabase>
+#include "gui/view/CDottedLineStamps.h"
+#include "gui/view/CLargeGlyphRuns.h"
+
 #include <QFontMetricsF>
-#include <QHash>
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPen>
-#include <QRawFont>
 #include <QScreen>
-#include <QTextLayout>
 #include <QWidget>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <list>
-#include <unordered_map>
-#include <vector>
 
 namespace {
 
@@ -52,85 +45,7 @@ QString ToQString(const std::string& text) {
     return s;
 }
 
-// Texts as short as labels are shaped once per font and kept; longer ones are drawn directly.
-constexpr std::size_t kShapedTextMax = 200;
-constexpr std::size_t kShapedTextsPerFont = 4096;
-constexpr std::size_t kFontsKept = 32;
-constexpr std::size_t kStampsKept = 64;
-// Texts in rectangles up to a few lines are laid out once; a long comment each time.
-constexpr qsizetype kLaidTextMax = 4096;
-constexpr std::size_t kLaidTextsPerFont = 256;
-
 } // namespace
-
-// A font as the painter draws it, and the labels shaped in it. Kept for the process (UI
-// thread only): every repaint draws the same few fonts and labels.
-// A text laid out in a rectangle's width: its lines (origin and opaque box relative to the
-// rectangle's corner, glyphs), and the bounds drawText reports, likewise relative.
-struct CQtDC::LaidText {
-    struct Line {
-        QPointF origin;
-        QRectF box;
-        QList<QGlyphRun> runs;
-    };
-    std::vector<Line> lines;
-    QRectF bounds;
-};
-
-struct CQtDC::FontEntry {
-    LOGFONT logFont;
-    double scale = 1.0;
-    int dpiX = 0;
-    int dpiY = 0;
-    QFont font;
-    bool metricsKnown = false;
-    double ascent = 0.0;
-    double descent = 0.0;
-    std::unordered_map<std::string, ShapedText> texts;
-    std::unordered_map<QString, LaidText> laid;
-};
-
-namespace {
-// Counts the times the entries were dropped: a context's last entry is valid only as long.
-unsigned g_fontGeneration = 0;
-
-// A cache for the process, emptied while the application still exists: fonts and images must
-// not outlive Qt's font database.
-template <typename T> std::list<T>& Cache() {
-    static std::list<T>* cache = [] {
-        qAddPostRoutine([] {
-            Cache<T>().clear();
-            ++g_fontGeneration;
-        });
-        return new std::list<T>;
-    }();
-    return *cache;
-}
-
-struct GlyphBoundsOfFont {
-    QRawFont font;
-    QHash<quint32, QRectF> glyphs;
-};
-
-struct DottedLineKey {
-    int dx;
-    int dy;
-    QRgb color;
-    double width;
-    QList<qreal> dashes;
-    bool operator==(const DottedLineKey&) const = default;
-};
-
-struct DottedLineStamp {
-    DottedLineKey key;
-    QImage image;
-    QPoint start; // where the line starts in the image
-};
-} // namespace
-
-std::list<CQtDC::FontEntry>& CQtDC::FontEntries() {
-    return Cache<FontEntry>();
-}
 
 CQtDC::CQtDC(QPainter* painter, const Caps& caps, bool printing)
     : m_pPainter(painter), m_caps(caps) {
@@ -187,30 +102,7 @@ CRect CQtDC::GetClipBoxDevice() const {
 }
 
 QString CQtDC::ResolveFamily(const QString& face) {
-    static QHash<QString, QString> resolved;
-    auto it = resolved.constFind(face);
-    if (it != resolved.constEnd())
-        return *it;
-    const QStringList families = QFontDatabase::families();
-    QString family = face;
-    if (!families.contains(face, Qt::CaseInsensitive)) {
-        family.clear();
-        for (const QString& candidate :
-             {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
-              QStringLiteral("Arimo"), QStringLiteral("FreeSans")}) {
-            if (families.contains(candidate, Qt::CaseInsensitive)) {
-                family = candidate;
-                break;
-            }
-        }
-        if (family.isEmpty()) {
-            QFont probe;
-            probe.setStyleHint(QFont::SansSerif);
-            family = probe.defaultFamily();
-        }
-    }
-    resolved.insert(face, family);
-    return family;
+    return CQtFontCache::ResolveFamily(face);
 }
 
 bool CQtDC::CreateFont(CFont& font, const LOGFONT& lf) {
@@ -220,79 +112,19 @@ bool CQtDC::CreateFont(CFont& font, const LOGFONT& lf) {
 CQtDC::FontEntry& CQtDC::CurrentFontEntry() const {
     const LOGFONT& lf = GetCurrentFont().GetLogFont();
     const double scale = DeviceScaleY();
-    if (m_pLastFont != nullptr && m_lastGeneration == g_fontGeneration && m_lastScale == scale &&
-        m_lastLogFont == lf)
+    if (m_pLastFont != nullptr && m_lastGeneration == CQtFontCache::Generation() &&
+        m_lastScale == scale && m_lastLogFont == lf)
         return *m_pLastFont;
-
-    const QPaintDevice* device = Device();
-    const int dpiX = device != nullptr ? device->logicalDpiX() : 0;
-    const int dpiY = device != nullptr ? device->logicalDpiY() : 0;
-    std::list<FontEntry>& entries = FontEntries();
-    auto found = std::find_if(entries.begin(), entries.end(), [&](const FontEntry& e) {
-        return e.scale == scale && e.dpiX == dpiX && e.dpiY == dpiY && e.logFont == lf;
-    });
-    if (found == entries.end()) {
-        if (entries.size() >= kFontsKept) {
-            entries.clear();
-            ++g_fontGeneration;
-        }
-        QFont f(ResolveFamily(QString::fromStdString(lf.lfFaceName)));
-        f.setStyleHint(QFont::SansSerif);
-        f.setWeight(
-            static_cast<QFont::Weight>(std::clamp(lf.lfWeight > 0 ? lf.lfWeight : 400, 1, 1000)));
-        f.setItalic(lf.lfItalic);
-        // A positive height is the whole cell (ascent plus descent), a negative one the em size.
-        const double wanted = (lf.lfHeight == 0 ? 40 : std::abs(lf.lfHeight)) * scale;
-        int pixels = std::max(1, static_cast<int>(std::lround(wanted)));
-        f.setPixelSize(pixels);
-        if (lf.lfHeight >= 0) {
-            const QFontMetricsF fm(f, Device());
-            if (fm.height() > 0)
-                pixels = std::max(1, static_cast<int>(std::lround(wanted * pixels / fm.height())));
-            f.setPixelSize(pixels);
-        }
-        FontEntry entry;
-        entry.logFont = lf;
-        entry.scale = scale;
-        entry.dpiX = dpiX;
-        entry.dpiY = dpiY;
-        entry.font = f;
-        entries.push_front(std::move(entry));
-        found = entries.begin();
-    }
-    m_pLastFont = &*found;
+    FontEntry& found = CQtFontCache::Find(lf, scale, Device());
+    m_pLastFont = &found;
     m_lastLogFont = lf;
     m_lastScale = scale;
-    m_lastGeneration = g_fontGeneration;
-    return *found;
+    m_lastGeneration = CQtFontCache::Generation();
+    return found;
 }
 
 QFont CQtDC::CurrentQFont() const {
     return CurrentFontEntry().font;
-}
-
-const CQtDC::ShapedText* CQtDC::Shaped(FontEntry& entry, const std::string& text) const {
-    if (text.size() > kShapedTextMax ||
-        std::any_of(text.begin(), text.end(), [](char c) { return c >= 0 && c < ' '; }))
-        return nullptr;
-    auto found = entry.texts.find(text);
-    if (found != entry.texts.end())
-        return &found->second;
-    if (entry.texts.size() >= kShapedTextsPerFont)
-        entry.texts.clear();
-    const QString s = ToQString(text);
-    ShapedText shaped;
-    shaped.width = QFontMetricsF(m_pPainter->font(), Device()).horizontalAdvance(s);
-    QTextLayout layout(s, m_pPainter->font(), Device());
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    layout.endLayout();
-    if (!line.isValid())
-        return nullptr;
-    // Glyph positions relative to the start of the baseline.
-    line.setPosition(QPointF(0.0, -line.ascent()));
-    shaped.runs = layout.glyphRuns();
-    return &entry.texts.emplace(text, std::move(shaped)).first->second;
 }
 
 CSize CQtDC::GetTextExtent(const std::string& text) const {
@@ -369,10 +201,10 @@ void CQtDC::SizeDotsForDevice(QPen& pen) const {
 
 void CQtDC::ApplyTextState() {
     FontEntry& entry = CurrentFontEntry();
-    if (m_pAppliedFont != &entry || m_appliedFontGeneration != g_fontGeneration) {
+    if (m_pAppliedFont != &entry || m_appliedFontGeneration != CQtFontCache::Generation()) {
         m_pPainter->setFont(entry.font);
         m_pAppliedFont = &entry;
-        m_appliedFontGeneration = g_fontGeneration;
+        m_appliedFontGeneration = CQtFontCache::Generation();
     }
     m_pPainter->setPen(ToQColor(GetTextColor()));
     m_bPenApplied = false;
@@ -395,167 +227,37 @@ void CQtDC::DoLine(CPoint from, CPoint to) {
     m_pPainter->drawLine(a, b);
 }
 
-// Glyphs too large for the engine's glyph cache are filled as outlines, all glyphs of a run
-// as one path; the rasteriser's cost then grows with the square of the edges in a pixel row.
-// Handed to the engine in groups whose pixels do not touch, the glyphs get the same pixels
-// much sooner: each keeps its outline and position. False when the engine draws the run from
-// its glyph cache anyway.
-bool CQtDC::DrawLargeGlyphs(const QGlyphRun& run, QPointF origin) {
-    static const int maxCached = [] {
-        const int fromEnvironment = qEnvironmentVariableIntValue("QT_MAX_CACHED_GLYPH_SIZE");
-        return fromEnvironment != 0 ? fromEnvironment : 64;
-    }();
-    const QRawFont font = run.rawFont();
-    if (!font.isValid() || font.pixelSize() * font.pixelSize() <= maxCached * maxCached)
-        return false;
-    const QList<quint32> glyphs = run.glyphIndexes();
-    const QList<QPointF> positions = run.positions();
-    if (glyphs.size() != positions.size())
-        return false;
-
-    struct Group {
-        QList<quint32> glyphs;
-        QList<QPointF> positions;
-        QRect pixels;
-    };
-    std::vector<Group> groups;
-    for (qsizetype i = 0; i < glyphs.size(); ++i) {
-        // Two pixels of room around the outline for rounding and antialiasing.
-        const QRect pixels = GlyphBounds(font, glyphs[i])
-                                 .translated(positions[i] + origin)
-                                 .toAlignedRect()
-                                 .adjusted(-2, -2, 2, 2);
-        if (groups.empty() || !groups.back().pixels.intersects(pixels)) {
-            // A glyph reaching back past its neighbour: the run as it is.
-            if (std::any_of(groups.begin(), groups.end(),
-                            [&](const Group& g) { return g.pixels.intersects(pixels); }))
-                return false;
-            groups.push_back({{}, {}, pixels});
-        }
-        Group& g = groups.back();
-        g.glyphs.append(glyphs[i]);
-        g.positions.append(positions[i]);
-        g.pixels |= pixels;
-    }
-    for (const Group& g : groups) {
-        QGlyphRun part;
-        part.setRawFont(font);
-        part.setGlyphIndexes(g.glyphs);
-        part.setPositions(g.positions);
-        m_pPainter->drawGlyphRun(origin, part);
-    }
-    return true;
+void CQtDC::DrawRun(const QGlyphRun& run, QPointF origin) {
+    if (!CLargeGlyphRuns::Draw(*m_pPainter, run, origin))
+        m_pPainter->drawGlyphRun(origin, run);
 }
 
-// Outlines are loaded with the font's hinting; a page uses the same few glyphs many times.
-QRectF CQtDC::GlyphBounds(const QRawFont& font, quint32 glyph) {
-    std::list<GlyphBoundsOfFont>& fonts = Cache<GlyphBoundsOfFont>();
-    auto found = std::find_if(fonts.begin(), fonts.end(),
-                              [&](const GlyphBoundsOfFont& bounds) { return bounds.font == font; });
-    if (found == fonts.end()) {
-        if (fonts.size() >= kFontsKept)
-            fonts.pop_back();
-        fonts.push_front({font, {}});
-        found = fonts.begin();
-    }
-    auto bounds = found->glyphs.constFind(glyph);
-    if (bounds != found->glyphs.constEnd())
-        return *bounds;
-    if (found->glyphs.size() >= static_cast<qsizetype>(kShapedTextsPerFont))
-        found->glyphs.clear();
-    return *found->glyphs.insert(glyph, font.pathForGlyph(glyph).boundingRect());
-}
-
-// What QPainter::drawText does with a rectangle for the flags used here (top, left or centred,
-// wrapped or not): laid out the same way once per font, text, width and flags, then drawn from
-// its glyphs, large ones in groups. False, with nothing drawn, where the text or the flags need
-// more of Qt's own handling.
+// What QPainter::drawText does with a rectangle for the flags used here: laid out once, then
+// drawn from its glyphs. False, with nothing drawn, where the text or the flags need more of
+// Qt's own handling.
 bool CQtDC::DrawTextInRect(const QRect& rect, int flags, const QString& text, QRect* bounding) {
-    if (!PlainRaster() || text.isEmpty() || text.size() > kLaidTextMax ||
-        (flags & (Qt::AlignRight | Qt::AlignBottom | Qt::AlignVCenter | Qt::AlignJustify)) != 0)
+    if (!PlainRaster())
         return false;
-    FontEntry& entry = CurrentFontEntry();
-    const QString key = QStringLiteral("%1|%2|%3|")
-                            .arg(rect.width())
-                            .arg(flags)
-                            .arg(static_cast<int>(m_pPainter->layoutDirection())) +
-                        text;
-    auto found = entry.laid.find(key);
-    if (found == entry.laid.end()) {
-        LaidText laid;
-        if (!LayOut(rect.width(), flags, text, laid))
-            return false;
-        if (entry.laid.size() >= kLaidTextsPerFont)
-            entry.laid.clear();
-        found = entry.laid.emplace(key, std::move(laid)).first;
-    }
-    const LaidText& laid = found->second;
+    const CLaidOutTexts::Text* laid = CurrentFontEntry().texts.Find(
+        rect.width(), flags, m_pPainter->layoutDirection(), text, m_pPainter->font(), Device());
+    if (laid == nullptr)
+        return false;
     const QPointF corner = rect.topLeft();
     // Fixed-point positions round differently below zero.
-    for (const LaidText::Line& line : laid.lines) {
+    for (const CLaidOutTexts::Text::Line& line : laid->lines) {
         if (corner.x() + line.box.x() < 0 || corner.y() + line.box.y() < 0)
             return false;
     }
     const bool opaque = m_pPainter->backgroundMode() == Qt::OpaqueMode;
-    for (const LaidText::Line& line : laid.lines) {
+    for (const CLaidOutTexts::Text::Line& line : laid->lines) {
         const QPointF origin = corner + line.origin;
         if (opaque)
             m_pPainter->fillRect(line.box.translated(corner), m_pPainter->background());
-        for (const QGlyphRun& run : line.runs) {
-            if (!DrawLargeGlyphs(run, origin))
-                m_pPainter->drawGlyphRun(origin, run);
-        }
+        for (const QGlyphRun& run : line.runs)
+            DrawRun(run, origin);
     }
     if (bounding != nullptr)
-        *bounding = laid.bounds.translated(corner).toAlignedRect();
-    return true;
-}
-
-bool CQtDC::LayOut(int width, int flags, const QString& text, LaidText& laid) const {
-    QString lines = text;
-    for (QChar& c : lines) {
-        if (c == u'&' || c == u'\t' || c == QChar(0x9c) || c == u'\r')
-            return false;
-        if (c == u'\n')
-            c = QChar::LineSeparator;
-    }
-    const QFont font = m_pPainter->font();
-    const bool wordWrap = (flags & Qt::TextWordWrap) != 0;
-    QTextLayout layout(lines, font, Device());
-    QTextOption option;
-    option.setTextDirection(m_pPainter->layoutDirection());
-    option.setAlignment(Qt::AlignLeft);
-    if (!wordWrap)
-        option.setFlags(option.flags() | QTextOption::IncludeTrailingSpaces);
-    layout.setTextOption(option);
-    layout.setCacheEnabled(true);
-    const double lineWidth = wordWrap ? std::max(0, width) : double(0x01000000);
-    const double leading = QFontMetricsF(font).leading();
-    double height = -leading;
-    double widest = 0.0;
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(lineWidth);
-        height += leading;
-        // Lines on whole pixels, as Qt places them.
-        height = std::ceil(height);
-        line.setPosition(QPointF(0.0, height));
-        height += line.height();
-        widest = std::max(widest, line.naturalTextWidth());
-    }
-    layout.endLayout();
-
-    const bool centred = (flags & Qt::AlignHCenter) != 0;
-    laid.bounds = QRectF(centred ? (width - widest) / 2 : 0.0, 0.0, widest, height);
-    for (int i = 0; i < layout.lineCount(); ++i) {
-        const QTextLine line = layout.lineAt(i);
-        LaidText::Line laidLine;
-        laidLine.origin = QPointF(centred ? (width - line.horizontalAdvance()) / 2 : 0.0, 0.0);
-        laidLine.box = QRectF(laidLine.origin.x() + line.x(), line.y(), line.horizontalAdvance(),
-                              line.ascent() + line.descent());
-        laidLine.runs = line.glyphRuns();
-        laid.lines.push_back(std::move(laidLine));
-    }
+        *bounding = laid->bounds.translated(corner).toAlignedRect();
     return true;
 }
 
@@ -565,11 +267,8 @@ bool CQtDC::PlainRaster() const {
            m_pPainter->deviceTransform().type() == QTransform::TxNone;
 }
 
-// Dotted lines cost the raster engine a blend per dot. A dotted line's pixels depend only on
-// its pen and its vector, so each is drawn once into a transparent image and then copied:
-// its dots are opaque and its gaps empty, so the copy gives the same pixels. Only lines well
-// inside the device, where the engine's own clipping cannot shift the dots, and without a
-// clip of the painter's own.
+// A dotted line from its stamp: only lines well inside the device, where the engine's own
+// clipping cannot shift the dots, and without a clip of the painter's own.
 bool CQtDC::DrawDottedFromCache(QPoint a, QPoint b) {
     if (!PlainRaster() || m_pPainter->hasClipping() ||
         m_pPainter->compositionMode() != QPainter::CompositionMode_SourceOver)
@@ -577,52 +276,14 @@ bool CQtDC::DrawDottedFromCache(QPoint a, QPoint b) {
     const QPen& pen = m_pPainter->pen();
     if (pen.color().alpha() != 255 || pen.brush().style() != Qt::SolidPattern)
         return false;
-    const int margin = static_cast<int>(std::ceil(pen.widthF())) + 2;
+    const int margin = CDottedLineStamps::Margin(pen);
     const QRect device(0, 0, Device()->width(), Device()->height());
     const QRect inner = device.adjusted(margin, margin, -margin, -margin);
     if (!inner.contains(a) || !inner.contains(b))
         return false;
-
-    std::list<DottedLineStamp>& stamps = Cache<DottedLineStamp>();
-    const DottedLineKey key{b.x() - a.x(), b.y() - a.y(), pen.color().rgba(), pen.widthF(),
-                            pen.dashPattern()};
-    auto found = std::find_if(stamps.begin(), stamps.end(),
-                              [&](const DottedLineStamp& stamp) { return stamp.key == key; });
-    if (found == stamps.end()) {
-        if (stamps.size() >= kStampsKept)
-            stamps.pop_back();
-        DottedLineStamp stamp{key,
-                              QImage(std::abs(key.dx) + 2 * margin + 1,
-                                     std::abs(key.dy) + 2 * margin + 1,
-                                     QImage::Format_ARGB32_Premultiplied),
-                              QPoint(margin + std::max(0, -key.dx), margin + std::max(0, -key.dy))};
-        stamp.image.fill(Qt::transparent);
-        QPainter painter(&stamp.image);
-        painter.setRenderHints(m_pPainter->renderHints());
-        painter.setBackgroundMode(Qt::TransparentMode);
-        painter.setPen(pen);
-        painter.drawLine(stamp.start, stamp.start + QPoint(key.dx, key.dy));
-        painter.end();
-        // Only the dots' box is copied: the rest is transparent anyway.
-        QRect dots;
-        for (int y = 0; y < stamp.image.height(); ++y) {
-            const auto* row = reinterpret_cast<const QRgb*>(stamp.image.constScanLine(y));
-            for (int x = 0; x < stamp.image.width(); ++x) {
-                if (qAlpha(row[x]) != 0)
-                    dots |= QRect(x, y, 1, 1);
-            }
-        }
-        if (!dots.isEmpty()) {
-            stamp.image = stamp.image.copy(dots);
-            stamp.start -= dots.topLeft();
-        }
-        stamps.push_front(std::move(stamp));
-        found = stamps.begin();
-    } else if (found != stamps.begin()) {
-        stamps.splice(stamps.begin(), stamps, found);
-        found = stamps.begin();
-    }
-    m_pPainter->drawImage(a - found->start, found->image);
+    const CDottedLineStamps::Stamp& stamp =
+        CDottedLineStamps::Find(pen, b - a, m_pPainter->renderHints());
+    m_pPainter->drawImage(a - stamp.start, stamp.image);
     return true;
 }
 
@@ -656,7 +317,8 @@ void CQtDC::DoTextOut(CPoint at, const std::string& text) {
     // behind the glyphs, a scaled painter places glyphs its own way. An opaque background is
     // filled here as drawText fills it (one box for one run of glyphs).
     const bool opaque = GetBkMode() == OPAQUE;
-    const ShapedText* shaped = PlainRaster() ? Shaped(entry, text) : nullptr;
+    const CShapedLabels::Label* shaped =
+        PlainRaster() ? entry.labels.Find(text, m_pPainter->font(), Device()) : nullptr;
     if (shaped != nullptr && opaque && shaped->runs.size() != 1)
         shaped = nullptr;
     const QString s = shaped != nullptr ? QString() : ToQString(text);
@@ -694,10 +356,8 @@ void CQtDC::DoTextOut(CPoint at, const std::string& text) {
         m_pPainter->fillRect(
             QRectF(x, baseline - entry.ascent, width, entry.ascent + entry.descent),
             m_pPainter->background());
-    for (const QGlyphRun& run : shaped->runs) {
-        if (!DrawLargeGlyphs(run, QPointF(x, baseline)))
-            m_pPainter->drawGlyphRun(QPointF(x, baseline), run);
-    }
+    for (const QGlyphRun& run : shaped->runs)
+        DrawRun(run, QPointF(x, baseline));
 }
 
 int CQtDC::DoDrawText(const std::string& text, const CRect& rect, unsigned format) {

@@ -1,18 +1,17 @@
 #pragma once
 // The device context on a QPainter: screen, print preview, printer, PDF and images.
 // Geometry is converted to device pixels with the context's own mapping, so what is drawn
-// lands on the same pixels the mapping reports to hit tests.
+// lands on the same pixels the mapping reports to hit tests. On unscaled raster devices it
+// draws labels, texts in rectangles and dotted lines from the process's caches beside it
+// (CQtFontCache, CShapedLabels, CLaidOutTexts, CDottedLineStamps, CLargeGlyphRuns), with
+// Qt's own pixels; elsewhere it makes Qt's plain calls.
 
+#include "gui/view/CQtFontCache.h"
 #include "platform/dc/CDC.h"
 #include "platform/dc/DeviceCaps.h"
 
 #include <QFont>
-#include <QGlyphRun>
-#include <QList>
-#include <QRawFont>
 #include <QRect>
-
-#include <list>
 
 class QPainter;
 class QPaintDevice;
@@ -54,12 +53,7 @@ protected:
     int DoDrawText(const std::string& text, const CRect& rect, unsigned format) override;
 
 private:
-    struct FontEntry;
-    // A single-line text shaped once in a font: its glyphs and its advance.
-    struct ShapedText {
-        QList<QGlyphRun> runs;
-        double width = 0.0;
-    };
+    using FontEntry = CQtFontCache::Entry;
 
     QPoint ToDevice(CPoint p) const;
     QRect ToDeviceRect(const CRect& logical) const;
@@ -68,14 +62,9 @@ private:
     void ApplyTextState();
     QFont CurrentQFont() const;
     FontEntry& CurrentFontEntry() const;
-    static std::list<FontEntry>& FontEntries();
-    const ShapedText* Shaped(FontEntry& entry, const std::string& text) const;
     bool PlainRaster() const;
-    bool DrawLargeGlyphs(const QGlyphRun& run, QPointF origin);
-    static QRectF GlyphBounds(const QRawFont& font, quint32 glyph);
-    struct LaidText;
+    void DrawRun(const QGlyphRun& run, QPointF origin);
     bool DrawTextInRect(const QRect& rect, int flags, const QString& text, QRect* bounding);
-    bool LayOut(int width, int flags, const QString& text, LaidText& laid) const;
     bool DrawDottedFromCache(QPoint a, QPoint b);
     QPaintDevice* Device() const;
 
