@@ -237,10 +237,8 @@ constexpr Entry kEntries[] = {
             "gestellt?\n\nPrüfen Sie den Kopfhörer danach noch einmal, bevor Sie einen Hörtest "
             "machen."},
     {61074, "Der Kopfhörer ist richtig angeschlossen: Sie hören links und rechts getrennt."},
-    {61075, "Die Tinnitus-Klänge eines Ohres sind, allein oder zusammen, lauter eingestellt, als "
-            "der Höchstpegel (MAXPEGEL) erlaubt: sie erklingen gemeinsam leiser, im eingestellten "
-            "Verhältnis zueinander, zusammen nur so laut wie ein Ton am Höchstpegel. Die "
-            "eingestellten Werte bleiben gespeichert."},
+    {61075, "Tinnitus-Klänge lauter, als der Höchstpegel (MAXPEGEL) erlaubt: sie erklingen je Ohr "
+            "gemeinsam leiser, im eingestellten Verhältnis. Die Werte bleiben gespeichert."},
     {61076, "(1010) Die Bandbreite ist nicht gültig! Erlaubt sind 1 bis 5000 Hz."},
     {61077, "Dieses Rauschband läge ganz außerhalb von 20 bis 20000 Hz und wäre nicht zu hören! "
             "Bitte wählen Sie Frequenz und Bandbreite so, dass das Band wenigstens zum Teil in "

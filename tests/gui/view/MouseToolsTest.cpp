@@ -429,7 +429,7 @@ TEST_F(MouseToolsTest, ATonePlayingAboveTheCeilingIsNamedOncePerDocument) {
     frame.Commands().Execute(ID_TINNITUS_HOEREN);
     frame.Commands().UpdateAll();
     EXPECT_EQ(frame.statusBar()->currentMessage().toStdString().rfind(
-                  "Die Tinnitus-Klänge eines Ohres", 0),
+                  "Tinnitus-Klänge lauter, als der Höchstpegel", 0),
               0u);
     frame.statusBar()->clearMessage();
     frame.Commands().UpdateAll();
