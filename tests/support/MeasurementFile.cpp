@@ -1,6 +1,7 @@
 #include "support/MeasurementFile.h"
 
 #include <cstdint>
+#include <cstring>
 #include <fstream>
 
 namespace {
@@ -8,6 +9,13 @@ namespace {
 void Int(std::string& out, std::int32_t v) {
     for (int i = 0; i < 4; ++i)
         out.push_back(static_cast<char>(static_cast<std::uint32_t>(v) >> (8 * i)));
+}
+
+void Double(std::string& out, double v) {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &v, sizeof bits);
+    for (int i = 0; i < 8; ++i)
+        out.push_back(static_cast<char>(bits >> (8 * i)));
 }
 
 void Text(std::string& out, const std::string& text) {
@@ -43,8 +51,14 @@ bool MeasurementFile::Write(const std::string& path) const {
         Int(bytes, At(left, i));
         Int(bytes, At(right, i));
     }
-    Int(bytes, 100); // tinnitus block without tones
-    Int(bytes, 0);
+    Int(bytes, bands > 0 ? 101 : 100);
+    Int(bytes, bands);
+    for (int i = 0; i < bands; ++i) {
+        Double(bytes, 1000.0 + i);
+        Int(bytes, -3000);
+        Int(bytes, 1); // a band
+        Double(bytes, 200.0);
+    }
     Int(bytes, 0);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << bytes;

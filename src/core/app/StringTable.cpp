@@ -35,7 +35,7 @@ struct Entry {
 //   61077        a noise band wholly outside what a person hears
 //   62100..62143 menu titles and entries of the main window, the tone's pop-up menu
 //   62200..62213 dialog titles and buttons
-//   62300..62317 the trend of several measurements: window, page, CSV, messages, usage
+//   62300..62322 the trend of several measurements: window, page, CSV, messages, usage
 // 61443, 61702 and 61716 are the framework's own ids for "Unbenannt", the print failure and
 // the length check of dialog fields. Framework command prompts use their command ids
 // (57600..57665, 59392, 59393), as the program's own prompts do (32771..32795); the part
@@ -345,6 +345,11 @@ constexpr Entry kEntries[] = {
     {62315, "&Drucken..."},
     {62316, "S&chließen"},
     {62317, "Die Ausgabe '%1' muss auf .pdf, .png oder .csv enden."},
+    {62318, "nicht gemessen"},
+    {62319, "%s: nicht gemessen"},
+    {62320, "%s; zwischenzeitlich %s"},
+    {62321, "%s dB bei %s am %s"},
+    {62322, "%s: Bezugsmessung %s vom %s."},
 };
 
 // Load looks ids up by binary search; a text added out of order must not compile.

@@ -194,7 +194,12 @@ inline constexpr unsigned kUsageTrend = 62313;
 inline constexpr unsigned kUsageWindow = 62314; // the window run, --version and --help
 inline constexpr unsigned kTrendPrint = 62315;
 inline constexpr unsigned kTrendClose = 62316;
-inline constexpr unsigned kTrendBadOut = 62317; // %1 = the output path
+inline constexpr unsigned kTrendBadOut = 62317;         // %1 = the output path
+inline constexpr unsigned kTrendNotMeasured = 62318;    // an ear not tested then
+inline constexpr unsigned kTrendEarNotMeasured = 62319; // %s = ear
+inline constexpr unsigned kTrendPassing = 62320;        // %s = summary, earlier changes
+inline constexpr unsigned kTrendPassingPoint = 62321;   // %s = dB, frequency, date
+inline constexpr unsigned kTrendEarReference = 62322;   // %s = ear, file name, date
 
 // The text with this id; empty if there is none.
 std::string Load(unsigned id);

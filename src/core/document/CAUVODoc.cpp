@@ -138,8 +138,10 @@ void CAUVODoc::Load(CArchive& ar) {
     hoertest.Serialize(ar);
     CTinnitusDaten tinnitus;
     tinnitus.Reset(AppDevice());
-    if (version == 200)
+    if (version == 200 && m_bReadSounds)
         tinnitus.Serialize(ar);
+    else if (version == 200)
+        CTinnitusDaten::Skip(ar);
 
     m_HoertestDaten.Copy(&hoertest);
     m_HoertestDaten.Interleaved = hoertest.Interleaved;

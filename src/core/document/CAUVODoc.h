@@ -72,6 +72,10 @@ public:
     std::unique_ptr<CAUVODoc> m_pVergleichsDoc;
 
 protected:
+    // For readers that need only the hearing test and the date (the trend): the tinnitus block
+    // is checked as ever, but no sound is made, so reading takes no sound device and only the
+    // file's own bytes in memory.
+    void ReadWithoutSounds() { m_bReadSounds = false; }
     void ReportSaveLoadError(const CDocumentError& error) override;
     std::string GetDefaultTitle() const override;
     void OnAddToRecentFileList(const std::string& path) override;
@@ -81,5 +85,6 @@ private:
     void Load(CArchive& ar);
 
     bool m_bLoaded = false;
+    bool m_bReadSounds = true;
     bool m_bCeilingNoticeGiven = false;
 };

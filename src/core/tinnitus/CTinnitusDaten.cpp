@@ -155,39 +155,62 @@ CSinusTone* CTinnitusDaten::GetTone(int index, int side) const {
     return (*list)[static_cast<std::size_t>(index)].get();
 }
 
-CTinnitusDaten::ToneList CTinnitusDaten::ReadSide(CArchive& ar, int side, std::int32_t maxTones,
-                                                  std::int32_t version) {
+std::int32_t CTinnitusDaten::ReadVersion(CArchive& ar) {
+    const std::int32_t version = ar.ReadInt32();
+    if (version != kVersion && version != kBandVersion)
+        throw CArchiveException(CArchiveException::badSchema);
+    return version;
+}
+
+std::vector<CTinnitusDaten::Stored> CTinnitusDaten::ReadSide(CArchive& ar, std::int32_t maxTones,
+                                                             std::int32_t version) {
     std::int32_t count = ar.ReadInt32();
-    ToneList tones;
+    std::vector<Stored> stored;
     if (count <= 0)
-        return tones;
+        return stored;
     // Each tone holds up to a second of samples: refuse claims no real file makes.
     if (count > maxTones)
         throw CArchiveException(CArchiveException::badSchema);
     const bool sounds = version == kBandVersion;
     ar.CheckRemaining(static_cast<std::uint64_t>(count) *
                       (sounds ? kBytesPerSound : kBytesPerTone));
-    tones.reserve(static_cast<std::size_t>(count));
+    stored.reserve(static_cast<std::size_t>(count));
     for (std::int32_t i = 0; i < count; ++i) {
-        double frequency = ar.ReadDouble();
-        LONG level = ar.ReadInt32();
-        double bandwidth = 0.0;
+        Stored s;
+        s.frequency = ar.ReadDouble();
+        s.level = ar.ReadInt32();
         if (sounds) {
             const std::int32_t kind = ar.ReadInt32();
             const double width = ar.ReadDouble();
             // A band needs a width the dialog would take (a huge one sounds as all the noise
             // there is); a kind we do not know would be lost on the next save.
             if (kind == kKindBand && IsValidBandwidth(width))
-                bandwidth = width;
+                s.bandwidth = width;
             else if (kind != kKindTone)
                 throw CArchiveException(CArchiveException::badSchema);
         }
-        auto tone = MakeSound(side, frequency, bandwidth);
-        tone->SetVolume(level);
+        stored.push_back(s);
+    }
+    return stored;
+}
+
+CTinnitusDaten::ToneList CTinnitusDaten::MakeSounds(int side,
+                                                    const std::vector<Stored>& stored) const {
+    ToneList tones;
+    tones.reserve(stored.size());
+    for (const Stored& s : stored) {
+        auto tone = MakeSound(side, s.frequency, s.bandwidth);
+        tone->SetVolume(s.level);
         tone->SetPan(PanFor(side));
         tones.push_back(std::move(tone));
     }
     return tones;
+}
+
+void CTinnitusDaten::Skip(CArchive& ar) {
+    const std::int32_t version = ReadVersion(ar);
+    const std::vector<Stored> left = ReadSide(ar, kMaxTones, version);
+    ReadSide(ar, kMaxTones - static_cast<std::int32_t>(left.size()), version);
 }
 
 void CTinnitusDaten::Serialize(CArchive& ar) {
@@ -206,13 +229,14 @@ void CTinnitusDaten::Serialize(CArchive& ar) {
     }
 
     RemoveAll();
-    std::int32_t version = ar.ReadInt32();
-    if (version != kVersion && version != kBandVersion)
-        throw CArchiveException(CArchiveException::badSchema);
-    // Built aside: a block that fails half-way leaves no tones behind.
-    ToneList left = ReadSide(ar, 0, kMaxTones, version);
-    ToneList right = ReadSide(ar, 1, kMaxTones - static_cast<std::int32_t>(left.size()), version);
-    m_listLinks = std::move(left);
-    m_listRechts = std::move(right);
+    const std::int32_t version = ReadVersion(ar);
+    // Read and built aside: a block that fails half-way leaves no tones behind.
+    const std::vector<Stored> left = ReadSide(ar, kMaxTones, version);
+    const std::vector<Stored> right =
+        ReadSide(ar, kMaxTones - static_cast<std::int32_t>(left.size()), version);
+    ToneList leftTones = MakeSounds(0, left);
+    ToneList rightTones = MakeSounds(1, right);
+    m_listLinks = std::move(leftTones);
+    m_listRechts = std::move(rightTones);
     m_nPlayMode = playNone;
 }

@@ -37,6 +37,9 @@ public:
 
     // Reading commits only a complete block: on failure the list stays empty.
     virtual void Serialize(CArchive& ar);
+    // Reads a stored block with every check of Serialize but makes no sound: for readers that
+    // need only what follows it or comes before it.
+    static void Skip(CArchive& ar);
 
     void Reset(IDirectSound* device);
     void RemoveAll();
@@ -68,7 +71,15 @@ private:
     using ToneList = std::vector<std::unique_ptr<CSinusTone>>;
     ToneList* ListFor(int side);
     const ToneList* ListFor(int side) const;
-    ToneList ReadSide(CArchive& ar, int side, std::int32_t maxTones, std::int32_t version);
+    // One sound as stored; bandwidth 0 for a sine tone.
+    struct Stored {
+        double frequency = 0.0;
+        LONG level = 0;
+        double bandwidth = 0.0;
+    };
+    static std::int32_t ReadVersion(CArchive& ar);
+    static std::vector<Stored> ReadSide(CArchive& ar, std::int32_t maxTones, std::int32_t version);
+    ToneList MakeSounds(int side, const std::vector<Stored>& stored) const;
     std::unique_ptr<CSinusTone> MakeSound(int side, double frequency, double bandwidth) const;
     bool HasNoiseBand() const;
 

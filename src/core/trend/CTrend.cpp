@@ -7,6 +7,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <set>
 
 CTrend::CTrend(std::vector<CTrendMeasurement> picked) : m_measurements(std::move(picked)) {
@@ -18,12 +19,23 @@ CTrend::CTrend(std::vector<CTrendMeasurement> picked) : m_measurements(std::move
                      });
     std::set<int> frequencies;
     bool first = true;
-    for (const CTrendMeasurement& m : m_measurements) {
-        for (const CTrendMeasurement::Point& p : m.points) {
+    for (int side = 0; side <= 1; ++side)
+        m_measured[side].assign(m_measurements.size(), false);
+    for (size_t i = 0; i < m_measurements.size(); ++i) {
+        for (const CTrendMeasurement::Point& p : m_measurements[i].points) {
             frequencies.insert(p.frequency);
-            for (int v : p.value) {
-                m_nMin = first ? v : std::min(m_nMin, v);
-                m_nMax = first ? v : std::max(m_nMax, v);
+            for (int side = 0; side <= 1; ++side)
+                if (p.value[side] != 0)
+                    m_measured[side][i] = true;
+        }
+        for (int side = 0; side <= 1; ++side) {
+            if (!m_measured[side][i])
+                continue;
+            if (!m_reference[side])
+                m_reference[side] = static_cast<int>(i);
+            for (const CTrendMeasurement::Point& p : m_measurements[i].points) {
+                m_nMin = first ? p.value[side] : std::min(m_nMin, p.value[side]);
+                m_nMax = first ? p.value[side] : std::max(m_nMax, p.value[side]);
                 first = false;
             }
         }
@@ -40,9 +52,17 @@ const std::vector<CTrend::Entry>& CTrend::Entries(int index, int side) const {
     return m_entries[side == 0 ? 0 : 1].at(static_cast<size_t>(index));
 }
 
+bool CTrend::Measured(int index, int side) const {
+    return m_measured[side == 0 ? 0 : 1].at(static_cast<size_t>(index));
+}
+
 void CTrend::Compare(int index, int side) {
-    const std::vector<CTrendMeasurement::Point>& reference = m_measurements.front().points;
     std::vector<Entry>& entries = m_entries[side][static_cast<size_t>(index)];
+    const std::optional<int> from = m_reference[side];
+    // An ear not tested is no hearing of 0 dB: comparing it would mark false changes.
+    const bool compare = from && m_measured[side][static_cast<size_t>(index)];
+    const std::vector<CTrendMeasurement::Point>& reference =
+        m_measurements[static_cast<size_t>(from.value_or(index))].points;
     std::vector<int> changes;
     std::vector<size_t> compared;
     for (const CTrendMeasurement::Point& p : m_measurements[static_cast<size_t>(index)].points) {
@@ -51,7 +71,7 @@ void CTrend::Compare(int index, int side) {
         e.value = p.value[side];
         const auto ref = std::find_if(reference.begin(), reference.end(),
                                       [&p](const auto& r) { return r.frequency == p.frequency; });
-        if (ref != reference.end()) {
+        if (compare && ref != reference.end()) {
             const long long change = static_cast<long long>(e.value) - ref->value[side];
             e.change = static_cast<int>(std::clamp<long long>(change, INT_MIN, INT_MAX));
             changes.push_back(*e.change);
@@ -112,22 +132,71 @@ std::string CTrend::FrequencyText(int frequency) {
     return text + " kHz";
 }
 
-std::string CTrend::Summary(int side) const {
-    const std::string ear = StringTable::Load(side == 0 ? StringTable::kLeft : StringTable::kRight);
-    if (m_measurements.empty())
-        return ear;
-    const CTrendMeasurement& reference = m_measurements.front();
-    const std::string since = DateKey(reference.date) ? reference.date : reference.name;
-    std::vector<std::string> parts;
-    for (const Entry& e : Entries(Count() - 1, side))
-        if (e.significant)
-            parts.push_back(FillText(StringTable::Load(StringTable::kTrendPoint),
-                                     {DecibelText(*e.change), FrequencyText(e.frequency)}));
-    if (parts.empty())
-        return FillText(StringTable::Load(StringTable::kTrendNoChange), {ear, since});
+std::string CTrend::When(int index) const {
+    const CTrendMeasurement& m = Measurement(index);
+    return DateKey(m.date) ? m.date : m.name;
+}
+
+namespace {
+
+// "a", "a und b", "a, b und c".
+std::string Join(const std::vector<std::string>& parts) {
     std::string list = parts.front();
     for (size_t k = 1; k < parts.size(); ++k)
         list +=
             (k + 1 == parts.size() ? StringTable::Load(StringTable::kTrendAnd) : ", ") + parts[k];
-    return FillText(StringTable::Load(StringTable::kTrendChanges), {ear, list, since});
+    return list;
+}
+
+} // namespace
+
+std::string CTrend::Summary(int side) const {
+    const std::string ear = StringTable::Load(side == 0 ? StringTable::kLeft : StringTable::kRight);
+    if (m_measurements.empty())
+        return ear;
+    const std::optional<int> reference = Reference(side);
+    if (!reference)
+        return FillText(StringTable::Load(StringTable::kTrendEarNotMeasured), {ear});
+    int latest = Count() - 1;
+    while (!Measured(latest, side))
+        --latest;
+    const std::string since = When(*reference);
+    std::vector<std::string> parts;
+    std::set<int> marked;
+    for (const Entry& e : Entries(latest, side)) {
+        if (!e.significant)
+            continue;
+        parts.push_back(FillText(StringTable::Load(StringTable::kTrendPoint),
+                                 {DecibelText(*e.change), FrequencyText(e.frequency)}));
+        marked.insert(e.frequency);
+    }
+    std::string text =
+        parts.empty()
+            ? FillText(StringTable::Load(StringTable::kTrendNoChange), {ear, since})
+            : FillText(StringTable::Load(StringTable::kTrendChanges), {ear, Join(parts), since});
+
+    // Marks between the reference and the latest that the latest no longer has: the worst
+    // of each frequency, the earliest of equal ones.
+    struct Passing {
+        int change;
+        int index;
+    };
+    std::map<int, Passing> passing;
+    for (int i = *reference + 1; i < latest; ++i) {
+        for (const Entry& e : Entries(i, side)) {
+            if (!e.significant || marked.count(e.frequency) != 0)
+                continue;
+            const auto [it, added] = passing.try_emplace(e.frequency, Passing{*e.change, i});
+            if (!added && *e.change < it->second.change)
+                it->second = {*e.change, i};
+        }
+    }
+    if (passing.empty())
+        return text;
+    std::vector<std::string> earlier;
+    for (const auto& [frequency, p] : passing)
+        earlier.push_back(
+            FillText(StringTable::Load(StringTable::kTrendPassingPoint),
+                     {DecibelText(p.change), FrequencyText(frequency), When(p.index)}));
+    return FillText(StringTable::Load(StringTable::kTrendPassing), {text, Join(earlier)});
 }

@@ -5,7 +5,9 @@
 // tell a real change from the scatter of a test, when a value is at least 20 dB worse than
 // the reference at one frequency, or at least 10 dB worse at two neighbouring frequencies.
 // Worse is lower, as drawn in the audiogram. Only frequencies present in both measurements
-// are compared, and neighbours are neighbours among those.
+// are compared, and neighbours are neighbours among those. An ear whose values are all 0 was
+// not tested (a test stopped after the other ear): it is left out of that measurement's
+// comparison, and the reference of an ear is the oldest measurement that tested it.
 
 #include "core/trend/CTrendMeasurement.h"
 
@@ -35,12 +37,18 @@ public:
     const std::vector<Entry>& Entries(int index, int side) const;
     // Every frequency of any measurement, rising.
     const std::vector<int>& Frequencies() const { return m_frequencies; }
-    // Lowest and highest value of all measurements in mB (0, 0 without any).
+    // False where all values of that ear are 0: it was not tested then.
+    bool Measured(int index, int side) const;
+    // The index of the oldest measurement that tested the ear, none where no one did.
+    std::optional<int> Reference(int side) const { return m_reference[side == 0 ? 0 : 1]; }
+    // Lowest and highest tested value of all measurements in mB (0, 0 without any).
     int MinValue() const { return m_nMin; }
     int MaxValue() const { return m_nMax; }
 
-    // What changed on one ear in the newest measurement, in plain German: "Rechts: -15 dB bei
-    // 4 kHz und -12 dB bei 6 kHz seit 03.02.2025", or that nothing significant changed.
+    // What changed on one ear in the newest measurement that tested it, in plain German:
+    // "Rechts: -15 dB bei 4 kHz und -12 dB bei 6 kHz seit 03.02.2025", or that nothing
+    // significant changed; then every frequency marked only in a measurement between, with its
+    // worst change and that date: "; zwischenzeitlich -25 dB bei 2 kHz am 01.03.2025".
     std::string Summary(int side) const;
 
     // yyyymmdd of a "dd.mm.yyyy" text; none for any other text.
@@ -54,9 +62,13 @@ public:
 
 private:
     void Compare(int index, int side);
+    // The date of a measurement, or its file name where the date cannot be read.
+    std::string When(int index) const;
 
     std::vector<CTrendMeasurement> m_measurements;
     std::vector<std::vector<Entry>> m_entries[2];
+    std::vector<bool> m_measured[2];
+    std::optional<int> m_reference[2];
     std::vector<int> m_frequencies;
     int m_nMin = 0;
     int m_nMax = 0;

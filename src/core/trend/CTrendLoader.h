@@ -17,6 +17,7 @@ public:
     };
 
     // open: the document open in the window, if any; its file is taken as shown there, with
-    // changes not yet saved. The tones of the files need the application's sound device.
+    // changes not yet saved. Only the hearing test and the date are read: no sound device is
+    // needed, and each file takes no more memory than its own bytes.
     static Result Load(const std::vector<std::string>& paths, const CAUVODoc* open = nullptr);
 };

@@ -12,7 +12,9 @@
 #include "core/view/Trunc.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -47,8 +49,9 @@ CTrendPage::Layout::Layout(int pageWidth) {
         m_summary[side] = CRect(l, summaryTop, r, summaryTop - 2 * CPageLayout::kLineHeight);
         top = summaryTop - 2 * CPageLayout::kLineHeight - 50;
     }
-    m_reference = CRect(l, top - 50, r, top - 50 - 2 * 35 - 10);
-    m_footer = CRect(l, m_reference.bottom - 100, r, m_reference.bottom - 170);
+    // A third line for ears whose reference is a later measurement.
+    m_reference = CRect(l, top - 50, r, top - 50 - 3 * 35 - 10);
+    m_footer = CRect(l, top - 230, r, top - 300);
 }
 
 int CTrendPage::MeasurementX(int index, int count, int x0, int right) {
@@ -102,6 +105,20 @@ void CTrendPage::DrawDiagram(CDC& dc, int side, const CRect& area) const {
         dc.MoveTo(x, plot.y0);
         dc.LineTo(x, plot.yTop);
     }
+    // Where the ear was not tested its lines have no point; it is said there, above the axis
+    // and right of the level labels, as many as fit side by side.
+    const std::string notMeasured = StringTable::Load(StringTable::kTrendNotMeasured);
+    const int width = static_cast<int>(dc.GetTextExtent(notMeasured).cx);
+    dc.SetTextAlign(TA_LEFT | TA_BOTTOM);
+    std::optional<int> saidUpTo;
+    for (int i = 0; i < n; ++i) {
+        const int x = MeasurementX(i, n, plot.x0, plot.right);
+        const int left = std::max(plot.x0 + 10, std::min(x - width / 2, plot.right - width));
+        if (m_trend.Measured(i, side) || (saidUpTo && left < *saidUpTo + 20))
+            continue;
+        dc.TextOut(left, plot.y0 + 10, notMeasured);
+        saidUpTo = left + width;
+    }
 
     // One line per frequency through the measurements that have it, named at its end.
     const std::vector<int>& frequencies = m_trend.Frequencies();
@@ -119,7 +136,7 @@ void CTrendPage::DrawDiagram(CDC& dc, int side, const CRect& area) const {
         CPoint last;
         for (int i = 0; i < n; ++i) {
             const CTrend::Entry* e = EntryAt(m_trend.Entries(i, side), frequencies[k]);
-            if (e == nullptr)
+            if (e == nullptr || !m_trend.Measured(i, side))
                 continue;
             last = CPoint(MeasurementX(i, n, plot.x0, plot.right), level.AudiogramYmB(e->value));
             if (started)
@@ -169,6 +186,25 @@ void CTrendPage::DrawDiagram(CDC& dc, int side, const CRect& area) const {
     }
 }
 
+std::string CTrendPage::ReferenceText() const {
+    // The oldest measurement that tested an ear; an ear tested only later is named apart.
+    const std::optional<int> reference[2] = {m_trend.Reference(0), m_trend.Reference(1)};
+    const int common = std::min(reference[0].value_or(INT_MAX), reference[1].value_or(INT_MAX));
+    const int shown = common == INT_MAX ? 0 : common;
+    std::string text = FillText(StringTable::Load(StringTable::kTrendReference),
+                                {m_trend.Measurement(shown).name, m_trend.Measurement(shown).date});
+    for (int side = 0; side <= 1; ++side) {
+        if (!reference[side] || *reference[side] == shown)
+            continue;
+        const CTrendMeasurement& m = m_trend.Measurement(*reference[side]);
+        text +=
+            " " + FillText(StringTable::Load(StringTable::kTrendEarReference),
+                           {StringTable::Load(side == 0 ? StringTable::kLeft : StringTable::kRight),
+                            m.name, m.date});
+    }
+    return text;
+}
+
 void CTrendPage::OnDraw(CDC& dc) {
     CSavedDCObjects saved(dc);
     const int oldMapMode = dc.SetMapMode(MM_LOMETRIC);
@@ -200,9 +236,7 @@ void CTrendPage::OnDraw(CDC& dc) {
 
     dc.SelectObject(smallFont);
     if (n > 0 && dc.RectVisible(layout.Reference()))
-        dc.DrawText(FillText(StringTable::Load(StringTable::kTrendReference),
-                             {m_trend.Measurement(0).name, first}),
-                    layout.Reference(), DT_WORDBREAK);
+        dc.DrawText(ReferenceText(), layout.Reference(), DT_WORDBREAK);
     if (dc.RectVisible(layout.Footer()))
         dc.DrawText(CPagePainter::FooterText(), layout.Footer(), DT_WORDBREAK);
     dc.SetMapMode(oldMapMode);

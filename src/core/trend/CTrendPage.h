@@ -2,7 +2,8 @@
 // The page of a trend, drawn like the measurement's page (same header, fonts, colours and
 // footer) on screen, paper, PDF and PNG: for each ear a diagram with the measurements in
 // date order from left to right, one line per frequency at the audiogram's levels (worse is
-// lower), significant changes circled, and a line of text saying what changed.
+// lower), significant changes circled, "nicht gemessen" where an ear was not tested, and a
+// line of text saying what changed.
 
 #include "core/trend/CTrend.h"
 #include "core/view/IPage.h"
@@ -51,6 +52,7 @@ public:
 
 private:
     void DrawDiagram(CDC& dc, int side, const CRect& area) const;
+    std::string ReferenceText() const;
 
     CTrend m_trend;
     int m_nClientWidth = 0;

@@ -60,8 +60,6 @@ int CTrendCommandLine::Run(const QStringList& args, const std::string& exePath, 
     }
 
     CCommandLineRun run(exePath, err);
-    // The files' tones need a device to exist on; nothing is played.
-    run.OpenSound();
     CTrendLoader::Result loaded = CTrendLoader::Load(files);
     for (const std::string& error : loaded.errors)
         run.App().ErrorBox(error);

@@ -1,6 +1,7 @@
 #include "core/trend/CTrendPage.h"
 #include "platform/dc/CRecordingDC.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 using Kind = CRecordingDC::Kind;
@@ -12,7 +13,7 @@ CTrendMeasurement Eight(const std::string& date, int valueAt4k) {
     m.date = date;
     m.name = date + ".auvo";
     for (int f : {250, 500, 1000, 2000, 4000, 6000, 8000, 10000})
-        m.points.push_back({f, {0, f == 4000 ? valueAt4k : 0}});
+        m.points.push_back({f, {f == 250 ? -500 : 0, f == 250 ? -500 : f == 4000 ? valueAt4k : 0}});
     return m;
 }
 
@@ -81,4 +82,34 @@ TEST(TrendPage, ManyMeasurementsLabelOnlyTheDatesThatFit) {
     CTrendPage::LevelRange(-2000000000, 2000000000, minDB, maxDB);
     EXPECT_EQ(minDB, -200);
     EXPECT_EQ(maxDB, 100);
+}
+
+TEST(TrendPage, SaysWhereAnEarWasNotTestedAndNamesEveryMark) {
+    CTrendMeasurement stopped = Eight("03.02.2025", 0);
+    for (CTrendMeasurement::Point& p : stopped.points)
+        p.value[1] = 0; // the test stopped after the left ear
+    CTrendPage page(CTrend(
+        {stopped, Eight("01.03.2025", 0), Eight("01.04.2025", -2500), Eight("01.05.2025", 0)}));
+    page.SetClientWidth(2100);
+    CRecordingDC dc;
+    page.OnDraw(dc);
+
+    // Right ear: measurements at x 220, 730, 1240, 1750; the first is said, not drawn at 0 dB,
+    // right of the level labels.
+    const auto said = dc.TextsEqual("nicht gemessen");
+    ASSERT_EQ(said.size(), 1u);
+    EXPECT_EQ(said[0].from, CPoint(180, -1640));
+    EXPECT_TRUE(dc.LinesBetween(CPoint(220, -1221), CPoint(730, -1221)).empty());
+    EXPECT_EQ(dc.LinesBetween(CPoint(730, -1221), CPoint(1240, -1221)).size(), 6u);
+    // The one mark, since recovered, is named under the diagram.
+    ASSERT_EQ(dc.CallsOf(Kind::Ellipse).size(), 1u);
+    EXPECT_EQ(dc.TextsEqual("Rechts: keine wesentliche Verschlechterung seit 01.03.2025; "
+                            "zwischenzeitlich -25 dB bei 4 kHz am 01.04.2025")
+                  .size(),
+              1u);
+    const std::string reference = dc.CallsOf(Kind::DrawText).end()[-2].text;
+    EXPECT_THAT(reference,
+                testing::StartsWith("Bezugsmessung (älteste): 03.02.2025.auvo vom 03.02.2025. "));
+    EXPECT_THAT(reference,
+                testing::EndsWith(". Rechts: Bezugsmessung 01.03.2025.auvo vom 01.03.2025."));
 }

@@ -15,6 +15,8 @@
 namespace {
 
 const std::vector<int> kEight = {250, 500, 1000, 2000, 4000, 6000, 8000, 10000};
+// Tested, with no change that matters against any table here: all 0 would mean not tested.
+const std::vector<int> kFlat = {0, 0, 0, 0, 0, 0, 0, -100};
 
 // A measurement of the given frequencies; both ears get the same values.
 CTrendMeasurement Make(const std::string& date, const std::string& name,
@@ -77,7 +79,7 @@ TEST(Trend, MixedTablesCompareCommonFrequenciesAndNeighboursSkipTheOthers) {
     values[4] = -3000; // 1500 Hz: not compared
     values[5] = -1000; // 2000 Hz
     const CTrend trend(
-        {Make("01.01.2025", "ref", kEight, {}), Make("01.06.2025", "neu", wide, values)});
+        {Make("01.01.2025", "ref", kEight, kFlat), Make("01.06.2025", "neu", wide, values)});
     const auto& entries = trend.Entries(1, 0);
     ASSERT_EQ(entries.size(), 32u);
     EXPECT_FALSE(entries[0].change); // 100 Hz
@@ -92,36 +94,82 @@ TEST(Trend, MixedTablesCompareCommonFrequenciesAndNeighboursSkipTheOthers) {
 
 TEST(Trend, SummarySaysWhatChangedInTheNewestMeasurement) {
     const CTrend trend({Make("01.03.2025", "mitte", kEight, {0, 0, 0, 0, -2500}),
-                        Make("03.02.2025", "ref", kEight, {}),
+                        Make("03.02.2025", "ref", kEight, kFlat),
                         Make("01.04.2025", "neu", kEight, {-500, 0, -2050, 0, -1500, -1250})});
     EXPECT_EQ(SignificantOf(trend, 1),
               (std::vector<bool>{false, false, false, false, true, false, false, false}));
     EXPECT_EQ(trend.Summary(1),
               "Rechts: -20,5 dB bei 1 kHz, -15 dB bei 4 kHz und -12,5 dB bei 6 kHz seit "
               "03.02.2025");
-    const CTrend same({Make("03.02.2025", "a", kEight, {}), Make("04.02.2025", "b", kEight, {})});
+    const CTrend same(
+        {Make("03.02.2025", "a", kEight, kFlat), Make("04.02.2025", "b", kEight, kFlat)});
     EXPECT_EQ(same.Summary(0), "Links: keine wesentliche Verschlechterung seit 03.02.2025");
     EXPECT_EQ(CTrend::FrequencyText(250), "250 Hz");
     EXPECT_EQ(CTrend::FrequencyText(1500), "1,5 kHz");
     EXPECT_EQ(CTrend::FrequencyText(12000), "12 kHz");
 }
 
+TEST(Trend, SummaryNamesTheMarksOfMeasurementsBetweenThatTheNewestNoLongerHas) {
+    const CTrend trend({Make("03.02.2025", "ref", kEight, kFlat),
+                        Make("01.03.2025", "a", kEight, {0, 0, 0, 0, -2500, 0, 0, -100}),
+                        Make("01.04.2025", "b", kEight, {0, 0, 0, -2000, -3000, 0, 0, -100}),
+                        Make("01.05.2025", "neu", kEight, {0, 0, 0, -2000, 0, 0, 0, -100})});
+    // 4 kHz has recovered: its worst mark is named with its date; 2 kHz is still marked.
+    EXPECT_EQ(trend.Summary(1), "Rechts: -20 dB bei 2 kHz seit 03.02.2025; zwischenzeitlich "
+                                "-30 dB bei 4 kHz am 01.04.2025");
+    const CTrend recovered({Make("03.02.2025", "ref", kEight, kFlat),
+                            Make("01.03.2025", "a", kEight, {0, 0, 0, 0, -2500, 0, 0, -100}),
+                            Make("01.05.2025", "neu", kEight, kFlat)});
+    EXPECT_EQ(recovered.Summary(0), "Links: keine wesentliche Verschlechterung seit 03.02.2025; "
+                                    "zwischenzeitlich -25 dB bei 4 kHz am 01.03.2025");
+}
+
+TEST(Trend, AnEarNotTestedIsLeftOutAndItsFirstTestIsItsReference) {
+    // The test stopped after the left ear; the right ear, really 35 dB down, came later.
+    CTrendMeasurement stopped = Make("03.02.2025", "links.auvo", kEight, kFlat);
+    for (CTrendMeasurement::Point& p : stopped.points)
+        p.value[1] = 0;
+    CTrendMeasurement both = Make("01.04.2025", "beide.auvo", kEight, std::vector<int>(8, -3500));
+    for (CTrendMeasurement::Point& p : both.points)
+        p.value[0] = p.frequency == 10000 ? -100 : 0;
+    CTrendMeasurement right = Make("01.05.2025", "rechts.auvo", kEight, std::vector<int>(8, -3500));
+    for (CTrendMeasurement::Point& p : right.points)
+        p.value[0] = 0;
+    right.points[4].value[1] = -5500;
+    const CTrend trend({stopped, both, right});
+    EXPECT_FALSE(trend.Measured(0, 1));
+    EXPECT_FALSE(trend.Measured(2, 0));
+    EXPECT_EQ(trend.Reference(1), 1);
+    EXPECT_EQ(SignificantOf(trend, 1), std::vector<bool>(8, false));
+    EXPECT_FALSE(trend.Entries(0, 1)[0].change);
+    EXPECT_FALSE(trend.Entries(2, 0)[0].change);
+    EXPECT_EQ(trend.Summary(1), "Rechts: -20 dB bei 4 kHz seit 01.04.2025");
+    EXPECT_EQ(trend.Summary(0), "Links: keine wesentliche Verschlechterung seit 03.02.2025");
+    EXPECT_EQ(CTrend({stopped, stopped}).Summary(1), "Rechts: nicht gemessen");
+
+    const std::string csv = CTrendCsv::Format(trend);
+    EXPECT_NE(csv.find("\r\n03.02.2025,links.auvo,Rechts,4000,nicht gemessen,,nein\r\n"),
+              std::string::npos);
+    EXPECT_NE(csv.find("\r\n01.04.2025,beide.auvo,Rechts,4000,-35.00,0.00,nein\r\n"),
+              std::string::npos);
+}
+
 TEST(Trend, CsvRowPerMeasurementEarAndFrequency) {
     CTrendMeasurement reference = Make("03.02.2025", "alt, erste.auvo", {1000, 2000}, {0, 150});
     CTrendMeasurement newer = Make("04.03.2025", "neu.auvo", {250, 1000, 2000}, {5, -2000, 0});
-    newer.points[1].value[0] = 0; // only the right ear got worse
+    newer.points[1].value[1] = -1999; // short of the 20 dB the left ear lost: exactly so
     const std::string csv = CTrendCsv::Format(CTrend({newer, reference}));
     EXPECT_EQ(csv, "Datum,Datei,Ohr,Frequenz (Hz),Wert (dB),Änderung (dB),Wesentlich\r\n"
-                   "03.02.2025,\"alt, erste.auvo\",Links,1000,0.0,0.0,nein\r\n"
-                   "03.02.2025,\"alt, erste.auvo\",Links,2000,1.5,0.0,nein\r\n"
-                   "03.02.2025,\"alt, erste.auvo\",Rechts,1000,0.0,0.0,nein\r\n"
-                   "03.02.2025,\"alt, erste.auvo\",Rechts,2000,1.5,0.0,nein\r\n"
-                   "04.03.2025,neu.auvo,Links,250,0.1,,nein\r\n"
-                   "04.03.2025,neu.auvo,Links,1000,0.0,0.0,nein\r\n"
-                   "04.03.2025,neu.auvo,Links,2000,0.0,-1.5,nein\r\n"
-                   "04.03.2025,neu.auvo,Rechts,250,0.1,,nein\r\n"
-                   "04.03.2025,neu.auvo,Rechts,1000,-20.0,-20.0,ja\r\n"
-                   "04.03.2025,neu.auvo,Rechts,2000,0.0,-1.5,nein\r\n");
+                   "03.02.2025,\"alt, erste.auvo\",Links,1000,0.00,0.00,nein\r\n"
+                   "03.02.2025,\"alt, erste.auvo\",Links,2000,1.50,0.00,nein\r\n"
+                   "03.02.2025,\"alt, erste.auvo\",Rechts,1000,0.00,0.00,nein\r\n"
+                   "03.02.2025,\"alt, erste.auvo\",Rechts,2000,1.50,0.00,nein\r\n"
+                   "04.03.2025,neu.auvo,Links,250,0.05,,nein\r\n"
+                   "04.03.2025,neu.auvo,Links,1000,-20.00,-20.00,ja\r\n"
+                   "04.03.2025,neu.auvo,Links,2000,0.00,-1.50,nein\r\n"
+                   "04.03.2025,neu.auvo,Rechts,250,0.05,,nein\r\n"
+                   "04.03.2025,neu.auvo,Rechts,1000,-19.99,-19.99,nein\r\n"
+                   "04.03.2025,neu.auvo,Rechts,2000,0.00,-1.50,nein\r\n");
 }
 
 TEST(Trend, LoaderLeavesOutAndNamesAnUnreadableFile) {
@@ -141,6 +189,12 @@ TEST(Trend, LoaderLeavesOutAndNamesAnUnreadableFile) {
     ASSERT_TRUE(second.Write(folder.File("b.auvo")));
     ASSERT_TRUE(MeasurementFile{}.Write(folder.File("kaputt.auvo")));
     std::filesystem::resize_file(folder.File("kaputt.auvo"), 20);
+    // The most sounds a document reads are checked alike but never made; one more is refused.
+    MeasurementFile bands;
+    bands.bands = CTinnitusDaten::kMaxTones;
+    ASSERT_TRUE(bands.Write(folder.File("baender.auvo")));
+    bands.bands = CTinnitusDaten::kMaxTones + 1;
+    ASSERT_TRUE(bands.Write(folder.File("zu-viele.auvo")));
 
     // The open document stands for its file with what it shows now.
     CAUVODoc open;
@@ -149,20 +203,22 @@ TEST(Trend, LoaderLeavesOutAndNamesAnUnreadableFile) {
     open.m_strDatum = "05.05.2025";
     open.SetPathName(folder.File("b.auvo"), false);
 
-    const CTrendLoader::Result result =
-        CTrendLoader::Load({folder.File("a.auvo"), folder.File("kaputt.auvo"),
-                            folder.File("fehlt.auvo"), folder.File("b.auvo")},
-                           &open);
-    ASSERT_EQ(result.measurements.size(), 2u);
+    const CTrendLoader::Result result = CTrendLoader::Load(
+        {folder.File("a.auvo"), folder.File("kaputt.auvo"), folder.File("fehlt.auvo"),
+         folder.File("b.auvo"), folder.File("baender.auvo"), folder.File("zu-viele.auvo")},
+        &open);
+    ASSERT_EQ(result.measurements.size(), 3u);
+    EXPECT_EQ(device.m_created, 0);
     EXPECT_EQ(result.measurements[0].name, "a.auvo");
     EXPECT_EQ(result.measurements[0].points[4].value[1], -500);
     EXPECT_EQ(result.measurements[1].date, "05.05.2025");
     EXPECT_EQ(result.measurements[1].points.size(), 8u);
-    ASSERT_EQ(result.errors.size(), 2u);
+    ASSERT_EQ(result.errors.size(), 3u);
     EXPECT_EQ(result.errors[0], "Die Messung " + folder.File("kaputt.auvo") +
                                     " konnte nicht gelesen werden und fehlt im Verlauf.\n"
                                     "Unerwartetes Dateiformat.");
     EXPECT_NE(result.errors[1].find(folder.File("fehlt.auvo")), std::string::npos);
+    EXPECT_NE(result.errors[2].find(folder.File("zu-viele.auvo")), std::string::npos);
     EXPECT_TRUE(boxes.Texts().empty()); // the caller shows them, all at once
     app.m_pDirectSound = nullptr;
     app.SetMessageBoxService(nullptr);

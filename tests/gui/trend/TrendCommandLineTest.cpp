@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 
 namespace {
@@ -17,10 +18,13 @@ protected:
     TrendCommandLineTest() {
         MeasurementFile first;
         first.date = "03.02.2025";
+        first.left = std::vector<int>(8, -3500);
+        first.right = {-300, 0, 0, 0, -1999}; // 19.99 dB worse at 4 kHz: not yet significant
         EXPECT_TRUE(first.Write(Path("a.auvo").toStdString()));
         MeasurementFile second;
-        second.date = "01.01.2025"; // older: the reference
+        second.date = "01.01.2025"; // older: the reference of the right ear
         second.count = 32;
+        second.right = {0, -300}; // the left ear was not tested
         EXPECT_TRUE(second.Write(Path("b.auvo").toStdString()));
         QFile bad(Path("kaputt.auvo"));
         bad.open(QIODevice::WriteOnly);
@@ -48,7 +52,9 @@ TEST_F(TrendCommandLineTest, WritesCsvPdfAndPngFromTheReadableFiles) {
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = csv.readAll().split('\n');
     EXPECT_EQ(lines[0], "Datum,Datei,Ohr,Frequenz (Hz),Wert (dB),Änderung (dB),Wesentlich\r");
-    EXPECT_EQ(lines[1], "01.01.2025,b.auvo,Links,100,0.0,0.0,nein\r");
+    EXPECT_EQ(lines[1], "01.01.2025,b.auvo,Links,100,nicht gemessen,,nein\r");
+    EXPECT_EQ(lines[1 + 2 * 32], "03.02.2025,a.auvo,Links,250,-35.00,0.00,nein\r");
+    EXPECT_EQ(lines[1 + 2 * 32 + 8 + 4], "03.02.2025,a.auvo,Rechts,4000,-19.99,-19.99,nein\r");
     EXPECT_EQ(lines.size(), 1 + 2 * 32 + 2 * 8 + 1);
 
     EXPECT_EQ(Run({"--export-trend", Path("v.pdf"), Path("a.auvo"), Path("b.auvo")}), 0);
@@ -70,6 +76,23 @@ TEST_F(TrendCommandLineTest, TheSampleMeasurementsMakeATrend) {
     const QList<QByteArray> lines = csv.readAll().split('\n');
     EXPECT_EQ(lines.size(), 1 + 2 * (8 + 32 + 8) + 1);
     EXPECT_TRUE(lines[1].startsWith("15.03.1998,messung-version-100.auvo,Links,250,"));
+}
+
+TEST_F(TrendCommandLineTest, ReadsEveryOneOfManyFiles) {
+    // Only the hearing values are read: the sample's tones make no sound for each copy.
+    const std::string sample =
+        std::string(std::getenv("AUVO_SOURCE_DIR")) + "/examples/messung-8-frequenzen.auvo";
+    QStringList args = {"--export-trend", Path("viele.csv")};
+    for (int i = 0; i < 800; ++i) {
+        const std::string copy = folder.File("m" + std::to_string(i) + ".auvo");
+        std::filesystem::copy_file(sample, copy);
+        args.push_back(QString::fromStdString(copy));
+    }
+    ASSERT_EQ(Run(args), 0) << err.str();
+    EXPECT_EQ(err.str(), "");
+    QFile csv(Path("viele.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_EQ(csv.readAll().count('\n'), 1 + 800 * 2 * 8);
 }
 
 TEST_F(TrendCommandLineTest, FailsWithoutWritingAndRefusesBadCalls) {

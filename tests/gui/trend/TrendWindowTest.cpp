@@ -25,7 +25,7 @@ protected:
     QString Measurement(const QString& name, const std::string& date, int rightAt4k) {
         MeasurementFile file;
         file.date = date;
-        file.right = {0, 0, 0, 0, rightAt4k};
+        file.right = {-500, 0, 0, 0, rightAt4k}; // tested: not all 0
         EXPECT_TRUE(file.Write(Path(name).toStdString()));
         return Path(name);
     }
