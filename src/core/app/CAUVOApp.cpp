@@ -175,6 +175,16 @@ void CAUVOApp::LoadSettings() {
     ReadIniInt("DEBUG", value);
     m_nDebugLevel = value;
     m_lNormalNull = ReadIniInt("NORMALNULL", value) ? value : kNotCalibrated;
+    // A value the calibration could not have stored would move the ceiling up to full scale
+    // and hide the short guide: the program counts as not calibrated.
+    if (m_lNormalNull < kNotCalibrated || m_lNormalNull > kHighestNormalNull) {
+        Trace(0,
+              "CAUVOApp::LoadSettings: NORMALNULL %ld liegt nicht zwischen %ld und %ld, %ld gilt "
+              "(nicht geeicht)",
+              static_cast<long>(m_lNormalNull), static_cast<long>(kNotCalibrated),
+              static_cast<long>(kHighestNormalNull), static_cast<long>(kNotCalibrated));
+        m_lNormalNull = kNotCalibrated;
+    }
     m_lMaxPegel = kDefaultMaxPegel;
     if (ReadIniInt("MAXPEGEL", value)) {
         if (value >= 0 && value <= kMaxMaxPegel)

@@ -13,6 +13,8 @@ class CAUVOApp : public CBaseApp {
 public:
     // Calibration level before any calibration ("NORMALNULL" missing from the settings).
     static constexpr LONG kNotCalibrated = -10000;
+    // The highest calibration level the calibration accepts (-1 dB).
+    static constexpr LONG kHighestNormalNull = -100;
     // "MAXPEGEL": how far above the calibration level any tone may sound, in mB.
     static constexpr LONG kDefaultMaxPegel = 8000;
     static constexpr LONG kMaxMaxPegel = 10000;

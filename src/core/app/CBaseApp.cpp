@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <iostream>
+#include <optional>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -43,21 +44,36 @@ std::string ComposeProtocolLine(const std::string& text) {
     return stamp + body + "\r\n";
 }
 
-// Decimal conversion: leading blanks, optional sign, digits up to the first other character.
-// Values beyond 32 bits are limited, except that what was written unsigned reads back as written.
-int DecimalToInt(const std::string& s) {
+bool IsBlank(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+// A whole decimal number between optional blanks: optional sign, then digits only. Values
+// beyond 32 bits are limited, except that what was written unsigned reads back as written.
+// Nothing for any other text: "12abc" or "-45.5" read as 12 or -45 would be taken for a setting.
+std::optional<int> WholeNumber(const std::string& s) {
     std::size_t i = 0;
-    while (i < s.size() && (s[i] == ' ' || (s[i] >= '\t' && s[i] <= '\r'))) {
+    std::size_t end = s.size();
+    while (i < end && IsBlank(s[i])) {
         ++i;
     }
+    while (end > i && IsBlank(s[end - 1])) {
+        --end;
+    }
     bool negative = false;
-    if (i < s.size() && (s[i] == '-' || s[i] == '+')) {
+    if (i < end && (s[i] == '-' || s[i] == '+')) {
         negative = s[i] == '-';
         ++i;
     }
+    if (i == end) {
+        return std::nullopt;
+    }
     constexpr std::int64_t kLimit = std::int64_t{1} << 33;
     std::int64_t v = 0;
-    for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
+    for (; i < end; ++i) {
+        if (s[i] < '0' || s[i] > '9') {
+            return std::nullopt;
+        }
         v = std::min(v * 10 + (s[i] - '0'), kLimit);
     }
     if (negative) {
@@ -151,12 +167,18 @@ bool CBaseApp::ReadIniString(const char* key, std::string& value, std::size_t si
 }
 
 bool CBaseApp::ReadIniInt(const char* key, int& value) {
+    value = 0;
     std::string text;
     if (!ReadIniString(key, text, 32)) {
-        value = 0;
         return false;
     }
-    value = DecimalToInt(text);
+    const std::optional<int> number = WholeNumber(text);
+    if (!number) {
+        Trace(0, "CBaseApp::ReadIniInt: %s = '%s' ist keine ganze Zahl, die Vorgabe gilt", key,
+              text.c_str());
+        return false;
+    }
+    value = *number;
     return true;
 }
 

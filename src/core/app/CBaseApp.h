@@ -33,6 +33,8 @@ public:
     void TraceV(int level, const char* format, va_list args) __attribute__((format(printf, 3, 0)));
 
     bool ReadIniString(const char* key, std::string& value, std::size_t size);
+    // True with the key's whole number; false with 0 when it is missing, empty or no whole
+    // number (that one with a protocol line), so the caller's default applies.
     bool ReadIniInt(const char* key, int& value);
     bool WriteIniString(const char* key, const std::string& text);
     bool WriteIniInt(const char* key, int value, bool asUnsigned = false);

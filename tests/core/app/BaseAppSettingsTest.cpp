@@ -1,6 +1,8 @@
 #include "core/app/CBaseApp.h"
 #include "support/TempFolder.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -28,20 +30,26 @@ protected:
     CBaseApp app{kStamp};
 };
 
-TEST_F(SettingsTest, ReadIniIntUsesTheDecimalConversion) {
-    Store("[AUVO]\nA=  -42abc\nB=\nC=abc\nD=+17\nE=-\nF=007\n[Andere]\nG=5\n");
+TEST_F(SettingsTest, ReadIniIntTakesWholeNumbersOnlyAndNamesTheOthers) {
+    app.SetProgramFolder(dir.Path());
+    Store("[AUVO]\nA=  -42 \nD=+17\nF=007\nB=\nC=abc\nE=-\nH=12abc\nI=-45.5\nJ=1e3\n"
+          "[Andere]\nG=5\n");
     bool found = false;
     EXPECT_EQ(ReadInt("A", &found), -42);
     EXPECT_TRUE(found);
-    EXPECT_EQ(ReadInt("B", &found), 0);
-    EXPECT_FALSE(found);
-    EXPECT_EQ(ReadInt("C", &found), 0);
-    EXPECT_TRUE(found);
     EXPECT_EQ(ReadInt("D"), 17);
-    EXPECT_EQ(ReadInt("E"), 0);
     EXPECT_EQ(ReadInt("F"), 7);
-    EXPECT_EQ(ReadInt("G", &found), 0); // other section
-    EXPECT_FALSE(found);
+    EXPECT_FALSE(std::filesystem::exists(app.GetProtocolPath()));
+    // Missing, empty or no whole number: 0 and false, so the key's default applies.
+    for (const char* key : {"B", "G", "C", "E", "H", "I", "J"}) {
+        EXPECT_EQ(ReadInt(key, &found), 0) << key;
+        EXPECT_FALSE(found) << key;
+    }
+    const std::string protocol = TempFolder::ReadText(app.GetProtocolPath());
+    EXPECT_NE(protocol.find("CBaseApp::ReadIniInt: I = '-45.5' ist keine ganze Zahl"),
+              std::string::npos);
+    // One line for each text that is there but no number.
+    EXPECT_EQ(std::count(protocol.begin(), protocol.end(), '\n'), 5);
 }
 
 TEST_F(SettingsTest, ReadIniIntLimitsValuesBeyond32Bits) {

@@ -182,7 +182,7 @@ TEST_F(AppStart, SettingsBesideTheProgramComeFirstAndAreWrittenBack) {
         (std::vector<std::string>{"AUVO Version 2.10. INI: " + ini.string(), "AUVO ExitInstance"}));
 }
 
-TEST_F(AppStart, OddSettingValuesReadAsTheirDefaultsOrZero) {
+TEST_F(AppStart, OddSettingValuesReadAsTheirDefaults) {
     WriteProgramIni("[AUVO]\nDEBUG=abc\nNORMALNULL=\nVergleichsdateiPfad=" + std::string(300, 'x') +
                     "\n");
     ASSERT_TRUE(Start());
@@ -191,19 +191,40 @@ TEST_F(AppStart, OddSettingValuesReadAsTheirDefaultsOrZero) {
     EXPECT_EQ(m_app.m_strVergleichsdateiPfad, std::string(259, 'x'));
     m_app.ExitInstance(0);
 
-    WriteProgramIni("[AUVO]\nNORMALNULL=leise\nMAXPEGEL=10001\n");
-    CAUVOApp second;
-    second.SetMessageBoxService(&m_boxes);
-    ASSERT_TRUE(second.InitInstance(m_framework, (m_program / "auvo").string()));
-    EXPECT_EQ(second.m_lNormalNull, 0);
-    // A ceiling outside 0..100 dB is the default one, and the protocol says so.
-    EXPECT_EQ(second.m_lMaxPegel, 8000);
-    EXPECT_EQ(second.OutputCeiling(), 0);
-    const std::vector<std::string> lines = ProtocolLines(m_program / "AUVO.PRT");
-    ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(lines[0].rfind("CAUVOApp::LoadSettings: MAXPEGEL 10001", 0), 0u);
-    second.ExitInstance(0);
-    EXPECT_EQ(Ini("AUVO", "MAXPEGEL", m_program / "AUVO.ini"), "8000");
+    // What the calibration cannot have stored counts as not calibrated (the short guide shows),
+    // a ceiling that is no number as the default one; the ceiling follows from both, and the
+    // protocol names each value not taken.
+    struct Case {
+        const char* ini;
+        LONG maxPegel;
+        std::vector<std::string> lines;
+    };
+    const std::string notNumber = "CBaseApp::ReadIniInt: ";
+    const std::string outside = "CAUVOApp::LoadSettings: ";
+    for (const Case& c :
+         {Case{"NORMALNULL=leise\nMAXPEGEL=10001",
+               8000,
+               {notNumber + "NORMALNULL = 'leise'", outside + "MAXPEGEL 10001"}},
+          Case{"NORMALNULL=-45.5\nMAXPEGEL=laut",
+               8000,
+               {notNumber + "NORMALNULL = '-45.5'", notNumber + "MAXPEGEL = 'laut'"}},
+          Case{"NORMALNULL=0\nMAXPEGEL=3000", 3000, {outside + "NORMALNULL 0 liegt"}},
+          Case{"NORMALNULL=-99", 8000, {outside + "NORMALNULL -99 liegt"}},
+          Case{"NORMALNULL=-10001", 8000, {outside + "NORMALNULL -10001 liegt"}}}) {
+        WriteProgramIni(std::string("[AUVO]\n") + c.ini + "\n");
+        CAUVOApp app;
+        app.SetMessageBoxService(&m_boxes);
+        ASSERT_TRUE(app.InitInstance(m_framework, (m_program / "auvo").string())) << c.ini;
+        EXPECT_EQ(app.m_lNormalNull, CAUVOApp::kNotCalibrated) << c.ini;
+        EXPECT_EQ(app.m_lMaxPegel, c.maxPegel) << c.ini;
+        EXPECT_EQ(app.OutputCeiling(), CAUVOApp::kNotCalibrated + c.maxPegel) << c.ini;
+        const std::vector<std::string> lines = ProtocolLines(m_program / "AUVO.PRT");
+        ASSERT_EQ(lines.size(), c.lines.size()) << c.ini;
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            EXPECT_EQ(lines[i].rfind(c.lines[i], 0), 0u) << lines[i];
+        app.ExitInstance(0);
+        EXPECT_EQ(Ini("AUVO", "NORMALNULL", m_program / "AUVO.ini"), "-10000");
+    }
 }
 
 TEST_F(AppStart, ProgramFolderFromTheLastSeparator) {
