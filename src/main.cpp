@@ -56,7 +56,12 @@ int main(int argc, char** argv) {
         code != CCommandLineUsage::kGoOn)
         return code;
 
-    QApplication qapp(argc, argv);
+    // Qt reads its options wherever they stand; the file names after "--" stay ours.
+    int qtArgc = CCommandLineUsage::QtArgumentCount(argc, argv);
+    QStringList fileWords;
+    for (int i = qtArgc; i < argc; ++i)
+        fileWords.push_back(QString::fromLocal8Bit(argv[i]));
+    QApplication qapp(qtArgc, argv);
     KeepDecimalPoint();
     QApplication::setApplicationName(QStringLiteral("AUVO"));
     // Every window and dialog carries the program icon; the desktop entry's name lets a
@@ -73,6 +78,7 @@ int main(int argc, char** argv) {
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
+    arguments += fileWords;
     CQtAppFramework framework(arguments);
     framework.SetMessageBoxService(&messageBoxes);
     framework.SetFrameCreatedHandler([&app](CMainFrame& frame) {

@@ -47,6 +47,9 @@ bool CCommandLineUsage::IsUnknownOption(const std::string& word) {
 int CCommandLineUsage::Check(int argc, char** argv, std::ostream& out, std::ostream& err) {
     for (int i = 1; i < argc; ++i) {
         const std::string word = argv[i];
+        // The end of the options: every word after it is a file name.
+        if (word == kEndOfOptions)
+            break;
         if (word == "--help") {
             out << Text();
             return kHelp;
@@ -57,4 +60,11 @@ int CCommandLineUsage::Check(int argc, char** argv, std::ostream& out, std::ostr
         }
     }
     return kGoOn;
+}
+
+int CCommandLineUsage::QtArgumentCount(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (std::string_view(argv[i]) == kEndOfOptions)
+            return i;
+    return argc;
 }

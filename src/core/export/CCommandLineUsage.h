@@ -9,6 +9,8 @@
 class CCommandLineUsage {
 public:
     enum ExitCode { kHelp = 0, kUnknownOption = 2, kGoOn = -1 };
+    // "--": what follows are file names, also where they begin with a dash.
+    static constexpr const char* kEndOfOptions = "--";
 
     // Every way to call the program.
     static std::string Text();
@@ -17,6 +19,10 @@ public:
     // before, by their first word.
     static bool IsUnknownOption(const std::string& word);
     // For the window run, before any window exists: "--help" prints the usage on out (kHelp),
-    // an unknown option prints it on err (kUnknownOption); otherwise kGoOn.
+    // an unknown option prints it on err (kUnknownOption); otherwise kGoOn. Nothing after "--"
+    // counts as an option.
     static int Check(int argc, char** argv, std::ostream& out, std::ostream& err);
+    // How many of the argc words Qt may see: those before "--", which Qt would otherwise read
+    // as its own options ("auvo -- -style x.auvo").
+    static int QtArgumentCount(int argc, char** argv);
 };

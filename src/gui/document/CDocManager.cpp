@@ -50,9 +50,12 @@ void CDocManager::RegisterCommands() {
 
 bool CDocManager::ProcessCommandLine(const QStringList& arguments) {
     // As the framework parses it: switches it does not know are ignored, the first other
-    // argument is the document.
+    // argument is the document; after "--" every word is a file name.
+    bool options = true;
     for (const QString& argument : arguments) {
-        if (!argument.isEmpty() && !argument.startsWith(QLatin1Char('-')))
+        if (options && argument == QLatin1String("--"))
+            options = false;
+        else if (!argument.isEmpty() && (!options || !argument.startsWith(QLatin1Char('-'))))
             return OpenFile(argument);
     }
     return NewDocument();

@@ -30,4 +30,14 @@ TEST(CommandLineUsage, HelpAndUnknownOptionsEndTheRunBeforeAnyWindow) {
                     out, err),
               -1);
     EXPECT_TRUE(err.empty());
+    // "--" ends the options: what follows are file names, and Qt never sees them.
+    EXPECT_EQ(check({"auvo", "--"}, out, err), -1);
+    EXPECT_EQ(check({"auvo", "--", "--seltsam.auvo", "--help"}, out, err), -1);
+    EXPECT_TRUE(out.empty() && err.empty());
+    std::vector<std::string> words{"auvo", "-style", "fusion", "--", "-style"};
+    std::vector<char*> argv;
+    for (std::string& w : words)
+        argv.push_back(w.data());
+    EXPECT_EQ(CCommandLineUsage::QtArgumentCount(5, argv.data()), 3);
+    EXPECT_EQ(CCommandLineUsage::QtArgumentCount(3, argv.data()), 3);
 }

@@ -187,6 +187,17 @@ TEST_F(DocumentFlows, CommandLineOpensTheNamedFileOrEndsTheStart) {
     EXPECT_TRUE(unknownSwitch.ProcessCommandLine({QStringLiteral("--unbekannt")}));
     EXPECT_EQ(unknownSwitch.Document().GetTitle(), "Unbenannt");
 
+    // After "--" a word with leading dashes is the document ("auvo -- --seltsam.auvo").
+    WriteSample("--seltsam.auvo", "mit Strichen");
+    const QString cwd = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(m_dir.path()));
+    CDocManager dashed(app, dialogs);
+    const bool opened =
+        dashed.ProcessCommandLine({QStringLiteral("--"), QStringLiteral("--seltsam.auvo")});
+    QDir::setCurrent(cwd);
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(dashed.Document().m_strKommentar, "mit Strichen");
+
     CDocManager failing(app, dialogs);
     EXPECT_FALSE(failing.ProcessCommandLine({Path("gibt-es-nicht.auvo")}));
     ASSERT_EQ(boxes.Texts().size(), 1u);
