@@ -56,7 +56,7 @@ void CSinusTone::CreateBuffer(DWORD bytes) {
     format.cbSize = 0;
     DSBUFFERDESC desc;
     desc.dwSize = 20;
-    // Every buffer after the first takes over a sounding tone: silent until its level is set.
+    // Every buffer after the first takes over a sounding tone: silent until a level is set.
     desc.dwFlags = DSBCAPS_CTRLFREQUENCY | DSBCAPS_CTRLPAN | DSBCAPS_CTRLVOLUME | m_dwExtraFlags |
                    (m_pBuffer != nullptr ? DSBCAPS_SILENTUNTILVOLUME : 0);
     desc.dwBufferBytes = bytes;
@@ -79,6 +79,7 @@ bool CSinusTone::SetFrequency(double frequency) {
     int rate = m_nSamplesPerSec;
     DWORD status = 0;
     LONG pan = 0;
+    LONG volume = 0;
     if (m_pBuffer != nullptr) {
         WAVEFORMATEX format;
         if (m_pBuffer->GetFormat(&format, 18, nullptr) == DS_OK) {
@@ -86,6 +87,7 @@ bool CSinusTone::SetFrequency(double frequency) {
         }
         m_pBuffer->GetStatus(&status);
         m_pBuffer->GetPan(&pan);
+        m_pBuffer->GetVolume(&volume);
     }
     std::vector<std::int16_t> samples;
     std::size_t count = 0;
@@ -130,6 +132,10 @@ bool CSinusTone::SetFrequency(double frequency) {
         stored = m_pBuffer->Unlock(first, firstBytes, second, secondBytes) == DS_OK;
     }
     m_pBuffer->SetPan(pan);
+    // The tone keeps its level, set before the new buffer can sound. A tone whose level was
+    // never set stays silent until it is, as a new buffer does.
+    if (m_bLevelSet)
+        m_pBuffer->SetVolume(volume);
     if ((status & DSBSTATUS_PLAYING) != 0 && (status & DSBSTATUS_LOOPING) != 0) {
         m_pBuffer->Play(0, 0, DSBPLAY_LOOPING);
     }
@@ -162,7 +168,10 @@ bool CSinusTone::IsPlaying() {
 }
 
 HRESULT CSinusTone::SetVolume(LONG volume) {
-    return m_pBuffer != nullptr ? m_pBuffer->SetVolume(volume) : -1;
+    if (m_pBuffer == nullptr)
+        return -1;
+    m_bLevelSet = true;
+    return m_pBuffer->SetVolume(volume);
 }
 
 HRESULT CSinusTone::SetPan(LONG pan) {

@@ -34,11 +34,12 @@ public:
     CSinusTone(const CSinusTone&) = delete;
     CSinusTone& operator=(const CSinusTone&) = delete;
 
-    // True if the new samples were stored; throws CSoundBufferException, and then the tone
-    // keeps its frequency, level and sound.
+    // True if the new samples were stored. The tone keeps its level, side and play state;
+    // throws CSoundBufferException, and then the tone keeps its frequency, level and sound.
     bool SetFrequency(double frequency);
-    // Frequency and bandwidth in one new buffer (bandwidth 0: a sine tone); throws like
-    // SetFrequency, and then the sound keeps its frequency, bandwidth, level and samples.
+    // Frequency and bandwidth in one new buffer (bandwidth 0: a sine tone), keeping level, side
+    // and play state like SetFrequency; throws like it, and then the sound keeps its frequency,
+    // bandwidth, level and samples.
     bool SetSound(double frequency, double bandwidth);
     HRESULT Play(DWORD flags);
     HRESULT Stop();
@@ -65,4 +66,6 @@ private:
     int m_nSamplesPerSec;
     int m_nBitsPerSample;
     IDirectSoundBuffer* m_pBuffer = nullptr;
+    // SetVolume was called: a new buffer takes that level over.
+    bool m_bLevelSet = false;
 };

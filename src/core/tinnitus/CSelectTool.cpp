@@ -79,7 +79,7 @@ void CSelectTool::OnMouseMove(IToolView& view, unsigned flags, CPoint point) {
             if (CBaseApp* app = view.GetApp())
                 app->Trace(10, "CSelectTool::OnMouseMove: move %8.2f Hz, %ld mB", frequency,
                            static_cast<long>(level));
-            // A new buffer starts at full volume; the level follows at once.
+            // Frequency first: a refused buffer leaves the tone's level as it was too.
             sel->SetFrequency(frequency);
             sel->SetVolume(view.ToAbsoluteLevel(level));
             view.SetModifiedFlag();

@@ -130,8 +130,10 @@ void CTonEigenschaftenDialog::accept() {
             return;
         }
     }
-    // A new buffer starts at full volume.
-    m_tone.SetVolume(volume);
+    // The tone keeps its level through a new sound; a new level comes after the sound, so a
+    // refused buffer changes neither.
+    if (!levelKept)
+        m_tone.SetVolume(volume);
     m_doc.SetModifiedFlag();
     QDialog::accept();
 }

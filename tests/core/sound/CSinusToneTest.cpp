@@ -88,7 +88,7 @@ TEST_F(CSinusToneTest, BufferHoldsTheToneSamples) {
     EXPECT_EQ(std::count(silent.begin(), silent.end(), 0), 44100);
 }
 
-TEST_F(CSinusToneTest, SetFrequencyKeepsPlayingStateAndPanButResetsTheVolume) {
+TEST_F(CSinusToneTest, SetFrequencyKeepsPlayingStatePanAndVolume) {
     CSinusTone tone(&m_watch, 0.0);
     EXPECT_EQ(Status(), 0u);
     tone.SetFrequency(500.0);
@@ -99,7 +99,7 @@ TEST_F(CSinusToneTest, SetFrequencyKeepsPlayingStateAndPanButResetsTheVolume) {
     EXPECT_EQ(tone.GetVolume(), -3000);
     ASSERT_TRUE(tone.SetFrequency(700.0));
     EXPECT_EQ(Status(), DSBSTATUS_PLAYING | DSBSTATUS_LOOPING);
-    EXPECT_EQ(tone.GetVolume(), 0);
+    EXPECT_EQ(tone.GetVolume(), -3000);
     LONG pan = 0;
     m_watch.last->GetPan(&pan);
     EXPECT_EQ(pan, 10000);
@@ -187,7 +187,7 @@ TEST_F(CSinusToneTest, NewFrequencyIsNeverLouderThanTheLevelSetAfterIt) {
         wav->RenderFrames(4410);
         // The audio thread runs between the new samples and their level.
         tone.SetFrequency(3000.0);
-        EXPECT_EQ(tone.GetVolume(), 0);
+        EXPECT_EQ(tone.GetVolume(), -6000);
         wav->RenderFrames(1024);
         tone.SetVolume(-6000);
         wav->RenderFrames(4410);
@@ -200,6 +200,37 @@ TEST_F(CSinusToneTest, NewFrequencyIsNeverLouderThanTheLevelSetAfterIt) {
     // ... and it does sound at that level once set.
     const std::vector<float> tail(data.samples.end() - 2 * 2000, data.samples.end());
     EXPECT_GT(soundtest::Peak(tail), 0.00099);
+}
+
+TEST_F(CSinusToneTest, FrequencyChangeAloneKeepsTheLevelHeard) {
+    const TempFolder folder;
+    const std::filesystem::path path = folder.File("out.wav");
+    WavFileOutput* wav = nullptr;
+    SoundDevice* device = soundtest::CreateWavDevice(path.string(), wav);
+    ASSERT_NE(device, nullptr);
+    {
+        CSinusTone tone(device, 1000.0);
+        tone.Play(DSBPLAY_LOOPING);
+        wav->RenderFrames(4410); // no level set yet: silent, never at full scale
+        tone.SetVolume(-2000);
+        tone.SetPan(10000);
+        wav->RenderFrames(4410);
+        tone.SetFrequency(1234.5);
+        EXPECT_EQ(tone.GetVolume(), -2000);
+        wav->RenderFrames(44100);
+    }
+    device->Release();
+    const soundtest::WavData data = soundtest::ReadWav(path.string());
+    ASSERT_TRUE(data.ok);
+    ASSERT_EQ(data.samples.size(), 2u * (4410u + 4410u + 44100u));
+    const std::vector<float> before(data.samples.begin(), data.samples.begin() + 2 * 4410);
+    EXPECT_EQ(soundtest::Peak(before), 0.0);
+    const double full = 32766.0 / 32768.0;
+    EXPECT_LE(soundtest::Peak(data.samples), 0.1 * full + 1e-8);
+    const std::vector<float> after(data.samples.end() - 2 * 40000, data.samples.end());
+    EXPECT_NEAR(soundtest::Peak(soundtest::Channel(after, 1)), 0.1 * full, 1e-8);
+    EXPECT_EQ(soundtest::Peak(soundtest::Channel(after, 0)), 0.0);
+    EXPECT_NEAR(soundtest::Frequency(soundtest::Channel(after, 1)), 1234.5, 0.01);
 }
 
 } // namespace
